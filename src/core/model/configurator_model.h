@@ -39,6 +39,11 @@ public:
     FirmwareVersion shippedVersion() const { return shipped_; }
     void setShippedVersion(FirmwareVersion v) { shipped_ = v; }
 
+    // The colour handed to the colour chooser and back (red, green, blue).
+    // Lighting commands set it to 0C0C0C before every chooser run.
+    Rgb exchangeColour() const { return exchangeColour_; }
+    void setExchangeColour(Rgb c) { exchangeColour_ = c; }
+
     // ConfigImage -> SyncedImage.
     void syncImage() { synced_ = image_; }
     // AssignmentTable -> SyncedAssignments.
@@ -60,6 +65,7 @@ private:
     FirmwareVersion firmware_;
     FirmwareVersionReply firmwareReply_{};
     FirmwareVersion shipped_;
+    Rgb exchangeColour_{};
 };
 
 } // namespace vantrel
