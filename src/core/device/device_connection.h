@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/device/hid_transport.h"
+#include "core/device/pacer.h"
+#include "core/model/config_image.h"
+#include "core/model/firmware_version.h"
+#include "core/util/result.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace vantrel {
+
+// What a read of the keyboard produced: a copy of the image whose device
+// fields hold the keyboard's values (reserved bytes as they were given).
+struct DeviceSnapshot {
+    ConfigImage image;
+    FirmwareVersion firmware;
+    FirmwareVersionReply versionReply{};
+};
+
+// The image after a write-all: the Windows-key bit applied, byte 0 of the
+// wrist-rest record set by its command. The owner makes it its image and
+// its synced copy.
+struct ApplyOutcome {
+    ConfigImage image;
+    bool sentChanges = false; // false when only the wrist-rest record went out
+};
+
+// Events from the connection to the owner of the model. They arrive on the
+// connection's own threads; the owner hands them to its own thread and must
+// never block in them.
+class ConnectionObserver {
+public:
+    virtual ~ConnectionObserver() = default;
+    // A full read-back finished (at start, and after the keyboard returned).
+    virtual void readBackDone(const Result<DeviceSnapshot>& snapshot) = 0;
+    // The keyboard changed its lighting with its own keys (types 5, 6, 7, 8,
+    // 11; an effect value of 0x32 is never reported).
+    virtual void deviceLighting(std::uint8_t type, std::uint8_t value) = 0;
+    // A key assigned to a launch action was pressed.
+    virtual void keyAction(std::uint8_t key) = 0;
+    // The keyboard was found, lost, or came back.
+    virtual void connectionChanged(bool connected) = 0;
+};
+
+struct ConnectionOptions {
+    // How long one step of the write-all waits for the keyboard's
+    // acknowledgement before giving up.
+    std::chrono::milliseconds ackTimeout{2000};
+    // How often the listener wakes to see whether it should stop.
+    std::chrono::milliseconds listenerPoll{200};
+};
+
+// The keyboard's two interfaces, the device worker that runs sequences one
+// after another, and the notification listener. Sequences work on copies
+// and report through their callbacks, on the worker thread.
+class DeviceConnection {
+public:
+    DeviceConnection(HidTransport& transport, Pacer& pacer, ConnectionObserver& observer,
+                     ConnectionOptions options = {});
+    ~DeviceConnection();
+    DeviceConnection(const DeviceConnection&) = delete;
+    DeviceConnection& operator=(const DeviceConnection&) = delete;
+
+    // Finds and opens both interfaces, queues the start-up read-back and
+    // starts the listener. NoDevice / PermissionDenied when it cannot.
+    Status start();
+    bool connected() const;
+    std::uint16_t vendorId() const;
+    std::uint16_t productId() const;
+    std::string controlMatchName() const;
+    std::string notificationMatchName() const;
+
+    // Queued sequences. `image` and `synced` are the owner's copies.
+    void apply(const ConfigImage& image, const ConfigImage& synced,
+               std::function<void(Result<ApplyOutcome>)> done);
+    void factoryReset(std::function<void(Result<DeviceSnapshot>)> done);
+    void readBack(std::function<void(Result<DeviceSnapshot>)> done);
+
+    // Hot-plug: the keyboard's own nodes came or went.
+    void deviceArrived();
+    void deviceRemoved();
+
+    // Blocks until every queued sequence has finished.
+    void waitIdle();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace vantrel
