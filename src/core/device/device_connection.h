@@ -54,6 +54,11 @@ struct ConnectionOptions {
     std::chrono::milliseconds ackTimeout{2000};
     // How often the listener wakes to see whether it should stop.
     std::chrono::milliseconds listenerPoll{200};
+    // After an arrival the keyboard's nodes may take a moment to become
+    // openable (udev applies permissions after the node appears): opening
+    // is retried every `reopenInterval` for at most `reopenWindow`.
+    std::chrono::milliseconds reopenInterval{100};
+    std::chrono::milliseconds reopenWindow{1500};
 };
 
 // The keyboard's two interfaces, the device worker that runs sequences one
@@ -81,8 +86,16 @@ public:
                std::function<void(Result<ApplyOutcome>)> done);
     void factoryReset(std::function<void(Result<DeviceSnapshot>)> done);
     void readBack(std::function<void(Result<DeviceSnapshot>)> done);
+    // The shorter re-read (no version; the snapshot carries the last known
+    // one). Neither it nor the others touch the owner's synced copy.
+    void reRead(std::function<void(Result<DeviceSnapshot>)> done);
 
-    // Hot-plug: the keyboard's own nodes came or went.
+    // Hot-plug: a device came or went. Safe to call for any device: a
+    // removal that leaves the keyboard's control interface listed changes
+    // nothing, an arrival while the keyboard is connected changes nothing.
+    // The arrival's reconnection and read-back run on the worker; the
+    // removal takes effect at once (a sequence in progress ends with
+    // Disconnected).
     void deviceArrived();
     void deviceRemoved();
 

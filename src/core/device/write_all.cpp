@@ -13,12 +13,13 @@ public:
     Sequence(DeviceCommands& c, AcknowledgementWaiter& acks, ConfigImage& image)
         : c_(c), acks_(acks), image_(image) {}
 
-    // One acknowledged step: arm, the step's transfers, one wait.
-    Status step(const std::function<Status()>& transfers) {
-        acks_.arm();
+    // One acknowledged step: the step's transfers (each acknowledged one
+    // counted), then one wait.
+    Status step(const std::function<Status()>& transfers, int acknowledged = 1) {
         if (Status s = transfers(); !s) {
             return s;
         }
+        acks_.expect(acknowledged);
         return acks_.wait();
     }
 
@@ -34,7 +35,7 @@ public:
             }
         }
         if (changes.colours) {
-            if (Status s = step([&] { return keyColours(); }); !s) {
+            if (Status s = step([&] { return keyColours(); }, int{image::kColourCount}); !s) {
                 return s;
             }
         }
@@ -82,7 +83,11 @@ public:
                 return s;
             }
         }
-        return c_.setLightingEnd(image_);
+        if (Status s = c_.setLightingEnd(image_); !s) {
+            return s;
+        }
+        acks_.expect(1);
+        return Status::success();
     }
 
     bool beginSent() const { return beginSent_; }
@@ -107,14 +112,17 @@ private:
 
 Result<WriteAllResult> WriteAll(DeviceCommands& commands, AcknowledgementWaiter& acks,
                                 ConfigImage image, const ConfigImage& synced) {
+    acks.begin();
     image.applyWinLock();
     if (Status s = commands.setWristLighting(image); !s) {
         return s.error();
     }
+    acks.expect(1);
     for (std::size_t i = 0; i < image::kColourCount; ++i) {
         if (Status s = commands.setWristColour(image, i); !s) {
             return s.error();
         }
+        acks.expect(1);
     }
     // Compared after the Windows-key bit is in place, so that the lock alone
     // counts as an enable-map change.

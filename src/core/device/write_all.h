@@ -8,15 +8,21 @@
 
 namespace vantrel {
 
-// The keyboard acknowledges each step of a write-all with a notification.
-// `arm` is called before a step's first transfer, `wait` after its last; an
-// acknowledgement that arrives in between counts.
+// The keyboard acknowledges every set command and every completed write run
+// with a notification. The write-all counts what it sent and waits, after
+// each step, until the keyboard has acknowledged everything so far: an
+// acknowledgement that arrives late (the wrist-rest commands are not waited
+// for, the colour step sends seven commands) then never stands in for the
+// one of the next step.
 class AcknowledgementWaiter {
 public:
     virtual ~AcknowledgementWaiter() = default;
-    virtual void arm() = 0;
-    // NoAcknowledge when the limit passed, Disconnected when the keyboard
-    // went away meanwhile.
+    // Starts counting from zero.
+    virtual void begin() = 0;
+    // `count` more acknowledgements are owed by the keyboard.
+    virtual void expect(int count) = 0;
+    // Until every owed acknowledgement has arrived. NoAcknowledge when the
+    // limit passed, Disconnected when the keyboard went away meanwhile.
     virtual Status wait() = 0;
 };
 
