@@ -58,6 +58,7 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
     std::uint16_t product = 0;
     std::string controlMatch;
     std::string notificationMatch;
+    std::string controlPath; // under `lifecycle`
 
     // --- the worker ---------------------------------------------------
     std::mutex queueMutex;
@@ -70,6 +71,7 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
     // --- the listener -------------------------------------------------
     std::thread listener;
     std::atomic<bool> listenerStop{false};
+    std::atomic<bool> listening{false};
     std::mutex listenerMutex;
     std::condition_variable listenerWake;
 
@@ -93,9 +95,9 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
         ackLinkFailed = false;
         ackGeneration = linkGeneration.load();
     }
-    void expect(int count) override {
+    void owe() {
         std::lock_guard lock(ackMutex);
-        acksExpected += count;
+        ++acksExpected;
     }
     Status wait() override {
         std::unique_lock lock(ackMutex);
@@ -120,6 +122,9 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
     // wrist-rest commands of a run without changes) a moment to arrive, so
     // that they are not counted for the next sequence.
     void drain() {
+        if (!listening.load()) {
+            return; // nobody hears them
+        }
         std::unique_lock lock(ackMutex);
         ackArrived.wait_for(lock, std::min(options.ackTimeout, kDrainLimit), [&] {
             return acksReceived >= acksExpected || ending.load() || ackLinkFailed;
@@ -145,6 +150,7 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
             return s;
         }
         std::lock_guard info(infoMutex);
+        controlPath = link.DevicePath();
         vendor = link.DeviceVendorId();
         product = link.DeviceProductId();
         controlMatch = link.controlMatchName();
@@ -182,17 +188,19 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
         if (!found) {
             return true; // cannot tell: leave the link alone
         }
-        return found->has_value() && (*found)->path == link.DevicePath();
+        return found->has_value() && (*found)->path == controlPath;
     }
 
     // ---- listener -----------------------------------------------------
     void startListenerLocked(std::shared_ptr<NotificationHandle> handle) {
         stopListenerLocked();
         listenerStop = false;
+        listening = true;
         listener = std::thread([this, handle = std::move(handle)] { listen(*handle); });
     }
     void stopListenerLocked() {
         listenerStop = true;
+        listening = false;
         { std::lock_guard lock(listenerMutex); }
         listenerWake.notify_all();
         if (listener.joinable()) {
@@ -303,9 +311,12 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
             control = link.FeatureHandle();
             generation = linkGeneration.load();
         }
-        GuardedControl guarded(std::move(control), linkGeneration, generation, ending);
+        GuardedControl guarded(std::move(control), linkGeneration, generation, ending,
+                               [this] { owe(); });
         DeviceCommands commands(guarded, pacer);
+        begin();
         Result<T> result = body(commands);
+        drain();
         if (result.ok() || ending.load()) {
             return result;
         }
@@ -460,8 +471,9 @@ Status DeviceConnection::start() {
         }
         d.markConnectedLocked();
     }
-    d.post([&d] { d.observer.readBackDone(d.readBackNow()); });
     {
+        // The listener runs before the first command so that no
+        // acknowledgement of the read-back is lost.
         std::lock_guard lock(d.lifecycle);
         if (Status s = d.openInputLocked(); !s) {
             d.closeLocked();
@@ -469,6 +481,7 @@ Status DeviceConnection::start() {
         }
     }
     d.observer.connectionChanged(true);
+    d.post([&d] { d.observer.readBackDone(d.readBackNow()); });
     return Status::success();
 }
 
@@ -502,7 +515,6 @@ void DeviceConnection::apply(const ConfigImage& image, const ConfigImage& synced
     d.post([&d, image, synced, done = std::move(done)] {
         done(d.withControl<ApplyOutcome>([&](DeviceCommands& c) -> Result<ApplyOutcome> {
             auto r = WriteAll(c, d, image, synced);
-            d.drain();
             if (!r) {
                 return r.error();
             }

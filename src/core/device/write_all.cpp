@@ -13,13 +13,11 @@ public:
     Sequence(DeviceCommands& c, AcknowledgementWaiter& acks, ConfigImage& image)
         : c_(c), acks_(acks), image_(image) {}
 
-    // One acknowledged step: the step's transfers (each acknowledged one
-    // counted), then one wait.
-    Status step(const std::function<Status()>& transfers, int acknowledged = 1) {
+    // One acknowledged step: the step's transfers, then one wait.
+    Status step(const std::function<Status()>& transfers) {
         if (Status s = transfers(); !s) {
             return s;
         }
-        acks_.expect(acknowledged);
         return acks_.wait();
     }
 
@@ -35,7 +33,7 @@ public:
             }
         }
         if (changes.colours) {
-            if (Status s = step([&] { return keyColours(); }, int{image::kColourCount}); !s) {
+            if (Status s = step([&] { return keyColours(); }); !s) {
                 return s;
             }
         }
@@ -83,11 +81,7 @@ public:
                 return s;
             }
         }
-        if (Status s = c_.setLightingEnd(image_); !s) {
-            return s;
-        }
-        acks_.expect(1);
-        return Status::success();
+        return c_.setLightingEnd(image_);
     }
 
     bool beginSent() const { return beginSent_; }
@@ -117,12 +111,10 @@ Result<WriteAllResult> WriteAll(DeviceCommands& commands, AcknowledgementWaiter&
     if (Status s = commands.setWristLighting(image); !s) {
         return s.error();
     }
-    acks.expect(1);
     for (std::size_t i = 0; i < image::kColourCount; ++i) {
         if (Status s = commands.setWristColour(image, i); !s) {
             return s.error();
         }
-        acks.expect(1);
     }
     // Compared after the Windows-key bit is in place, so that the lock alone
     // counts as an enable-map change.

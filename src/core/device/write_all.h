@@ -9,20 +9,18 @@
 namespace vantrel {
 
 // The keyboard acknowledges every set command and every completed write run
-// with a notification. The write-all counts what it sent and waits, after
-// each step, until the keyboard has acknowledged everything so far: an
-// acknowledgement that arrives late (the wrist-rest commands are not waited
-// for, the colour step sends seven commands) then never stands in for the
-// one of the next step.
+// with a notification. The waiter keeps count of what was sent and what came
+// back; after each step the write-all waits until the keyboard has
+// acknowledged everything so far, so that a late acknowledgement (of the
+// wrist-rest commands, which are not waited for, or of the seventh colour)
+// never stands in for the one of the next step.
 class AcknowledgementWaiter {
 public:
     virtual ~AcknowledgementWaiter() = default;
     // Starts counting from zero.
     virtual void begin() = 0;
-    // `count` more acknowledgements are owed by the keyboard.
-    virtual void expect(int count) = 0;
-    // Until every owed acknowledgement has arrived. NoAcknowledge when the
-    // limit passed, Disconnected when the keyboard went away meanwhile.
+    // Until every acknowledgement owed so far has arrived. NoAcknowledge
+    // when the limit passed, Disconnected when the keyboard went away.
     virtual Status wait() = 0;
 };
 
