@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: MIT
+#include "platform/launcher.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <shellapi.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace vantrel::platform {
+
+namespace {
+
+Error noFileName(const LaunchTarget& t) {
+    return makeError(ErrorCode::InvalidArgument,
+                     "The launch path \"" + t.folder +
+                         "\" names no file; assign the key to a file, program or folder again.");
+}
+
+} // namespace
+
+#ifdef _WIN32
+
+char launchPathSeparator() {
+    return '\\';
+}
+
+Status launch(const LaunchTarget& target) {
+    if (target.fileName.empty()) {
+        return noFileName(target);
+    }
+    auto wide = [](const std::string& s) {
+        std::wstring w(
+            static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, nullptr, 0)),
+            L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, w.data(), static_cast<int>(w.size()));
+        if (!w.empty()) {
+            w.pop_back();
+        }
+        return w;
+    };
+    const std::wstring file = wide(target.fileName);
+    const std::wstring folder = wide(target.folder);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.lpFile = file.c_str();
+    info.lpDirectory = folder.c_str();
+    info.nShow = SW_SHOW;
+    if (!ShellExecuteExW(&info)) {
+        return makeError(ErrorCode::Io, "Could not start \"" + target.folder + "\\" +
+                                            target.fileName + "\"; check that it still exists.");
+    }
+    return Status::success();
+}
+
+#else
+
+char launchPathSeparator() {
+    return '/';
+}
+
+namespace {
+
+// Starts argv[0] (searched in PATH when `searchPath`) in `folder`, detached:
+// the intermediate child exits at once so that no zombie is left, and the
+// grandchild reports a failed exec through a close-on-exec pipe.
+Status spawnDetached(const std::vector<std::string>& args, const std::string& folder,
+                     bool searchPath) {
+    std::vector<char*> argv;
+    for (const auto& a : args) {
+        argv.push_back(const_cast<char*>(a.c_str()));
+    }
+    argv.push_back(nullptr);
+
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) {
+        return makeError(ErrorCode::Io,
+                         std::string("Could not start a program: ") + std::strerror(errno) + ".");
+    }
+    const pid_t child = fork();
+    if (child < 0) {
+        const int err = errno;
+        close(pipeFds[0]);
+        close(pipeFds[1]);
+        return makeError(ErrorCode::Io,
+                         std::string("Could not start a program: ") + std::strerror(err) + ".");
+    }
+    if (child == 0) {
+        // Only async-signal-safe calls from here on.
+        close(pipeFds[0]);
+        const pid_t grandchild = fork();
+        if (grandchild != 0) {
+            _exit(grandchild < 0 ? 1 : 0);
+        }
+        setsid();
+        if (!folder.empty() && chdir(folder.c_str()) != 0) {
+            const int err = errno;
+            (void)!write(pipeFds[1], &err, sizeof err);
+            _exit(127);
+        }
+        if (searchPath) {
+            execvp(argv[0], argv.data());
+        } else {
+            execv(argv[0], argv.data());
+        }
+        const int err = errno;
+        (void)!write(pipeFds[1], &err, sizeof err);
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    int execError = 0;
+    ssize_t n;
+    do {
+        n = read(pipeFds[0], &execError, sizeof execError);
+    } while (n < 0 && errno == EINTR);
+    close(pipeFds[0]);
+    if (n == static_cast<ssize_t>(sizeof execError)) {
+        return makeError(ErrorCode::Io, "Could not start \"" + args.front() +
+                                            "\": " + std::strerror(execError) + ".");
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        return makeError(ErrorCode::Io, "Could not start \"" + args.front() + "\".");
+    }
+    return Status::success();
+}
+
+} // namespace
+
+Status launch(const LaunchTarget& target) {
+    if (target.fileName.empty()) {
+        return noFileName(target);
+    }
+    const std::string full =
+        (target.folder.empty() ? std::string() : target.folder) + "/" + target.fileName;
+    if (target.kind == AssignmentKind::LaunchProgram) {
+        return spawnDetached({full}, target.folder, false);
+    }
+    // Music, files and folders: the desktop's default application.
+    Status s = spawnDetached({"xdg-open", full}, target.folder, true);
+    if (!s && s.error().message.find("xdg-open") != std::string::npos) {
+        return makeError(ErrorCode::Unsupported, "Could not open \"" + full +
+                                                     "\": xdg-open is missing; install xdg-utils.");
+    }
+    return s;
+}
+
+#endif
+
+} // namespace vantrel::platform

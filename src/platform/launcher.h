@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/device/key_action.h"
+#include "core/util/result.h"
+
+namespace vantrel::platform {
+
+// The separator a stored launch path is split at on this system.
+char launchPathSeparator();
+
+// Starts what a launch key stands for, without waiting for it: a program is
+// started directly (in its own folder), music, files and folders open in the
+// desktop's default application. Never goes through a shell, so nothing in
+// the path is interpreted. A path without a file name, a program that cannot
+// be started or a missing opener is reported.
+Status launch(const LaunchTarget& target);
+
+} // namespace vantrel::platform
