@@ -81,7 +81,8 @@ TEST_F(SimulatorTest, SingleSettingsRoundTripAndEachSetIsAcknowledged) {
 
 TEST_F(SimulatorTest, WristLightingKeepsBytesOneToSixInPlace) {
     set(cmd::kSetWristLighting, {{2, 0xA1}, {3, 4}, {4, 2}, {5, 1}, {6, 3}, {7, 0xB6}});
-    const auto stored = keyboard.state().wristLighting();
+    const ConfigImage state = keyboard.state();
+    const auto stored = state.wristLighting();
     EXPECT_EQ(stored[0], cmd::kSetWristLighting);
     EXPECT_EQ(stored[1], 0xA1);
     EXPECT_EQ(stored[6], 0xB6);
@@ -99,7 +100,8 @@ TEST_F(SimulatorTest, WriteRunIsAcknowledgedOnlyAfterItsLastBlockAndReadsBack) {
         ASSERT_TRUE(control->writeBlock(block(static_cast<std::uint8_t>(0x40 + k))).ok());
         EXPECT_EQ(acks(), k + 1 == cmd::kKeyTableBlocks ? 1 : 0) << int(k);
     }
-    const auto table = keyboard.state().keyTable();
+    const ConfigImage state = keyboard.state();
+    const auto table = state.keyTable();
     EXPECT_EQ(table[0], 0x40);
     EXPECT_EQ(table[511], 0x47);
 
