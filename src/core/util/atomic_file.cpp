@@ -127,8 +127,7 @@ Result<fs::path> moveAside(const fs::path& path) {
     std::error_code ec;
     fs::rename(path, bad, ec);
     if (ec) {
-        return makeError(ErrorCode::Io,
-                         "cannot move " + path.string() + " aside: " + ec.message());
+        return makeError(ErrorCode::Io, "cannot move " + path.string() + " aside: " + ec.message());
     }
     return bad;
 }
