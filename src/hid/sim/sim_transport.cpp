@@ -25,11 +25,7 @@ public:
     SimNotificationHandle(SimulatedKeyboard& kb, std::uint64_t gen) : kb_(kb), gen_(gen) {
         kb_.notificationOpened();
     }
-    ~SimNotificationHandle() override {
-        if (kb_.generation() == gen_) {
-            kb_.notificationClosed();
-        }
-    }
+    ~SimNotificationHandle() override { kb_.notificationClosed(gen_); }
     Result<std::optional<NotificationReport>> read(std::chrono::milliseconds timeout) override {
         return kb_.readNotification(gen_, timeout);
     }

@@ -240,8 +240,11 @@ void SimulatedKeyboard::notificationOpened() {
     ++openNotificationHandles_;
 }
 
-void SimulatedKeyboard::notificationClosed() {
+void SimulatedKeyboard::notificationClosed(std::uint64_t gen) {
     std::lock_guard lock(mutex_);
+    if (gen != generation_ || !plugged_) {
+        return;
+    }
     if (openNotificationHandles_ > 0) {
         --openNotificationHandles_;
     }

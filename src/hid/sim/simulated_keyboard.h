@@ -89,7 +89,8 @@ public:
     std::uint64_t generation() const;
     Status checkOpen(bool notification);
     void notificationOpened();
-    void notificationClosed();
+    // Ignored for a handle from before an unplug.
+    void notificationClosed(std::uint64_t gen);
     Status setFeature(std::uint64_t gen, const FeatureReport& report);
     Result<FeatureReport> getFeature(std::uint64_t gen);
     Status writeBlock(std::uint64_t gen, const BlockReport& block);
