@@ -1,31 +1,87 @@
 // SPDX-License-Identifier: MIT
-#include "core/model/state_files.h"
-#include "platform/data_folder.h"
+#include "cli/cli_context.h"
+#include "cli/commands.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
+
+using namespace vantrel;
+using namespace vantrel::cli;
 
 namespace {
 
-constexpr const char* kUsage = "usage: vantrelctl [--data-dir DIR] [--help] [--version]\n"
-                               "\n"
-                               "Configures the Vantrel gaming keyboard from the command line.\n";
+std::string usage() {
+    std::string u = "usage: vantrelctl [OPTIONS] COMMAND [ARGS]\n"
+                    "\n"
+                    "Configures the Vantrel gaming keyboard from the command line.\n"
+                    "\n"
+                    "options:\n"
+                    "  --simulate          use the built-in simulated keyboard\n"
+                    "  --sim-state FILE    keep the simulated keyboard in FILE (implies\n"
+                    "                      --simulate; created with factory settings)\n"
+                    "  --trace FILE        write every transfer and pause to FILE\n"
+                    "  --data-dir DIR      where keymap.bin and the other files live\n"
+                    "  --help              show this text (COMMAND --help: the command's)\n"
+                    "  --version           show the version\n"
+                    "\n"
+                    "commands:\n";
+    for (const auto& c : allCommands()) {
+        std::string line = std::string("  ") + c.name;
+        if (*c.arguments) {
+            line += std::string(" ") + c.arguments;
+        }
+        line.resize(std::max<std::size_t>(line.size() + 1, 24), ' ');
+        u += line + c.summary + "\n";
+    }
+    u += "\nexit status: 0 success, 1 keyboard or file error, 2 bad usage or input\n";
+    return u;
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (arg == "--version") {
-            std::printf("vantrelctl %s\n", VANTREL_VERSION);
-            return 0;
+    auto parsed = parseGlobalOptions(argc, argv);
+    if (!parsed) {
+        return reportError(parsed.error());
+    }
+    const GlobalOptions& options = *parsed;
+    if (options.version) {
+        std::printf("vantrelctl %s\n", VANTREL_VERSION);
+        return kExitOk;
+    }
+    if (options.command.empty()) {
+        std::fputs(usage().c_str(), options.help ? stdout : stderr);
+        return options.help ? kExitOk : kExitUsage;
+    }
+    const CliCommand* command = nullptr;
+    for (const auto& c : allCommands()) {
+        if (options.command == c.name) {
+            command = &c;
         }
     }
-    std::fputs(kUsage, stderr);
-    return 2;
+    if (command == nullptr) {
+        return reportError(
+            makeError(ErrorCode::InvalidArgument,
+                      "unknown command '" + options.command + "'; see 'vantrelctl --help'."));
+    }
+    if (options.help ||
+        (!options.args.empty() && (options.args[0] == "--help" || options.args[0] == "-h"))) {
+        std::printf("usage: vantrelctl [OPTIONS] %s %s\n%s\n%s", command->name, command->arguments,
+                    command->summary, command->help);
+        return kExitOk;
+    }
+    if (command->check) {
+        if (Status s = command->check(options.args); !s) {
+            return reportError(s.error());
+        }
+    }
+    Context context(options);
+    int status = command->run(context, options.args);
+    if (Status s = context.finish(); !s) {
+        const int finishStatus = reportError(s.error());
+        if (status == kExitOk) {
+            status = finishStatus;
+        }
+    }
+    return status;
 }

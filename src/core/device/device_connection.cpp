@@ -191,6 +191,11 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
         return found->has_value() && (*found)->path == controlPath;
     }
 
+    bool notificationListed() {
+        auto found = FindKeyboardInterface(transport, kNotificationInterfaceMatch);
+        return found.ok() && found->has_value();
+    }
+
     // ---- listener -----------------------------------------------------
     void startListenerLocked(std::shared_ptr<NotificationHandle> handle) {
         stopListenerLocked();
@@ -390,6 +395,12 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
             {
                 std::lock_guard lock(lifecycle);
                 opened = openControlLocked();
+                // The keyboard's nodes appear one by one: go on only when
+                // the notification collection is there too.
+                if (opened && !notificationListed()) {
+                    link.closeFeature();
+                    opened = makeError(ErrorCode::NoDevice, "not all interfaces present yet");
+                }
                 if (opened) {
                     markConnectedLocked();
                 }

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "cli/commands.h"
+
+#include <cstdio>
+
+namespace vantrel::cli {
+
+namespace {
+
+Status checkApply(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        return makeError(ErrorCode::InvalidArgument,
+                         "apply needs exactly one PROFILE file; see 'vantrelctl --help'.");
+    }
+    // Read once here so that a bad profile is refused before the keyboard
+    // is touched.
+    ConfigImage image;
+    AssignmentTable table;
+    if (Status s = LoadProfileFile(args[0], image, table); !s) {
+        return makeError(ErrorCode::BadFile, s.error().message);
+    }
+    return Status::success();
+}
+
+int runApply(Context& context, const std::vector<std::string>& args) {
+    if (Status s = context.connect(); !s) {
+        return reportError(s.error());
+    }
+    ConfiguratorModel& m = context.model();
+    if (Status s = LoadProfileFile(args[0], m.image(), m.assignments()); !s) {
+        return reportError(makeError(ErrorCode::BadFile, s.error().message));
+    }
+    m.assignments().writeOwnKeys();
+    if (Status s = context.applyChanges(); !s) {
+        return reportError(s.error());
+    }
+    std::printf("applied %s\n", args[0].c_str());
+    return kExitOk;
+}
+
+} // namespace
+
+CliCommand applyCommand() {
+    return {"apply", "PROFILE", "send a profile file to the keyboard", "", checkApply, runApply};
+}
+
+} // namespace vantrel::cli

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "cli/cli_context.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vantrel::cli {
+
+// One vantrelctl command. `run` gets the arguments after the command name
+// and returns the exit status; it reports its own errors (reportError).
+// `check` (optional) validates the arguments before anything is opened, so
+// that bad input is refused without touching the keyboard.
+struct CliCommand {
+    const char* name;
+    const char* arguments; // for the usage line, e.g. "FIELD=VALUE..."
+    const char* summary;
+    const char* help; // longer text for "vantrelctl COMMAND --help"; may be empty
+    Status (*check)(const std::vector<std::string>& args);
+    int (*run)(Context& context, const std::vector<std::string>& args);
+};
+
+// Each command lives in its own cmd_<name>.cpp and is listed in commands.cpp.
+CliCommand infoCommand();
+CliCommand readCommand();
+CliCommand setCommand();
+CliCommand applyCommand();
+CliCommand exportCommand();
+CliCommand resetCommand();
+
+// Every command, in the order the usage text lists them.
+const std::vector<CliCommand>& allCommands();
+
+} // namespace vantrel::cli

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/model/config_image.h"
+#include "core/util/result.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel::cli {
+
+// One checked FIELD=VALUE of `vantrelctl set`, ready to be applied.
+using FieldEdit = std::function<void(ConfigImage&)>;
+
+// Parses and range-checks every FIELD=VALUE. Any unknown field or value
+// out of range refuses the whole list (InvalidArgument), so nothing is sent.
+Result<std::vector<FieldEdit>> parseFieldEdits(const std::vector<std::string>& args);
+
+// The fields and their ranges, for the help text.
+std::string fieldHelp();
+
+} // namespace vantrel::cli
