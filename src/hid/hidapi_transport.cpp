@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <hidapi.h>
 #include <set>
+#include <type_traits>
 
 #if defined(__linux__)
 #include <cerrno>
@@ -28,7 +29,8 @@ std::string narrow(const wchar_t* text) {
         return out;
     }
     for (; *text != 0; ++text) {
-        const auto c = static_cast<std::uint32_t>(*text);
+        const auto c =
+            static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<wchar_t>>(*text));
         if (c < 0x80) {
             out.push_back(static_cast<char>(c));
         } else if (c < 0x800) {
