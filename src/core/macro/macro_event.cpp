@@ -30,8 +30,8 @@ std::size_t encodeMacroEvent(const MacroEvent& event, bool displayStream,
     return macro::kLongEventSize;
 }
 
-std::optional<EncodedEvent> decodeMacroEvent(std::span<const std::uint8_t, macro::kStreamSize> stream,
-                                             std::size_t offset) {
+std::optional<EncodedEvent>
+decodeMacroEvent(std::span<const std::uint8_t, macro::kStreamSize> stream, std::size_t offset) {
     if (offset + macro::kShortEventSize > stream.size() || stream[offset + macro::kEventKey] == 0) {
         return std::nullopt;
     }

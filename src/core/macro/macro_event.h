@@ -70,7 +70,7 @@ struct EncodedEvent {
     std::uint16_t delay = 0;
     std::size_t size = 0;
 };
-std::optional<EncodedEvent> decodeMacroEvent(std::span<const std::uint8_t, macro::kStreamSize> stream,
-                                             std::size_t offset);
+std::optional<EncodedEvent>
+decodeMacroEvent(std::span<const std::uint8_t, macro::kStreamSize> stream, std::size_t offset);
 
 } // namespace vantrel

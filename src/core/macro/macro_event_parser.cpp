@@ -10,7 +10,9 @@
 namespace vantrel {
 namespace {
 
-Error bad(std::string message) { return makeError(ErrorCode::InvalidArgument, std::move(message)); }
+Error bad(std::string message) {
+    return makeError(ErrorCode::InvalidArgument, std::move(message));
+}
 
 std::vector<std::string> splitWords(std::string_view text) {
     std::vector<std::string> out;
@@ -41,15 +43,16 @@ std::string lower(std::string_view s) {
 
 // Mouse actions a macro may hold: the three buttons. The pointer and wheel
 // codes of the key table are never produced by this program.
-bool isMouseCode(std::uint8_t vk) { return vk >= 0xF0 && vk <= 0xF9; }
+bool isMouseCode(std::uint8_t vk) {
+    return vk >= 0xF0 && vk <= 0xF9;
+}
 bool isMouseButton(std::uint8_t vk) {
     return vk == macro::kMouseLeft || vk == macro::kMouseRight || vk == macro::kMouseMiddle;
 }
 
 } // namespace
 
-Result<std::vector<MacroEvent>> parseMacroEvents(const KeyNameTable& names,
-                                                 std::string_view text) {
+Result<std::vector<MacroEvent>> parseMacroEvents(const KeyNameTable& names, std::string_view text) {
     std::vector<MacroEvent> events;
     std::optional<std::uint16_t> delay;
     std::string delayWord;
@@ -67,8 +70,9 @@ Result<std::vector<MacroEvent>> parseMacroEvents(const KeyNameTable& names,
                 return bad("the delay \"" + word + "\" must be 2 to 60000 ms");
             }
             if (events.empty()) {
-                return bad("the delay \"" + word + "\" comes before the first event, which "
-                                                   "never waits");
+                return bad("the delay \"" + word +
+                           "\" comes before the first event, which "
+                           "never waits");
             }
             if (delay) {
                 return bad("two delays in a row: \"" + delayWord + "\" and \"" + word + "\"");
@@ -79,8 +83,9 @@ Result<std::vector<MacroEvent>> parseMacroEvents(const KeyNameTable& names,
         }
         const auto colon = word.rfind(':');
         if (colon == std::string::npos || colon == 0) {
-            return bad("\"" + word + "\" is neither an event such as A:dn nor a delay such as "
-                                     "120ms");
+            return bad("\"" + word +
+                       "\" is neither an event such as A:dn nor a delay such as "
+                       "120ms");
         }
         const std::string action = lower(std::string_view(word).substr(colon + 1));
         if (action != "dn" && action != "up") {
@@ -91,8 +96,9 @@ Result<std::vector<MacroEvent>> parseMacroEvents(const KeyNameTable& names,
             return vk.error();
         }
         if (isMouseCode(*vk) && !isMouseButton(*vk)) {
-            return bad("\"" + word + "\": only the mouse buttons MsLB, MsRB and MsMB can be "
-                                     "used in a macro");
+            return bad("\"" + word +
+                       "\": only the mouse buttons MsLB, MsRB and MsMB can be "
+                       "used in a macro");
         }
         MacroEvent e;
         e.release = action == "up";

@@ -76,9 +76,8 @@ std::optional<std::size_t> findMacroByName(const MacroTable& table, std::u16stri
     return std::nullopt;
 }
 
-Result<std::size_t> addMacro(MacroTable& table, std::u16string_view name,
-                             std::uint16_t loopCount, bool recordDelays,
-                             const MacroStreams& streams) {
+Result<std::size_t> addMacro(MacroTable& table, std::u16string_view name, std::uint16_t loopCount,
+                             bool recordDelays, const MacroStreams& streams) {
     const std::size_t n = usedMacroCount(table);
     if (n >= macro::kMaxMacros) {
         return makeError(ErrorCode::InvalidArgument,
@@ -91,9 +90,9 @@ Result<std::size_t> addMacro(MacroTable& table, std::u16string_view name,
         return makeError(ErrorCode::InvalidArgument, "a macro with this name exists already");
     }
     if (loopCount < macro::kMinLoopCount || loopCount > macro::kMaxLoopCount) {
-        return makeError(ErrorCode::InvalidArgument,
-                         "the loop count is " + std::to_string(loopCount) +
-                             "; it must be 1 to 999");
+        return makeError(ErrorCode::InvalidArgument, "the loop count is " +
+                                                         std::to_string(loopCount) +
+                                                         "; it must be 1 to 999");
     }
     MacroRecord r;
     if (auto s = r.setName(name); !s) {
@@ -109,9 +108,8 @@ Result<std::size_t> addMacro(MacroTable& table, std::u16string_view name,
 Status deleteMacro(MacroTable& table, std::size_t index) {
     const std::size_t n = usedMacroCount(table);
     if (index >= n) {
-        return makeError(ErrorCode::InvalidArgument,
-                         "there is no macro " + std::to_string(index) + "; the list holds " +
-                             std::to_string(n));
+        return makeError(ErrorCode::InvalidArgument, "there is no macro " + std::to_string(index) +
+                                                         "; the list holds " + std::to_string(n));
     }
     for (std::size_t i = index; i + 1 < n; ++i) {
         table[i] = table[i + 1];

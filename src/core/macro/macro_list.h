@@ -46,9 +46,8 @@ std::u16string nextMacroName(const MacroTable& table);
 // Appends a macro after the last used record. Refused, with nothing changed:
 // a 33rd macro, an empty or too long name, a name already in the list, a
 // loop count outside 1..999.
-Result<std::size_t> addMacro(MacroTable& table, std::u16string_view name,
-                             std::uint16_t loopCount, bool recordDelays,
-                             const MacroStreams& streams);
+Result<std::size_t> addMacro(MacroTable& table, std::u16string_view name, std::uint16_t loopCount,
+                             bool recordDelays, const MacroStreams& streams);
 // Removes macro `index`; the following macros move up one place.
 Status deleteMacro(MacroTable& table, std::size_t index);
 // Index of the used record with exactly this name.

@@ -85,9 +85,9 @@ Result<MacroStreams> MacroStreams::fromEvents(std::span<const MacroEvent> events
             for (std::size_t k = i; k < events.size(); ++k) {
                 total += events[k].encodedSize();
             }
-            return makeError(ErrorCode::InvalidArgument,
-                             "the events take " + std::to_string(total) +
-                                 " bytes; a macro holds at most 190");
+            return makeError(ErrorCode::InvalidArgument, "the events take " +
+                                                             std::to_string(total) +
+                                                             " bytes; a macro holds at most 190");
         }
         std::array<std::uint8_t, macro::kLongEventSize> dev{}, disp{};
         const std::size_t n = encodeMacroEvent(e, false, dev);

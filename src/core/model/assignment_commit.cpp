@@ -11,7 +11,9 @@
 namespace vantrel {
 namespace {
 
-constexpr std::uint8_t kind(AssignmentKind k) { return static_cast<std::uint8_t>(k); }
+constexpr std::uint8_t kind(AssignmentKind k) {
+    return static_cast<std::uint8_t>(k);
+}
 
 // Record data of every launch kind: the keyboard itself is told to report
 // the key (entry kind 10); these bytes only tell the dialog what was chosen.
@@ -158,9 +160,9 @@ KeyTableEntry singleKeyEntry(std::uint8_t usage) {
 
 Status validateAssignment(const ConfiguratorModel& model, const PendingAssignment& p) {
     if (p.CurrentKeyIndex >= kKeyPositionCount) {
-        return makeError(ErrorCode::InvalidArgument,
-                         "key index " + std::to_string(p.CurrentKeyIndex) +
-                             " is not a key of the keyboard (0-107)");
+        return makeError(ErrorCode::InvalidArgument, "key index " +
+                                                         std::to_string(p.CurrentKeyIndex) +
+                                                         " is not a key of the keyboard (0-107)");
     }
     if (p.PendingKeyCount == kRestoreDefaultKeyCount) {
         return {};
@@ -174,9 +176,8 @@ Status validateAssignment(const ConfiguratorModel& model, const PendingAssignmen
         return checkTargetKey(names, p.PendingKeys[0]);
     case kind(AssignmentKind::Combination): {
         if (p.PendingKeyCount < 1 || p.PendingKeyCount > static_cast<int>(kMaxComboKeys)) {
-            return makeError(ErrorCode::InvalidArgument,
-                             "a combination has 1 to 3 keys, not " +
-                                 std::to_string(p.PendingKeyCount));
+            return makeError(ErrorCode::InvalidArgument, "a combination has 1 to 3 keys, not " +
+                                                             std::to_string(p.PendingKeyCount));
         }
         for (int k = 0; k < p.PendingKeyCount; ++k) {
             if (auto s = checkTargetKey(names, p.PendingKeys[static_cast<std::size_t>(k)]); !s) {
@@ -239,8 +240,8 @@ Status assignKey(ConfiguratorModel& model, const PendingAssignment& pending,
     }
     const std::size_t i = pending.CurrentKeyIndex;
     model.marks().set(i, false);
-    const bool enabled = applyCommit(model, pending) ||
-                         pending.PendingKeyCount == kRestoreDefaultKeyCount;
+    const bool enabled =
+        applyCommit(model, pending) || pending.PendingKeyCount == kRestoreDefaultKeyCount;
     model.image().setKeyEnabled(KeyPositionEnableBit(i), enabled);
     if (!enabled) {
         model.marks().set(i, true);

@@ -24,8 +24,8 @@ struct PendingAssignment {
     std::uint8_t PendingKind = static_cast<std::uint8_t>(AssignmentKind::None);
     // Virtual-key codes in the order captured; only the first 1-3 are used.
     std::array<std::uint8_t, record::kDataSize> PendingKeys{};
-    int PendingKeyCount = 0; // 0-3, or kRestoreDefaultKeyCount
-    int PendingMacro = -1;   // macro list index = slot number
+    int PendingKeyCount = 0;         // 0-3, or kRestoreDefaultKeyCount
+    int PendingMacro = -1;           // macro list index = slot number
     std::string PendingFunctionName; // in the interface language, UTF-8
     std::u16string PendingPath;      // for the launch kinds
     std::uint8_t PendingKeyEnabled = 1;

@@ -13,7 +13,9 @@
 namespace vantrel {
 namespace {
 
-Error bad(std::string message) { return makeError(ErrorCode::InvalidArgument, std::move(message)); }
+Error bad(std::string message) {
+    return makeError(ErrorCode::InvalidArgument, std::move(message));
+}
 
 std::string lower(std::string_view s) {
     std::string out(s);
@@ -90,8 +92,7 @@ Result<const BasicFunction*> parseBasicFunction(std::string_view name) {
                         break;
                     }
                 }
-                return bad("\"" + std::string(name) + "\" is a group; choose one of: " +
-                           children);
+                return bad("\"" + std::string(name) + "\" is a group; choose one of: " + children);
             }
             return &row;
         }
@@ -100,10 +101,8 @@ Result<const BasicFunction*> parseBasicFunction(std::string_view name) {
 }
 
 Result<PendingAssignment> parseAssignmentTarget(std::span<const std::string> words,
-                                                const KeyNameTable& names,
-                                                const MacroTable& macros,
-                                                std::size_t keyIndex,
-                                                std::uint16_t uiLanguage) {
+                                                const KeyNameTable& names, const MacroTable& macros,
+                                                std::size_t keyIndex, std::uint16_t uiLanguage) {
     if (words.empty()) {
         return bad("the target is missing: key, combo, macro, function, launch, disable or "
                    "default");

@@ -27,10 +27,8 @@ namespace vantrel {
 // Bad input gives InvalidArgument naming the word at fault. The macro number
 // and the key codes are checked again by the commit.
 Result<PendingAssignment> parseAssignmentTarget(std::span<const std::string> words,
-                                                const KeyNameTable& names,
-                                                const MacroTable& macros,
-                                                std::size_t keyIndex,
-                                                std::uint16_t uiLanguage);
+                                                const KeyNameTable& names, const MacroTable& macros,
+                                                std::size_t keyIndex, std::uint16_t uiLanguage);
 
 // "NAME+NAME[+NAME]" into virtual-key codes; a "+" where a name should start
 // is the plus key itself ("LCtrl++").

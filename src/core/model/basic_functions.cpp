@@ -10,8 +10,7 @@ constexpr BasicFunction root(std::string_view zh, std::string_view second, std::
                              KeyTableEntry e) {
     return BasicFunction{zh, second, id, false, false, e};
 }
-constexpr BasicFunction header(std::string_view zh, std::string_view second,
-                               std::string_view id) {
+constexpr BasicFunction header(std::string_view zh, std::string_view second, std::string_view id) {
     return BasicFunction{zh, second, id, true, false, {}};
 }
 constexpr BasicFunction child(std::string_view zh, std::string_view second, std::string_view id,
@@ -52,7 +51,9 @@ constexpr std::array<BasicFunction, kBasicFunctionRowCount> kRows = {{
 
 } // namespace
 
-std::span<const BasicFunction, kBasicFunctionRowCount> BasicFunctionTable() { return kRows; }
+std::span<const BasicFunction, kBasicFunctionRowCount> BasicFunctionTable() {
+    return kRows;
+}
 
 const BasicFunction* findBasicFunction(std::string_view name, std::uint16_t uiLanguage) {
     for (const auto& row : kRows) {

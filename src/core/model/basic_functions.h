@@ -20,10 +20,10 @@ inline constexpr bool isChinese(std::uint16_t uiLanguage) {
 
 // Byte 0 of a key table entry.
 namespace entry {
-inline constexpr std::uint8_t kKeyboard = 0;   // bytes 1-3: keyboard usages pressed together
-inline constexpr std::uint8_t kConsumer = 3;   // bytes 2-3: consumer usage, low byte first
-inline constexpr std::uint8_t kMacro = 4;      // byte 1 = 1, byte 2 = slot
-inline constexpr std::uint8_t kHostAction = 10;// byte 2 = the key's own virtual-key code
+inline constexpr std::uint8_t kKeyboard = 0;    // bytes 1-3: keyboard usages pressed together
+inline constexpr std::uint8_t kConsumer = 3;    // bytes 2-3: consumer usage, low byte first
+inline constexpr std::uint8_t kMacro = 4;       // byte 1 = 1, byte 2 = slot
+inline constexpr std::uint8_t kHostAction = 10; // byte 2 = the key's own virtual-key code
 inline constexpr std::size_t kSize = 4;
 } // namespace entry
 

@@ -17,7 +17,9 @@ constexpr std::uint8_t kLastKeypadCode = 0x6F;
 constexpr std::uint8_t kAppsCode = 0x5D;
 constexpr std::size_t kAppsPosition = 101;
 
-bool isKeypad(std::uint8_t vk) { return vk >= kFirstKeypadCode && vk <= kLastKeypadCode; }
+bool isKeypad(std::uint8_t vk) {
+    return vk >= kFirstKeypadCode && vk <= kLastKeypadCode;
+}
 
 std::string normalised(std::string_view s) {
     std::string out;
@@ -53,9 +55,8 @@ Result<std::uint8_t> parseKeyCode(const KeyNameTable& names, std::string_view wo
         }
         const auto vk = static_cast<std::uint8_t>(value);
         if (names.usage(vk) == 0) {
-            return makeError(ErrorCode::InvalidArgument,
-                             "the key \"" + std::string(word) +
-                                 "\" has no code the keyboard knows");
+            return makeError(ErrorCode::InvalidArgument, "the key \"" + std::string(word) +
+                                                             "\" has no code the keyboard knows");
         }
         return vk;
     }

@@ -43,7 +43,8 @@ TEST(MacroSlots, DeletedMacroLeavesItsOldSlot) {
     addNamed(t, u"three", 7);
     ConfigImage image;
     fillMacroSlots(t, image);
-    const auto old = std::vector<std::uint8_t>(image.macroSlot(2).begin(), image.macroSlot(2).end());
+    const auto old =
+        std::vector<std::uint8_t>(image.macroSlot(2).begin(), image.macroSlot(2).end());
     ASSERT_TRUE(deleteMacro(t, 2).ok());
     image.macroSlot(1)[1] = 0xAA;
     EXPECT_EQ(fillMacroSlots(t, image), 2u);

@@ -2,7 +2,6 @@
 #include "core/macro/macro_streams.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace vantrel {
@@ -24,7 +23,9 @@ MacroStreams streamsOf(std::initializer_list<MacroEvent> events) {
     return *s;
 }
 
-Bytes head(const MacroStreams::Stream& s, std::size_t n) { return Bytes(s.begin(), s.begin() + n); }
+Bytes head(const MacroStreams::Stream& s, std::size_t n) {
+    return Bytes(s.begin(), s.begin() + n);
+}
 
 bool zeroFrom(const MacroStreams::Stream& s, std::size_t from) {
     for (std::size_t i = from; i < s.size(); ++i) {
