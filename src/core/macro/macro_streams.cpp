@@ -204,6 +204,7 @@ MacroEdit MacroStreams::insertEvent(std::size_t offset, const MacroEvent& event)
     std::copy_n(disp.begin(), n, display_.begin() + static_cast<std::ptrdiff_t>(offset));
     const bool lost = used + n > macro::kStreamSize;
     seal();
+    normaliseFirstEvent();
     return lost ? MacroEdit::Truncated : MacroEdit::Done;
 }
 

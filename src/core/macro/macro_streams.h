@@ -83,7 +83,8 @@ public:
     std::optional<std::size_t> offsetOfLine(std::size_t line) const;
 
     // Inserts one event before the byte offset (an event boundary or the end);
-    // what is pushed past 190 bytes is lost, whole events at a time.
+    // what is pushed past 190 bytes is lost, whole events at a time. An event
+    // that itself does not fit is refused (NoRoom).
     MacroEdit insertEvent(std::size_t offset, const MacroEvent& event);
     MacroEdit insertEventAtLine(std::size_t line, const MacroEvent& event);
     // Gives the event at the offset a new delay (1 to 60000), switching

@@ -238,6 +238,11 @@ TEST(MacroStreams, MouseActions) {
     EXPECT_EQ(d.insertMouseAction(3, MouseButton::Middle, MouseAction::Up), MacroEdit::Done);
     EXPECT_EQ(head(d.device(), 8), (Bytes{0x01, 0x04, 0x9E, 0x04, 0x01, 0xF1, 0x81, 0xF2}));
     EXPECT_EQ(d.insertMouseAction(9, MouseButton::Left, MouseAction::Up), MacroEdit::NoSuchLine);
+
+    // Whatever goes in front becomes the first event and waits for nothing.
+    auto f = streamsOf({press(0x41)});
+    EXPECT_EQ(f.insertEventAtLine(0, release(0x42, 500)), MacroEdit::Done);
+    EXPECT_EQ(head(f.device(), 6), (Bytes{0x81, 0x05, 0x01, 0x04, 0, 0}));
 }
 
 TEST(MacroStreams, FullStreamKeeps190Bytes) {
