@@ -213,4 +213,35 @@ Result<PendingAssignment> parseAssignmentTarget(std::span<const std::string> wor
                "\": expected key, combo, macro, function, launch, disable or default");
 }
 
+std::vector<std::string> describeAssignment(const AssignmentRecord& r, const KeyNameTable& names) {
+    const auto d = r.data();
+    switch (r.kind()) {
+    case static_cast<std::uint8_t>(AssignmentKind::SingleKey):
+        if (r.keyCount() == 0 || d[0] == 0 || d[0] == r.ownKey()) {
+            return {"default"};
+        }
+        return {"key", keyReference(names, d[0])};
+    case static_cast<std::uint8_t>(AssignmentKind::Combination): {
+        std::string keys;
+        for (std::size_t k = 0; k < std::min<std::size_t>(r.keyCount(), kMaxComboKeys); ++k) {
+            keys += (k ? "+" : "") + keyReference(names, d[k]);
+        }
+        return {"combo", keys};
+    }
+    case static_cast<std::uint8_t>(AssignmentKind::Macro):
+        return {"macro", std::to_string(d[2])};
+    case static_cast<std::uint8_t>(AssignmentKind::BasicFunction): {
+        const auto* f = findBasicFunctionByEntry(d.first<entry::kSize>());
+        return {"function", f ? std::string(f->id) : std::string("unknown")};
+    }
+    case static_cast<std::uint8_t>(AssignmentKind::PlayMusic):
+    case static_cast<std::uint8_t>(AssignmentKind::LaunchProgram):
+    case static_cast<std::uint8_t>(AssignmentKind::OpenFile):
+    case static_cast<std::uint8_t>(AssignmentKind::OpenFolder):
+        return {"launch", std::string(kLaunchKinds[r.kind() - 4].word), utf16ToUtf8(r.path())};
+    default:
+        return {"cleared"};
+    }
+}
+
 } // namespace vantrel

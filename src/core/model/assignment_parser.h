@@ -39,4 +39,11 @@ Result<std::vector<std::uint8_t>> parseKeyCombination(const KeyNameTable& names,
 // (the latter without regard to case). Group headers are refused.
 Result<const BasicFunction*> parseBasicFunction(std::string_view name);
 
+// The words that parseAssignmentTarget turns back into the record's
+// assignment ("key B", "combo LCtrl+C", "macro 2", "function mute",
+// "launch program PATH", "default"); a record cleared by the dialog gives
+// "cleared". Whether the key is disabled lives in the image, not here.
+std::vector<std::string> describeAssignment(const AssignmentRecord& record,
+                                            const KeyNameTable& names);
+
 } // namespace vantrel

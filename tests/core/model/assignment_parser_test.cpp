@@ -4,6 +4,7 @@
 #include "core/model/assignment_parser.h"
 #include "core/model/key_reference.h"
 #include "core/util/utf.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -179,6 +180,29 @@ TEST_F(Parsers, MacroEvents) {
         full += "A:dn ";
     }
     EXPECT_NE(parseMacroEvents(names, full).error().message.find("190"), std::string::npos);
+}
+
+TEST_F(Parsers, DescribedAssignmentsParseBack) {
+    testing::TempDir dir;
+    ConfiguratorModel model;
+    model.assignments().writeOwnKeys();
+    const std::vector<MacroEvent> ev = {{false, 0x04, 0x41, 1}};
+    ASSERT_TRUE(addMacro(model.macros(), u"m", 1, false, *MacroStreams::fromEvents(ev)).ok());
+    const std::vector<std::vector<std::string>> targets = {
+        {"key", "Enter-num"}, {"combo", "LCtrl+LAlt+Del"},         {"macro", "0"},
+        {"function", "mute"}, {"launch", "music", "/tmp/a b.ogg"}, {"default"},
+    };
+    for (const auto& words : targets) {
+        auto p = parseAssignmentTarget(words, names, model.macros(), 63, kUiLanguageDefault);
+        ASSERT_TRUE(p.ok()) << words[0];
+        ASSERT_TRUE(assignKey(model, *p, dir / "keymap.bin").ok()) << words[0];
+        EXPECT_EQ(describeAssignment(model.assignments()[63], names), words);
+    }
+    auto self = parseAssignmentTarget(std::vector<std::string>{"key", "A"}, names, model.macros(),
+                                      63, kUiLanguageDefault);
+    ASSERT_TRUE(assignKey(model, *self, dir / "keymap.bin").ok());
+    EXPECT_EQ(describeAssignment(model.assignments()[63], names),
+              (std::vector<std::string>{"default"}));
 }
 
 TEST(Utf, RoundTripAndRefusal) {
