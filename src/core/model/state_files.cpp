@@ -42,8 +42,8 @@ Status DataFolder::ensureExists() const {
     return {};
 }
 
-Result<LoadReport> LoadKeymapFile(const fs::path& path, ConfigImage& image,
-                                  AssignmentTable& table, bool skipImage) {
+Result<LoadReport> LoadKeymapFile(const fs::path& path, ConfigImage& image, AssignmentTable& table,
+                                  bool skipImage) {
     std::error_code ec;
     if (!fs::exists(path, ec)) {
         table.clear();
@@ -91,10 +91,9 @@ Status LoadProfileFile(const fs::path& path, ConfigImage& image, AssignmentTable
         return bytes.error();
     }
     if (wrongSize) {
-        return makeError(ErrorCode::BadFile, path.string() + " has " +
-                                                 std::to_string(bytes->size()) +
-                                                 " bytes; a profile has " +
-                                                 std::to_string(kKeymapFileSize));
+        return makeError(ErrorCode::BadFile,
+                         path.string() + " has " + std::to_string(bytes->size()) +
+                             " bytes; a profile has " + std::to_string(kKeymapFileSize));
     }
     std::copy_n(bytes->begin(), image::kSize, image.bytes().begin());
     std::copy_n(bytes->begin() + image::kSize, AssignmentTable::kBytes, table.bytes().begin());
