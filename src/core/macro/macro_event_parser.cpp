@@ -71,11 +71,12 @@ Result<std::vector<MacroEvent>> parseMacroEvents(const KeyNameTable& names, std:
             }
             if (events.empty()) {
                 return bad("the delay \"" + word +
-                           "\" comes before the first event, which "
-                           "never waits");
+                           "\" comes before the first event, which never waits");
             }
             if (delay) {
-                return bad("two delays in a row: \"" + delayWord + "\" and \"" + word + "\"");
+                std::string message = "two delays in a row: \"" + delayWord;
+                message += "\" and \"" + word + "\"";
+                return bad(std::move(message));
             }
             delay = static_cast<std::uint16_t>(value);
             delayWord = word;
