@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/model/state_files.h"
 
+#include "core/macro/macro_list.h"
 #include "core/util/atomic_file.h"
 
 #include <algorithm>
@@ -127,7 +128,23 @@ Result<LoadReport> LoadMacroFile(const fs::path& path, MacroTable& table) {
                           wrongSizeMessage(path, bytes->size(), kMacroFileSize, *moved)};
     }
     std::copy(bytes->begin(), bytes->end(), table.bytes().begin());
-    return LoadReport{LoadOutcome::Loaded, {}};
+    LoadReport report{LoadOutcome::Loaded, {}};
+    const MacroCompaction c = compactMacroTable(table);
+    if (c.moved) {
+        report.repaired = true;
+        report.message = path.filename().string() + " had unused records between its macros; the " +
+                         std::to_string(c.used) + " macros were moved together in their order.";
+    }
+    if (c.used > macro::kMaxMacros) {
+        report.repaired = true;
+        if (!report.message.empty()) {
+            report.message += ' ';
+        }
+        report.message += path.filename().string() + " holds " + std::to_string(c.used) +
+                          " macros; the keyboard takes 32, so macros 33 and later are kept "
+                          "but never sent to it.";
+    }
+    return report;
 }
 
 Status SaveMacroFile(const fs::path& path, const MacroTable& table) {
