@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/model/state_files.h"
 
+#include "core/macro/macro_list.h"
 #include "core/util/atomic_file.h"
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 
 namespace vantrel {
 namespace fs = std::filesystem;
@@ -29,6 +32,43 @@ Result<std::vector<std::uint8_t>> readExact(const fs::path& path, std::size_t ex
     return bytes;
 }
 
+// The bytes of a state file that must have exactly `expected` bytes, or how
+// the defaults took its place: a missing file is created, a file of the wrong
+// size is moved aside first so that the user's bytes are never lost.
+struct FixedSizeFile {
+    std::vector<std::uint8_t> bytes;
+    std::optional<LoadReport> replaced;
+};
+
+Result<FixedSizeFile> openFixedSizeFile(const fs::path& path, std::size_t expected,
+                                        const std::function<Status()>& writeDefaults) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        if (auto s = writeDefaults(); !s) {
+            return s.error();
+        }
+        return FixedSizeFile{{}, LoadReport{LoadOutcome::Created, {}}};
+    }
+    bool wrongSize = false;
+    auto bytes = readExact(path, expected, wrongSize);
+    if (!bytes) {
+        return bytes.error();
+    }
+    if (!wrongSize) {
+        return FixedSizeFile{std::move(bytes).value(), std::nullopt};
+    }
+    auto moved = moveAside(path);
+    if (!moved) {
+        return moved.error();
+    }
+    if (auto s = writeDefaults(); !s) {
+        return s.error();
+    }
+    return FixedSizeFile{{},
+                         LoadReport{LoadOutcome::MovedAside,
+                                    wrongSizeMessage(path, bytes->size(), expected, *moved)}};
+}
+
 } // namespace
 
 Status DataFolder::ensureExists() const {
@@ -43,37 +83,21 @@ Status DataFolder::ensureExists() const {
 
 Result<LoadReport> LoadKeymapFile(const fs::path& path, ConfigImage& image, AssignmentTable& table,
                                   bool skipImage) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
+    auto file = openFixedSizeFile(path, kKeymapFileSize, [&] {
         table.clear();
-        if (auto s = SaveKeymapFile(path, image, table); !s) {
-            return s.error();
-        }
-        table.writeOwnKeys();
-        return LoadReport{LoadOutcome::Created, {}};
+        return SaveKeymapFile(path, image, table);
+    });
+    if (!file) {
+        return file.error();
     }
-    bool wrongSize = false;
-    auto bytes = readExact(path, kKeymapFileSize, wrongSize);
-    if (!bytes) {
-        return bytes.error();
-    }
-    if (wrongSize) {
-        auto moved = moveAside(path);
-        if (!moved) {
-            return moved.error();
-        }
-        table.clear();
-        if (auto s = SaveKeymapFile(path, image, table); !s) {
-            return s.error();
-        }
+    if (file->replaced) {
         table.writeOwnKeys();
-        return LoadReport{LoadOutcome::MovedAside,
-                          wrongSizeMessage(path, bytes->size(), kKeymapFileSize, *moved)};
+        return *file->replaced;
     }
     if (!skipImage) {
-        std::copy_n(bytes->begin(), image::kSize, image.bytes().begin());
+        std::copy_n(file->bytes.begin(), image::kSize, image.bytes().begin());
     }
-    std::copy_n(bytes->begin() + image::kSize, AssignmentTable::kBytes, table.bytes().begin());
+    std::copy_n(file->bytes.begin() + image::kSize, AssignmentTable::kBytes, table.bytes().begin());
     table.writeOwnKeys();
     return LoadReport{LoadOutcome::Loaded, {}};
 }
@@ -101,33 +125,34 @@ Status LoadProfileFile(const fs::path& path, ConfigImage& image, AssignmentTable
 }
 
 Result<LoadReport> LoadMacroFile(const fs::path& path, MacroTable& table) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
+    auto file = openFixedSizeFile(path, kMacroFileSize, [&] {
         table.clear();
-        if (auto s = SaveMacroFile(path, table); !s) {
-            return s.error();
-        }
-        return LoadReport{LoadOutcome::Created, {}};
+        return SaveMacroFile(path, table);
+    });
+    if (!file) {
+        return file.error();
     }
-    bool wrongSize = false;
-    auto bytes = readExact(path, kMacroFileSize, wrongSize);
-    if (!bytes) {
-        return bytes.error();
+    if (file->replaced) {
+        return *file->replaced;
     }
-    if (wrongSize) {
-        auto moved = moveAside(path);
-        if (!moved) {
-            return moved.error();
-        }
-        table.clear();
-        if (auto s = SaveMacroFile(path, table); !s) {
-            return s.error();
-        }
-        return LoadReport{LoadOutcome::MovedAside,
-                          wrongSizeMessage(path, bytes->size(), kMacroFileSize, *moved)};
+    std::copy(file->bytes.begin(), file->bytes.end(), table.bytes().begin());
+    LoadReport report{LoadOutcome::Loaded, {}};
+    const MacroCompaction c = compactMacroTable(table);
+    if (c.moved) {
+        report.repaired = true;
+        report.message = path.filename().string() + " had unused records between its macros; the " +
+                         std::to_string(c.used) + " macros were moved together in their order.";
     }
-    std::copy(bytes->begin(), bytes->end(), table.bytes().begin());
-    return LoadReport{LoadOutcome::Loaded, {}};
+    if (c.used > macro::kMaxMacros) {
+        report.repaired = true;
+        if (!report.message.empty()) {
+            report.message += ' ';
+        }
+        report.message += path.filename().string() + " holds " + std::to_string(c.used) +
+                          " macros; the keyboard takes 32, so macros 33 and later are kept "
+                          "but never sent to it.";
+    }
+    return report;
 }
 
 Status SaveMacroFile(const fs::path& path, const MacroTable& table) {
