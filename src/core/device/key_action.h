@@ -28,8 +28,4 @@ LaunchTarget splitLaunchPath(std::string_view path, char separator);
 // The record's path as UTF-8, split for launching.
 LaunchTarget launchTargetOf(const AssignmentRecord& record, char separator);
 
-// UTF-16 (as stored in the records) to UTF-8; unpaired surrogates become
-// U+FFFD.
-std::string utf16ToUtf8(std::u16string_view text);
-
 } // namespace vantrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/device/key_action.h"
 #include "core/device/model_updates.h"
+#include "core/util/utf.h"
 
 #include <gtest/gtest.h>
 
