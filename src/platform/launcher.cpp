@@ -157,4 +157,12 @@ Status launch(const LaunchTarget& target) {
 
 #endif
 
+Status launchKeyAction(const AssignmentTable& table, std::uint8_t key) {
+    const auto index = findKeyActionRecord(table, key);
+    if (!index) {
+        return Status::success();
+    }
+    return launch(launchTargetOf(table[*index], launchPathSeparator()));
+}
+
 } // namespace vantrel::platform

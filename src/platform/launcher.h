@@ -16,4 +16,9 @@ char launchPathSeparator();
 // be started or a missing opener is reported.
 Status launch(const LaunchTarget& target);
 
+// What the program does when the keyboard reports a launch key: finds the
+// first record of an advanced kind for `key` and launches its path. A key
+// without such a record does nothing (success).
+Status launchKeyAction(const AssignmentTable& table, std::uint8_t key);
+
 } // namespace vantrel::platform
