@@ -64,6 +64,18 @@ struct ConnectionOptions {
 // The keyboard's two interfaces, the device worker that runs sequences one
 // after another, and the notification listener. Sequences work on copies
 // and report through their callbacks, on the worker thread.
+//
+// What the owner does with the results (core/device/model_updates.h):
+//   readBackDone     -> applyReadBackToModel, recompute marks, save keymap.bin
+//   apply done       -> image = synced = outcome.image, sync assignments,
+//                       save keymap.bin; on error leave the synced copies
+//   factoryReset done-> applyFactoryResetToModel, save keymap.bin
+//   deviceLighting   -> applyDeviceLighting (both image copies)
+//   keyAction        -> platform::launchKeyAction (platform/launcher.h)
+//
+// Ending the connection stops the listener and the worker: sequences still
+// queued are dropped without a callback; the one in progress stops at its
+// next transfer and calls back with Cancelled from inside the destructor.
 class DeviceConnection {
 public:
     DeviceConnection(HidTransport& transport, Pacer& pacer, ConnectionObserver& observer,
@@ -72,8 +84,9 @@ public:
     DeviceConnection(const DeviceConnection&) = delete;
     DeviceConnection& operator=(const DeviceConnection&) = delete;
 
-    // Finds and opens both interfaces, queues the start-up read-back and
-    // starts the listener. NoDevice / PermissionDenied when it cannot.
+    // Finds and opens both interfaces, starts the listener and queues the
+    // start-up read-back (reported through readBackDone). NoDevice /
+    // PermissionDenied when it cannot; a later deviceArrived connects then.
     Status start();
     bool connected() const;
     std::uint16_t vendorId() const;
@@ -99,7 +112,8 @@ public:
     void deviceArrived();
     void deviceRemoved();
 
-    // Blocks until every queued sequence has finished.
+    // Blocks until every queued sequence has finished (returns at once when
+    // called from a callback on the worker).
     void waitIdle();
 
 private:
