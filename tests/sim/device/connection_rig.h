@@ -67,7 +67,7 @@ struct ConnectionRig {
 
     static ConnectionOptions shortOptions() {
         ConnectionOptions o;
-        o.ackTimeout = std::chrono::milliseconds(150);
+        o.ackTimeout = std::chrono::milliseconds(400);
         o.listenerPoll = std::chrono::milliseconds(20);
         o.reopenInterval = std::chrono::milliseconds(10);
         o.reopenWindow = std::chrono::milliseconds(100);

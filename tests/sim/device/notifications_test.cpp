@@ -105,7 +105,7 @@ TEST(HotPlug, ArrivalNoticesAStaleLinkWithoutARemoval) {
     rig.keyboard.unplug();
     rig.keyboard.replug();
     ASSERT_TRUE(rig.observer.waitFor([](auto&) { return true; }));
-    std::this_thread::sleep_for(std::chrono::milliseconds(60)); // the listener notices
+    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // the listener notices
     rig.connection.deviceArrived();
     rig.connection.waitIdle();
     EXPECT_TRUE(rig.connection.connected());
