@@ -5,6 +5,7 @@
 #include "core/model/key_picture_table.h"
 #include "skin_canvas.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QRadialGradient>
 
@@ -71,8 +72,14 @@ void drawKey(QPainter& p, const KeyPicture& k, bool lit) {
         p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     }
     const QString text = labelOf(k.label);
-    int px = small ? 6 : (text.size() > 4 ? 8 : (text.size() > 2 ? 9 : 11));
-    QFont f = arial(px, text.size() <= 2 ? QFont::DemiBold : QFont::Normal);
+    // One size for every word label, shrunk only where a key is too narrow;
+    // single characters a little larger, as printed on real caps.
+    const bool single = text.size() == 1;
+    int px = small ? 6 : (single ? 11 : 9);
+    QFont f = arial(px, single ? QFont::DemiBold : QFont::Normal);
+    while (px > 6 && QFontMetrics(f).horizontalAdvance(text) > k.width() - 3) {
+        f = arial(--px, QFont::Normal);
+    }
     p.setFont(f);
     p.setPen(lit ? Qt::white : kLabel);
     const QRectF textBox = small ? r : r.adjusted(1, 0, -1, -2);
