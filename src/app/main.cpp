@@ -146,6 +146,9 @@ int main(int argc, char** argv) {
             ui::TrayIcon::Actions{[&keyboard] { return keyboard.present(); },
                                   [&window] { window.showWindow(); }, about,
                                   [] { QApplication::quit(); }});
+        if (keyboard.simulated()) {
+            tray->icon().setToolTip(QStringLiteral("VANTREL — симулятор клавиатуры"));
+        }
         tray->show();
         window.setCanHide(true);
     }
@@ -165,7 +168,13 @@ int main(int argc, char** argv) {
     });
 
     if (!screenshot) {
-        window.show();
+        // Without a keyboard the window waits hidden behind the tray icon;
+        // where there is no tray it stays in sight and says what is missing.
+        if (keyboard.present() || !tray) {
+            window.show();
+        } else {
+            tray->showMissingKeyboard();
+        }
         if (!problems.isEmpty()) {
             QTimer::singleShot(0, &window, [&window, problems] {
                 window.inform(problems.join(QLatin1Char('\n')), QStringLiteral("VANTREL"));
