@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The configurator's window program.
+#include "app/device_session.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
 #include "platform/data_folder.h"
 #include "ui/dialog_commands.h"
-#include "ui/in_process_keyboard.h"
 #include "ui/main_window.h"
 #include "ui/main_window_controller.h"
 #include "ui/placeholder_lighting_panel.h"
@@ -115,18 +115,45 @@ int main(int argc, char** argv) {
     ui::CQuendalDlg window;
     ui::NoDialogCommands dialogs;
     ui::ProcessUpdaterLauncher updater(QString::fromStdString(platform::programFolder().string()));
-    // Until the HID layer's connection is wired in, every run uses the
-    // keyboard kept in the program; --simulate, --sim-state and --trace
-    // are accepted for the same command lines as vantrelctl.
-    ui::InProcessKeyboard keyboard(&window);
+    // The controller exists only after the session; the handlers reach it
+    // through this pointer, on the window's thread.
+    ui::MainWindowController* window_controller = nullptr;
+    app::DeviceSession::Options sessionOptions;
+    sessionOptions.simulate = options.simulate;
+    if (!options.simState.isEmpty()) {
+        sessionOptions.simState = std::filesystem::path(options.simState.toStdString());
+    }
+    if (!options.trace.isEmpty()) {
+        sessionOptions.trace = std::filesystem::path(options.trace.toStdString());
+    }
+    ui::GuiConnectionObserver::Handlers handlers;
+    handlers.readBackDone = [&](const Result<DeviceSnapshot>& r) {
+        window_controller->deviceReadBack(r);
+        if (screenshot) {
+            const QImage& picture = window_controller->compose();
+            const bool saved = picture.save(options.screenshot, "PNG");
+            if (!saved) {
+                std::fprintf(stderr, "vantrel: cannot write %s\n", qPrintable(options.screenshot));
+            }
+            QApplication::exit(saved ? 0 : 1);
+        }
+    };
+    handlers.deviceLighting = [&](std::uint8_t type, std::uint8_t value) {
+        window_controller->deviceLighting(type, value);
+    };
+    handlers.connectionChanged = [&](bool connected) {
+        window_controller->connectionChanged(connected);
+    };
+    app::DeviceSession session(sessionOptions, &window, handlers);
 
     ui::MainWindowController::Ports ports;
     ports.shell = &window;
     ports.prompts = &window;
     ports.dialogs = &dialogs;
-    ports.device = &keyboard;
+    ports.device = &session.link();
     ports.updater = &updater;
     ui::MainWindowController controller(model, folder, skins, ports);
+    window_controller = &controller;
     ui::PlaceholderLightingPanel lighting(model, controller);
     controller.setLightingPanel(&lighting);
     window.attach(&controller);
@@ -143,10 +170,10 @@ int main(int argc, char** argv) {
     if (!screenshot && ui::TrayIcon::available()) {
         tray = std::make_unique<ui::TrayIcon>(
             QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon.png")))),
-            ui::TrayIcon::Actions{[&keyboard] { return keyboard.present(); },
+            ui::TrayIcon::Actions{[&session] { return session.link().present(); },
                                   [&window] { window.showWindow(); }, about,
                                   [] { QApplication::quit(); }});
-        if (keyboard.simulated()) {
+        if (session.simulated()) {
             tray->icon().setToolTip(QStringLiteral("VANTREL — симулятор клавиатуры"));
         }
         tray->show();
@@ -155,22 +182,22 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &ui::CQuendalApp::showRequested, &window,
                      [&window] { window.showWindow(); });
 
-    keyboard.readBack([&](Result<DeviceSnapshot> r) {
-        controller.deviceReadBack(r);
+    if (Status s = session.open(); !s.ok()) {
+        problems << QString::fromStdString(s.error().message);
         if (screenshot) {
-            const QImage& picture = controller.compose();
-            const bool saved = picture.save(options.screenshot, "PNG");
-            if (!saved) {
-                std::fprintf(stderr, "vantrel: cannot write %s\n", qPrintable(options.screenshot));
-            }
-            QApplication::exit(saved ? 0 : 1);
+            std::fprintf(stderr, "vantrel: %s\n", s.error().message.c_str());
+            return 1;
         }
-    });
+    }
+    if (!session.fallbackReason().isEmpty()) {
+        std::fprintf(stderr, "vantrel: using the simulated keyboard: %s\n",
+                     qPrintable(session.fallbackReason()));
+    }
 
     if (!screenshot) {
         // Without a keyboard the window waits hidden behind the tray icon;
         // where there is no tray it stays in sight and says what is missing.
-        if (keyboard.present() || !tray) {
+        if (session.link().present() || !tray) {
             window.show();
         } else {
             tray->showMissingKeyboard();
@@ -183,5 +210,8 @@ int main(int argc, char** argv) {
     }
     const int rc = QApplication::exec();
     window.hide();
+    if (Status s = session.finish(); !s.ok()) {
+        std::fprintf(stderr, "vantrel: %s\n", s.error().message.c_str());
+    }
     return rc;
 }
