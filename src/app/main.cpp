@@ -145,6 +145,21 @@ int main(int argc, char** argv) {
         window_controller->connectionChanged(connected);
     };
     app::DeviceSession session(sessionOptions, &window, handlers);
+    // Results of the start-up read-back arrive as queued calls, so the
+    // window below is complete before the first one is handled.
+    if (Status s = session.open(); !s.ok()) {
+        // Not even the simulated keyboard could be opened (a bad state file).
+        std::fprintf(stderr, "vantrel: %s\n", s.error().message.c_str());
+        if (!screenshot) {
+            QMessageBox::critical(nullptr, QStringLiteral("VANTREL"),
+                                  QString::fromStdString(s.error().message));
+        }
+        return 1;
+    }
+    if (!session.fallbackReason().isEmpty()) {
+        std::fprintf(stderr, "vantrel: using the simulated keyboard: %s\n",
+                     qPrintable(session.fallbackReason()));
+    }
 
     ui::MainWindowController::Ports ports;
     ports.shell = &window;
@@ -181,18 +196,6 @@ int main(int argc, char** argv) {
     }
     QObject::connect(&instance, &ui::CQuendalApp::showRequested, &window,
                      [&window] { window.showWindow(); });
-
-    if (Status s = session.open(); !s.ok()) {
-        problems << QString::fromStdString(s.error().message);
-        if (screenshot) {
-            std::fprintf(stderr, "vantrel: %s\n", s.error().message.c_str());
-            return 1;
-        }
-    }
-    if (!session.fallbackReason().isEmpty()) {
-        std::fprintf(stderr, "vantrel: using the simulated keyboard: %s\n",
-                     qPrintable(session.fallbackReason()));
-    }
 
     if (!screenshot) {
         // Without a keyboard the window waits hidden behind the tray icon;
