@@ -23,7 +23,7 @@ SkinStore::SkinStore(std::filesystem::path dataFolder) {
 const QImage& SkinStore::image(const QString& name) {
     auto it = cache_.find(name);
     if (it != cache_.end()) {
-        return *it;
+        return it->second;
     }
     QImage img;
     if (!userFolder_.isEmpty()) {
@@ -39,7 +39,7 @@ const QImage& SkinStore::image(const QString& name) {
     if (!img.isNull() && img.format() != QImage::Format_ARGB32_Premultiplied) {
         img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
-    return *cache_.insert(name, img);
+    return cache_.emplace(name, std::move(img)).first->second;
 }
 
 } // namespace vantrel::ui

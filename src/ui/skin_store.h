@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QHash>
 #include <QImage>
 #include <QString>
 #include <filesystem>
+#include <map>
 
 namespace vantrel::ui {
 
@@ -24,7 +24,9 @@ public:
 
 private:
     QString userFolder_;
-    QHash<QString, QImage> cache_;
+    // Node-based, so references handed out stay valid while more images
+    // are loaded.
+    std::map<QString, QImage> cache_;
 };
 
 } // namespace vantrel::ui
