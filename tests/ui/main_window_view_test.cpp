@@ -38,7 +38,10 @@ TEST(MainWindowView, RoutesInputToTheController) {
     const QPoint r((k.left + k.right) / 2 + kKeyboardPictureX,
                    (k.top + k.bottom) / 2 + kKeyboardPictureY);
     QTest::mouseMove(&window, r);
-    QTRY_COMPARE(controller.state().hoveredKey, 45);
+    for (int waited = 0; waited < 2000 && controller.state().hoveredKey != 45; waited += 10) {
+        QTest::qWait(10);
+    }
+    EXPECT_EQ(controller.state().hoveredKey, 45);
     QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, r);
     EXPECT_EQ(dialogs.assigned, std::vector<int>{45});
 
