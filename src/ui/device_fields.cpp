@@ -3,6 +3,12 @@
 
 #include <algorithm>
 
+// Once the device layer brings its own merge, the window uses that one.
+#if __has_include("core/device/model_updates.h")
+#include "core/device/model_updates.h"
+#define VANTREL_DEVICE_MERGE 1
+#endif
+
 namespace vantrel::ui {
 namespace {
 
@@ -29,6 +35,10 @@ constexpr std::uint8_t kSpeedSteps = 10;
 } // namespace
 
 void mergeDeviceFieldsInto(ConfigImage& image, const ConfigImage& device) {
+#ifdef VANTREL_DEVICE_MERGE
+    mergeDeviceFields(image, device);
+    return;
+#endif
     const ConfigImage old = image;
     image = device;
     for (const auto& r : kNotRead) {

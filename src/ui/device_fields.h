@@ -10,8 +10,8 @@ namespace vantrel::ui {
 // Copies every field a read of the keyboard fills from `device` into
 // `image`; the reserved bytes the keyboard does not report stay as the
 // image had them (they came from keymap.bin).
-// TODO(device): replace with the connection's own mergeDeviceFields once it
-// is on main; this copy follows the read-back's list of fields.
+// The device layer's mergeDeviceFields is used when it is in the tree; the
+// copy here follows the read-back's list of fields until then.
 void mergeDeviceFieldsInto(ConfigImage& image, const ConfigImage& device);
 
 // Stores a lighting change that the keyboard made with its own keys
