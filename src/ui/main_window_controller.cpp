@@ -454,6 +454,7 @@ void MainWindowController::deviceReadBack(const Result<DeviceSnapshot>& snapshot
         setDeviceNotice(QString::fromStdString(snapshot.error().message));
         return;
     }
+    deviceNotice_.clear();
     mergeDeviceFieldsInto(model_.image(), snapshot->image);
     model_.setFirmwareVersion(snapshot->firmware);
     model_.setFirmwareVersionReply(snapshot->versionReply);
@@ -497,6 +498,9 @@ void MainWindowController::deviceLighting(std::uint8_t type, std::uint8_t value)
 
 void MainWindowController::connectionChanged(bool connected) {
     connected_ = connected;
+    if (connected) {
+        deviceNotice_.clear(); // an old read failure no longer applies
+    }
     repaint();
 }
 

@@ -72,3 +72,21 @@ TEST_F(CompositionTest, HelpMenuIsDrawnWhenOpen) {
 
 } // namespace
 } // namespace vantrel::ui::testing
+
+namespace vantrel::ui::testing {
+namespace {
+
+TEST_F(CompositionTest, AMissingKeyboardIsSaidOnTheWindow) {
+    controller.compose();
+    const QImage before = controller.canvas().copy(300, 605, 400, 25);
+    controller.connectionChanged(false);
+    controller.compose();
+    const QImage missing = controller.canvas().copy(300, 605, 400, 25);
+    EXPECT_NE(missing, before);
+    controller.connectionChanged(true);
+    controller.compose();
+    EXPECT_EQ(controller.canvas().copy(300, 605, 400, 25), before);
+}
+
+} // namespace
+} // namespace vantrel::ui::testing
