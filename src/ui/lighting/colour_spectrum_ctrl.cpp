@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/lighting/colour_spectrum_ctrl.h"
 
-#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -282,9 +281,9 @@ void CXColorSpectrumCtrl::keyPressEvent(QKeyEvent* e) {
 }
 
 void CXColorSpectrumCtrl::focusInEvent(QFocusEvent* e) {
-    const bool shift = (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) != 0;
-    part_ = (shift || e->reason() == Qt::BacktabFocusReason) ? SpectrumPart::Luminosity
-                                                             : SpectrumPart::Spectrum;
+    // Arriving with Shift+Tab means arriving from behind: the last part first.
+    part_ =
+        e->reason() == Qt::BacktabFocusReason ? SpectrumPart::Luminosity : SpectrumPart::Spectrum;
     update();
 }
 

@@ -25,6 +25,11 @@ inline QApplication& lightingTestApp() {
     return *app;
 }
 
+// Base of fixtures whose members are widgets: the application must exist first.
+struct WithQtApp {
+    WithQtApp() { lightingTestApp(); }
+};
+
 struct Outline {
     int x, y, w, h;
     friend bool operator==(const Outline&, const Outline&) = default;
