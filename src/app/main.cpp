@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: MIT
+// The configurator's window program.
+#include "core/model/configurator_model.h"
+#include "core/model/state_files.h"
+#include "platform/data_folder.h"
+#include "ui/dialog_commands.h"
+#include "ui/in_process_keyboard.h"
+#include "ui/main_window.h"
+#include "ui/main_window_controller.h"
+#include "ui/placeholder_lighting_panel.h"
+#include "ui/process_updater_launcher.h"
+#include "ui/single_instance.h"
+#include "ui/skin_store.h"
+#include "ui/tray_icon.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+using namespace vantrel;
+
+namespace {
+
+struct Options {
+    bool simulate = false;
+    QString simState;
+    QString trace;
+    QString dataDir;
+    QString screenshot;
+};
+
+Options parseOptions(QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Configurator for the Vantrel keyboard"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({QStringLiteral("simulate"), QStringLiteral("Use the simulated keyboard.")});
+    parser.addOption({QStringLiteral("sim-state"),
+                      QStringLiteral("State file of the simulated keyboard."),
+                      QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("trace"), QStringLiteral("Write every transfer to FILE."),
+                      QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("data-dir"),
+                      QStringLiteral("Folder of keymap.bin, MacroDefine.bin and VER.bin."),
+                      QStringLiteral("DIR")});
+    parser.addOption({QStringLiteral("screenshot"),
+                      QStringLiteral("Render the window after start-up to FILE (PNG) and exit."),
+                      QStringLiteral("FILE")});
+    parser.process(app);
+    Options o;
+    o.simulate = parser.isSet(QStringLiteral("simulate"));
+    o.simState = parser.value(QStringLiteral("sim-state"));
+    o.trace = parser.value(QStringLiteral("trace"));
+    o.dataDir = parser.value(QStringLiteral("data-dir"));
+    o.screenshot = parser.value(QStringLiteral("screenshot"));
+    return o;
+}
+
+void showLoadReport(const Result<LoadReport>& r, QStringList& messages) {
+    if (!r.ok()) {
+        messages << QString::fromStdString(r.error().message);
+    } else if (r->outcome == LoadOutcome::MovedAside) {
+        messages << QString::fromStdString(r->message);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vantrel"));
+    QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    // Hidden windows and the tray keep the program alive; it ends by its
+    // own exit commands only.
+    QApplication::setQuitOnLastWindowClosed(false);
+    const Options options = parseOptions(app);
+    const bool screenshot = !options.screenshot.isEmpty();
+
+    // One copy per user; a screenshot run is a tool, not a second copy.
+    ui::CQuendalApp instance;
+    if (!screenshot) {
+        switch (instance.start()) {
+        case ui::CQuendalApp::Start::Forwarded:
+            return 0;
+        case ui::CQuendalApp::Start::Failed:
+            std::fprintf(stderr, "vantrel: single-instance check failed: %s\n",
+                         qPrintable(instance.errorString()));
+            break;
+        case ui::CQuendalApp::Start::First:
+            break;
+        }
+    }
+
+    const std::filesystem::path dataPath =
+        options.dataDir.isEmpty() ? platform::defaultDataFolder()
+                                  : std::filesystem::path(options.dataDir.toStdString());
+    const DataFolder folder(dataPath);
+    QStringList problems;
+    if (Status s = folder.ensureExists(); !s.ok()) {
+        problems << QString::fromStdString(s.error().message);
+    }
+
+    ConfiguratorModel model;
+    showLoadReport(LoadMacroFile(folder.macros(), model.macros()), problems);
+    model.setShippedVersion(LoadVersionFile(folder.version()));
+    showLoadReport(LoadKeymapFile(folder.keymap(), model.image(), model.assignments(), false),
+                   problems);
+    model.syncImage();
+    model.syncAssignments();
+
+    ui::SkinStore skins(dataPath);
+    ui::CQuendalDlg window;
+    ui::NoDialogCommands dialogs;
+    ui::ProcessUpdaterLauncher updater(QString::fromStdString(platform::programFolder().string()));
+    // Until the HID layer's connection is wired in, every run uses the
+    // keyboard kept in the program; --simulate, --sim-state and --trace
+    // are accepted for the same command lines as vantrelctl.
+    ui::InProcessKeyboard keyboard(&window);
+
+    ui::MainWindowController::Ports ports;
+    ports.shell = &window;
+    ports.prompts = &window;
+    ports.dialogs = &dialogs;
+    ports.device = &keyboard;
+    ports.updater = &updater;
+    ui::MainWindowController controller(model, folder, skins, ports);
+    ui::PlaceholderLightingPanel lighting(model, controller);
+    controller.setLightingPanel(&lighting);
+    window.attach(&controller);
+    window.setWindowIcon(QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon-256.png")))));
+
+    auto about = [&window] {
+        QMessageBox::about(&window, QStringLiteral("关于 Quendal"),
+                           QStringLiteral("Quendal 1.1 版"));
+    };
+    window.setAboutAction(about);
+    window.setEndProgram([] { QApplication::quit(); });
+
+    std::unique_ptr<ui::TrayIcon> tray;
+    if (!screenshot && ui::TrayIcon::available()) {
+        tray = std::make_unique<ui::TrayIcon>(
+            QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon.png")))),
+            ui::TrayIcon::Actions{[&keyboard] { return keyboard.present(); },
+                                  [&window] { window.showWindow(); }, about,
+                                  [] { QApplication::quit(); }});
+        tray->show();
+        window.setCanHide(true);
+    }
+    QObject::connect(&instance, &ui::CQuendalApp::showRequested, &window,
+                     [&window] { window.showWindow(); });
+
+    keyboard.readBack([&](Result<DeviceSnapshot> r) {
+        controller.deviceReadBack(r);
+        if (screenshot) {
+            const QImage& picture = controller.compose();
+            const bool saved = picture.save(options.screenshot, "PNG");
+            if (!saved) {
+                std::fprintf(stderr, "vantrel: cannot write %s\n", qPrintable(options.screenshot));
+            }
+            QApplication::exit(saved ? 0 : 1);
+        }
+    });
+
+    if (!screenshot) {
+        window.show();
+        if (!problems.isEmpty()) {
+            QTimer::singleShot(0, &window, [&window, problems] {
+                window.inform(problems.join(QLatin1Char('\n')), QStringLiteral("VANTREL"));
+            });
+        }
+    }
+    const int rc = QApplication::exec();
+    window.hide();
+    return rc;
+}
