@@ -59,6 +59,13 @@ CCustomColorDialog::CCustomColorDialog(ConfiguratorModel& model, const QImage& s
 
     spectrum_ = new CXColorSpectrumCtrl(this, kSpectrumId, Rgb{0xC0, 0xC0, 0xC0}, 0);
     spectrum_->setGeometry(kSpectrumRect);
+    // The control draws in the window's system colours; on the dark skin the
+    // crosshair and arrow need a light text colour and a dark window colour.
+    QPalette pal = spectrum_->palette();
+    pal.setColor(QPalette::Window, QColor(0x1C, 0x1F, 0x26));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::Dark, QColor(0x5A, 0x60, 0x6C));
+    spectrum_->setPalette(pal);
     connect(spectrum_, &CXColorSpectrumCtrl::selChange, this,
             [this](const QColor& c, int) { onSelChange(c); });
     // A double click is reported but does not end the choice: only OK does.
@@ -161,9 +168,11 @@ void CCustomColorDialog::onSelChange(const QColor& colour) {
 void CCustomColorDialog::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, skin_);
-    // The cells are drawn from the table so they always show what a click picks.
+    // The basic cells are drawn from the table so they always show what a
+    // click picks. The custom cells lie under the preview and the value
+    // boxes; they answer clicks (white) but are not drawn.
     const auto& colours = chooserPaletteColours();
-    for (int i = 0; i < kPaletteCellCount; ++i) {
+    for (int i = 0; i < kBasicColourCount; ++i) {
         const CellOrigin o = chooserCellOrigin(i);
         p.fillRect(QRect(o.x, o.y, kCellWidth, kCellHeight),
                    toQColor(colours[static_cast<std::size_t>(i)]));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/lighting/colour_chooser.h"
+#include "ui/lighting/custom_colour_dialog.h"
 
 #include <QImage>
 #include <QPointer>
@@ -14,8 +15,6 @@ class ConfiguratorModel;
 }
 
 namespace vantrel::ui {
-
-class CCustomColorDialog;
 
 // The colour chooser of the running program: one long-lived dialog, run
 // again for each colour edit.
