@@ -91,6 +91,31 @@ TEST_F(LightingInWindowTest, DiyKeysColouredThroughTheWindow) {
     save(controller.compose(), "lighting-diy.png");
 }
 
+TEST_F(LightingInWindowTest, CtrlClicksThenReleaseThenClickColourTheGatheredKeys) {
+    model.image().setLightEffect(52);
+    controller.state().perKeyColourView = true;
+    auto clickKey = [this](int key) {
+        const KeyFace f = faces.face(key);
+        click(f.left + kKeyboardPictureX + 5, f.top + kKeyboardPictureY + 5);
+    };
+    controller.ctrlPressed();
+    for (int k : {42, 43, 44}) {
+        clickKey(k);
+    }
+    controller.ctrlReleased();
+    EXPECT_EQ(controller.state().selection, SelectionState::Waiting);
+    EXPECT_EQ(chooser.runs, 0);
+    clickKey(70);
+    EXPECT_EQ(chooser.runs, 1);
+    for (int k : {42, 43, 44}) {
+        EXPECT_EQ(
+            model.image().colourMapEntry(1, KeyPositionMatrixCode(static_cast<std::size_t>(k))),
+            chooser.answer);
+    }
+    EXPECT_EQ(model.image().colourMapEntry(1, KeyPositionMatrixCode(70)), (Rgb{}));
+    EXPECT_FALSE(controller.state().anyKeySelected());
+}
+
 TEST_F(LightingInWindowTest, ChooserDialogFromTheBuiltInSkin) {
     const QImage& skin = skins.image(QStringLiteral("Color_BK.png"));
     ASSERT_FALSE(skin.isNull());
