@@ -8,10 +8,9 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vantrelctl [--data-dir DIR] [--help] [--version]\n"
-    "\n"
-    "Configures the Vantrel gaming keyboard from the command line.\n";
+constexpr const char* kUsage = "usage: vantrelctl [--data-dir DIR] [--help] [--version]\n"
+                               "\n"
+                               "Configures the Vantrel gaming keyboard from the command line.\n";
 
 } // namespace
 

@@ -20,8 +20,9 @@ constexpr std::uint8_t featureChecksum(const FeatureReport& r) {
 
 // Builds a report: zeroed, the code in byte 1, each (byte, value) parameter
 // in place, the checksum in byte 8.
-constexpr FeatureReport makeFeatureReport(
-    std::uint8_t code, std::initializer_list<std::pair<std::size_t, std::uint8_t>> params = {}) {
+constexpr FeatureReport
+makeFeatureReport(std::uint8_t code,
+                  std::initializer_list<std::pair<std::size_t, std::uint8_t>> params = {}) {
     FeatureReport r{};
     r[1] = code;
     for (const auto& [index, value] : params) {

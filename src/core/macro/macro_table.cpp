@@ -6,8 +6,7 @@ namespace vantrel {
 std::u16string MacroRecord::name() const {
     std::u16string out;
     for (std::size_t i = 0; i < macro::kNameUnits; ++i) {
-        const auto unit =
-            static_cast<char16_t>(bytes_[2 * i] | (bytes_[2 * i + 1] << 8));
+        const auto unit = static_cast<char16_t>(bytes_[2 * i] | (bytes_[2 * i + 1] << 8));
         if (unit == 0) {
             break;
         }
@@ -18,9 +17,9 @@ std::u16string MacroRecord::name() const {
 
 Status MacroRecord::setName(std::u16string_view name) {
     if (name.size() > macro::kMaxNameLength) {
-        return makeError(ErrorCode::InvalidArgument,
-                         "the macro name is " + std::to_string(name.size()) +
-                             " characters long; at most 254 fit");
+        return makeError(ErrorCode::InvalidArgument, "the macro name is " +
+                                                         std::to_string(name.size()) +
+                                                         " characters long; at most 254 fit");
     }
     for (std::size_t i = 0; i < macro::kNameUnits; ++i) {
         const char16_t unit = i < name.size() ? name[i] : u'\0';

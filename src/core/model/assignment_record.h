@@ -25,7 +25,9 @@ enum class AssignmentKind : std::uint8_t {
     Cleared = 255, // the advanced tab was entered from another tab
 };
 
-inline constexpr bool isAdvancedKind(std::uint8_t kind) { return kind >= 4 && kind <= 7; }
+inline constexpr bool isAdvancedKind(std::uint8_t kind) {
+    return kind >= 4 && kind <= 7;
+}
 
 namespace record {
 inline constexpr std::size_t kSize = 772;
@@ -57,11 +59,11 @@ public:
     void setKind(AssignmentKind k) { setKind(static_cast<std::uint8_t>(k)); }
     std::span<std::uint8_t, record::kDataSize> data() {
         return std::span<std::uint8_t, record::kDataSize>(bytes_.data() + record::kData,
-                                                           record::kDataSize);
+                                                          record::kDataSize);
     }
     std::span<const std::uint8_t, record::kDataSize> data() const {
         return std::span<const std::uint8_t, record::kDataSize>(bytes_.data() + record::kData,
-                                                                 record::kDataSize);
+                                                                record::kDataSize);
     }
     std::uint8_t keyCount() const { return bytes_[record::kKeyCount]; }
     void setKeyCount(std::uint8_t n) { bytes_[record::kKeyCount] = n; }

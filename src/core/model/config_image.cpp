@@ -22,8 +22,8 @@ void ConfigImage::setKeyEnabled(std::uint16_t bit, bool enabled) {
     auto map = keyEnableMap();
     auto& byte = map[checkedIndex(bit / 8u, map.size())];
     const auto mask = static_cast<std::uint8_t>(1u << (bit % 8u));
-    byte = enabled ? static_cast<std::uint8_t>(byte | mask)
-                   : static_cast<std::uint8_t>(byte & ~mask);
+    byte =
+        enabled ? static_cast<std::uint8_t>(byte | mask) : static_cast<std::uint8_t>(byte & ~mask);
 }
 
 void ConfigImage::enableAllKeys() {

@@ -131,7 +131,7 @@ public:
 
     std::span<std::uint8_t, image::kMacroSlotSize> macroSlot(std::size_t n) {
         return std::span<std::uint8_t, image::kMacroSlotSize>(
-            bytes_.data() + image::kMacroSlots + image::kMacroSlotSize * checkedIndex(n, 32), 
+            bytes_.data() + image::kMacroSlots + image::kMacroSlotSize * checkedIndex(n, 32),
             image::kMacroSlotSize);
     }
     std::span<const std::uint8_t, image::kMacroSlotSize> macroSlot(std::size_t n) const {

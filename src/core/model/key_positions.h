@@ -18,13 +18,13 @@ inline constexpr std::size_t kFnKeyPosition = 100;
 inline constexpr std::size_t kLeftWinKeyPosition = 96;
 
 struct KeyPosition {
-    std::uint8_t vk;          // virtual-key code, byte 0 of the position's record
-    std::uint8_t column;      // 0-20 in the keyboard matrix
-    std::uint8_t row;         // 0 (bottom) - 5 (function row)
-    std::uint16_t enableBit;  // bit number in keyEnableMap
-    std::uint8_t defaultKind; // byte 0 of the factory key table entry
-    std::uint8_t defaultUsage;// byte 2 of the factory key table entry
-    std::string_view name;    // key name without trailing blanks; empty for position 16
+    std::uint8_t vk;           // virtual-key code, byte 0 of the position's record
+    std::uint8_t column;       // 0-20 in the keyboard matrix
+    std::uint8_t row;          // 0 (bottom) - 5 (function row)
+    std::uint16_t enableBit;   // bit number in keyEnableMap
+    std::uint8_t defaultKind;  // byte 0 of the factory key table entry
+    std::uint8_t defaultUsage; // byte 2 of the factory key table entry
+    std::string_view name;     // key name without trailing blanks; empty for position 16
 
     constexpr std::uint16_t matrixCode() const {
         return static_cast<std::uint16_t>((column * 6 + row) * 4);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/model/state_files.h"
 
+#include "core/macro/macro_list.h"
 #include "core/util/atomic_file.h"
 
 #include <algorithm>
@@ -41,8 +42,8 @@ Status DataFolder::ensureExists() const {
     return {};
 }
 
-Result<LoadReport> LoadKeymapFile(const fs::path& path, ConfigImage& image,
-                                  AssignmentTable& table, bool skipImage) {
+Result<LoadReport> LoadKeymapFile(const fs::path& path, ConfigImage& image, AssignmentTable& table,
+                                  bool skipImage) {
     std::error_code ec;
     if (!fs::exists(path, ec)) {
         table.clear();
@@ -90,10 +91,9 @@ Status LoadProfileFile(const fs::path& path, ConfigImage& image, AssignmentTable
         return bytes.error();
     }
     if (wrongSize) {
-        return makeError(ErrorCode::BadFile, path.string() + " has " +
-                                                 std::to_string(bytes->size()) +
-                                                 " bytes; a profile has " +
-                                                 std::to_string(kKeymapFileSize));
+        return makeError(ErrorCode::BadFile,
+                         path.string() + " has " + std::to_string(bytes->size()) +
+                             " bytes; a profile has " + std::to_string(kKeymapFileSize));
     }
     std::copy_n(bytes->begin(), image::kSize, image.bytes().begin());
     std::copy_n(bytes->begin() + image::kSize, AssignmentTable::kBytes, table.bytes().begin());
@@ -128,7 +128,23 @@ Result<LoadReport> LoadMacroFile(const fs::path& path, MacroTable& table) {
                           wrongSizeMessage(path, bytes->size(), kMacroFileSize, *moved)};
     }
     std::copy(bytes->begin(), bytes->end(), table.bytes().begin());
-    return LoadReport{LoadOutcome::Loaded, {}};
+    LoadReport report{LoadOutcome::Loaded, {}};
+    const MacroCompaction c = compactMacroTable(table);
+    if (c.moved) {
+        report.repaired = true;
+        report.message = path.filename().string() + " had unused records between its macros; the " +
+                         std::to_string(c.used) + " macros were moved together in their order.";
+    }
+    if (c.used > macro::kMaxMacros) {
+        report.repaired = true;
+        if (!report.message.empty()) {
+            report.message += ' ';
+        }
+        report.message += path.filename().string() + " holds " + std::to_string(c.used) +
+                          " macros; the keyboard takes 32, so macros 33 and later are kept "
+                          "but never sent to it.";
+    }
+    return report;
 }
 
 Status SaveMacroFile(const fs::path& path, const MacroTable& table) {

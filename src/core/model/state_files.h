@@ -42,7 +42,10 @@ private:
 enum class LoadOutcome { Loaded, Created, MovedAside };
 struct LoadReport {
     LoadOutcome outcome = LoadOutcome::Loaded;
-    std::string message; // set for MovedAside
+    std::string message; // set for MovedAside, and for a repaired macro table
+    // MacroDefine.bin only: its used records were moved together, or it holds
+    // more macros than the keyboard takes (see message).
+    bool repaired = false;
 };
 
 // Loads keymap.bin. With skipImage the image part is left untouched and only
@@ -59,7 +62,10 @@ Status SaveKeymapFile(const std::filesystem::path& path, const ConfigImage& imag
 Status LoadProfileFile(const std::filesystem::path& path, ConfigImage& image,
                        AssignmentTable& table);
 
-// Loads MacroDefine.bin; a missing file is created all zero.
+// Loads MacroDefine.bin; a missing file is created all zero. Used records
+// with unused ones between them are moved together (the file itself is
+// rewritten only by the next save); more than 32 macros stay in the table,
+// but only the first 32 reach the keyboard. Both are told in the report.
 Result<LoadReport> LoadMacroFile(const std::filesystem::path& path, MacroTable& table);
 Status SaveMacroFile(const std::filesystem::path& path, const MacroTable& table);
 

@@ -98,6 +98,15 @@ Status writeFileAtomically(const fs::path& path,
         fs::remove(tmp, ignored);
         return makeError(ErrorCode::Io, "cannot replace " + path.string() + ": " + ec.message());
     }
+#ifndef _WIN32
+    // The rename itself lives in the folder; flush it so that a power loss
+    // right after a save cannot bring back the old file.
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+#endif
     return {};
 }
 
@@ -127,8 +136,7 @@ Result<fs::path> moveAside(const fs::path& path) {
     std::error_code ec;
     fs::rename(path, bad, ec);
     if (ec) {
-        return makeError(ErrorCode::Io,
-                         "cannot move " + path.string() + " aside: " + ec.message());
+        return makeError(ErrorCode::Io, "cannot move " + path.string() + " aside: " + ec.message());
     }
     return bad;
 }

@@ -16,9 +16,9 @@ enum class ErrorCode {
     BadFile,         // a file exists but has the wrong size or content
     NoDevice,        // no keyboard found
     PermissionDenied,
-    DeviceIo,        // a transfer to or from the keyboard failed
-    NoAcknowledge,   // the keyboard did not acknowledge within the limit
-    Disconnected,    // the keyboard went away during a sequence
+    DeviceIo,      // a transfer to or from the keyboard failed
+    NoAcknowledge, // the keyboard did not acknowledge within the limit
+    Disconnected,  // the keyboard went away during a sequence
     Cancelled,
     Unsupported,
 };

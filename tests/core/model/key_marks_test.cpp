@@ -2,9 +2,8 @@
 #include "core/model/configurator_model.h"
 #include "core/model/key_positions.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
@@ -31,14 +30,14 @@ TEST(KeyMarks, FactoryStateMarksNothing) {
 
 TEST(KeyMarks, EachRuleMarksAKey) {
     auto m = factoryModel();
-    m.image().keyTableEntry(KeyPositionMatrixCode(1))[2] = 0x04;  // usage changed
-    m.assignments()[2].setKind(3);                                   // assigned
-    m.assignments()[3].data()[0] = 'A';                              // retargeted
+    m.image().keyTableEntry(KeyPositionMatrixCode(1))[2] = 0x04; // usage changed
+    m.assignments()[2].setKind(3);                               // assigned
+    m.assignments()[3].data()[0] = 'A';                          // retargeted
     m.assignments()[3].setKeyCount(1);
-    m.assignments()[4].data()[0] = 'A';                              // count not 1
+    m.assignments()[4].data()[0] = 'A'; // count not 1
     m.assignments()[4].setKeyCount(2);
-    m.image().setKeyEnabled(KeyPositionEnableBit(5), false);         // disabled
-    m.assignments()[kFnKeyPosition].setKind(1);                      // Fn: never
+    m.image().setKeyEnabled(KeyPositionEnableBit(5), false); // disabled
+    m.assignments()[kFnKeyPosition].setKind(1);              // Fn: never
     m.recomputeMarks();
     EXPECT_TRUE(m.marks().marked(1));
     EXPECT_TRUE(m.marks().marked(2));

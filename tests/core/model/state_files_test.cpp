@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "core/model/state_files.h"
 #include "core/model/key_positions.h"
+#include "core/model/state_files.h"
 #include "support/temp_dir.h"
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace vantrel {
@@ -112,8 +111,8 @@ TEST(StateFiles, WrongSizeKeymapIsMovedAsideNotHalfLoaded) {
     EXPECT_NE(r->message.find("keymap.bin.bad"), std::string::npos);
     EXPECT_EQ(readAll(dir / "keymap.bin.bad"), shortFile);
     EXPECT_EQ(fs::file_size(dir / "keymap.bin"), 206948u);
-    EXPECT_EQ(img.lightEffect(), 4);   // not overwritten by 0xAB
-    EXPECT_EQ(table[1].kind(), 0);     // defaults
+    EXPECT_EQ(img.lightEffect(), 4); // not overwritten by 0xAB
+    EXPECT_EQ(table[1].kind(), 0);   // defaults
     EXPECT_EQ(table[1].ownKey(), KeyPositionVk(1));
 }
 

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "core/device/trace.h"
+
+namespace vantrel {
+
+Result<std::unique_ptr<FileTraceSink>> FileTraceSink::open(const std::filesystem::path& path) {
+    std::ofstream out(path, std::ios::out | std::ios::trunc);
+    if (!out) {
+        return makeError(ErrorCode::Io, "Cannot write the trace file " + path.string() + ".");
+    }
+    return std::unique_ptr<FileTraceSink>(new FileTraceSink(std::move(out)));
+}
+
+void FileTraceSink::writeLine(std::string_view line) {
+    out_ << line << '\n';
+    out_.flush();
+}
+
+void MemoryTraceSink::writeLine(std::string_view line) {
+    std::lock_guard lock(mutex_);
+    lines_.emplace_back(line);
+}
+
+std::vector<std::string> MemoryTraceSink::lines() const {
+    std::lock_guard lock(mutex_);
+    return lines_;
+}
+
+void MemoryTraceSink::clear() {
+    std::lock_guard lock(mutex_);
+    lines_.clear();
+}
+
+std::string TraceWriter::hexBytes(std::span<const std::uint8_t> bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(bytes.size() * 3);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i != 0) {
+            out.push_back(' ');
+        }
+        out.push_back(kDigits[bytes[i] >> 4]);
+        out.push_back(kDigits[bytes[i] & 0x0F]);
+    }
+    return out;
+}
+
+void TraceWriter::transfer(std::string_view prefix, std::span<const std::uint8_t> bytes) {
+    std::string text(prefix);
+    text.push_back(' ');
+    text += hexBytes(bytes);
+    line(text);
+}
+
+void TraceWriter::pause(std::chrono::milliseconds d) {
+    line("pause " + std::to_string(d.count()));
+}
+
+void TraceWriter::yield() {
+    line("pause 0");
+}
+
+void TraceWriter::failure(std::string_view operation, const Error& error) {
+    line("! " + std::string(operation) + " failed: " + error.message);
+}
+
+void TraceWriter::line(const std::string& text) {
+    std::lock_guard lock(mutex_);
+    sink_.writeLine(text);
+}
+
+} // namespace vantrel

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace vantrel {
+
+// The interface language: 4 selects the Chinese texts, every other value the
+// second (Russian) ones.
+inline constexpr std::uint16_t kUiLanguageChinese = 4;
+inline constexpr std::uint16_t kUiLanguageDefault = 9;
+inline constexpr bool isChinese(std::uint16_t uiLanguage) {
+    return uiLanguage == kUiLanguageChinese;
+}
+
+// Byte 0 of a key table entry.
+namespace entry {
+inline constexpr std::uint8_t kKeyboard = 0;    // bytes 1-3: keyboard usages pressed together
+inline constexpr std::uint8_t kConsumer = 3;    // bytes 2-3: consumer usage, low byte first
+inline constexpr std::uint8_t kMacro = 4;       // byte 1 = 1, byte 2 = slot
+inline constexpr std::uint8_t kHostAction = 10; // byte 2 = the key's own virtual-key code
+inline constexpr std::size_t kSize = 4;
+} // namespace entry
+
+using KeyTableEntry = std::array<std::uint8_t, entry::kSize>;
+
+// One row of the basic function tree, in tree order. Group headers carry no
+// entry; the rows after a header up to the next root row are its children.
+struct BasicFunction {
+    std::string_view chineseName;
+    std::string_view secondName;
+    std::string_view id; // ASCII name for the command line
+    bool groupHeader = false;
+    bool inGroup = false; // a child of the last group header above it
+    KeyTableEntry entry{};
+
+    std::string_view name(std::uint16_t uiLanguage) const {
+        return isChinese(uiLanguage) ? chineseName : secondName;
+    }
+};
+
+inline constexpr std::size_t kBasicFunctionRowCount = 26; // 23 functions, 3 headers
+std::span<const BasicFunction, kBasicFunctionRowCount> BasicFunctionTable();
+
+// The function (never a header) whose name in the interface language is
+// `name`, in table order.
+const BasicFunction* findBasicFunction(std::string_view name, std::uint16_t uiLanguage);
+// The function whose entry bytes equal `entry`.
+const BasicFunction* findBasicFunctionByEntry(std::span<const std::uint8_t, entry::kSize> entry);
+
+} // namespace vantrel
