@@ -7,7 +7,9 @@
 #include "ui/dialog_commands.h"
 #include "ui/main_window.h"
 #include "ui/main_window_controller.h"
-#include "ui/placeholder_lighting_panel.h"
+#include "ui/lighting/dialog_colour_chooser.h"
+#include "ui/lighting/key_picture_faces.h"
+#include "ui/lighting/lighting_page.h"
 #include "ui/process_updater_launcher.h"
 #include "ui/single_instance.h"
 #include "ui/skin_store.h"
@@ -169,7 +171,11 @@ int main(int argc, char** argv) {
     ports.updater = &updater;
     ui::MainWindowController controller(model, folder, skins, ports);
     window_controller = &controller;
-    ui::PlaceholderLightingPanel lighting(model, controller);
+    ui::DialogColourChooser chooser(model, skins.image(QStringLiteral("Color_BK.png")),
+                                    ui::MainWindowController::kUiLanguage, &window);
+    const ui::KeyPictureFaces keyFaces;
+    ui::LightingPage lighting(model, controller.state(), controller, chooser, keyFaces,
+                              ui::MainWindowController::kUiLanguage);
     controller.setLightingPanel(&lighting);
     window.attach(&controller);
     window.setWindowIcon(QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon-256.png")))));
