@@ -3,7 +3,9 @@
 // under 4 ms), and how many repaints pointer moves ask for.
 #include "core/model/key_picture_table.h"
 #include "ui/main_window_controller.h"
-#include "ui/placeholder_lighting_panel.h"
+#include "ui/lighting/colour_chooser.h"
+#include "ui/lighting/key_picture_faces.h"
+#include "ui/lighting/lighting_page.h"
 #include "ui/skin_store.h"
 #include "ui/window_shell.h"
 
@@ -24,17 +26,24 @@ struct NullShell : ui::WindowShell {
     void startSystemMove() override {}
 };
 
+struct NoChooser : ui::ColourChooser {
+    bool run() override { return false; }
+};
+
 struct Window {
     ConfiguratorModel model;
     ui::SkinStore skins;
     NullShell shell;
     ui::MainWindowController controller;
-    ui::PlaceholderLightingPanel lighting;
+    NoChooser chooser;
+    const ui::KeyPictureFaces keyFaces;
+    ui::LightingPage lighting;
 
     Window()
         : controller(model, DataFolder(std::filesystem::temp_directory_path()), skins,
                      {&shell, nullptr, nullptr, nullptr, nullptr, nullptr}),
-          lighting(model, controller) {
+          lighting(model, controller.state(), controller, chooser, keyFaces,
+                   ui::MainWindowController::kUiLanguage) {
         controller.setLightingPanel(&lighting);
         for (std::size_t i = 0; i < 108; i += 7) {
             model.marks().set(i, true);
