@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/device_link.h"
+#include "ui/gui_connection_observer.h"
+
+#include <QObject>
+#include <QString>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace vantrel::app {
+
+// The keyboard the window works with: the real one through hidapi, or the
+// simulated one (--simulate, or when no keyboard is plugged in), with the
+// optional trace of every transfer and the hot-plug monitor.
+class DeviceSession {
+public:
+    struct Options {
+        bool simulate = false;
+        std::optional<std::filesystem::path> simState;
+        std::optional<std::filesystem::path> trace;
+    };
+
+    // Events reach `handlers` on `context`'s thread.
+    DeviceSession(Options options, QObject* context, ui::GuiConnectionObserver::Handlers handlers);
+    ~DeviceSession();
+    DeviceSession(const DeviceSession&) = delete;
+    DeviceSession& operator=(const DeviceSession&) = delete;
+
+    // Opens the keyboard and starts the start-up read-back, whose result
+    // arrives through the handlers' readBackDone.
+    Status open();
+    ui::DeviceLink& link();
+    bool simulated() const;
+    // Why the simulated keyboard is used although none was asked for.
+    QString fallbackReason() const;
+    // Writes the simulated keyboard's state file (--sim-state).
+    Status finish();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace vantrel::app

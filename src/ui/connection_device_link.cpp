@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "ui/connection_device_link.h"
+
+#include "ui/gui_connection_observer.h"
+
+#include <QPointer>
+
+namespace vantrel::ui {
+namespace {
+
+template <class T>
+std::function<void(Result<T>)> onGuiThread(QObject* context, std::function<void(Result<T>)> done) {
+    QPointer<QObject> guard(context);
+    return [guard, done = std::move(done)](Result<T> r) {
+        GuiConnectionObserver::post(guard, [done, r = std::move(r)] { done(r); });
+    };
+}
+
+} // namespace
+
+void ConnectionDeviceLink::apply(const ConfigImage& image, const ConfigImage& synced,
+                                 std::function<void(Result<ApplyOutcome>)> done) {
+    connection_.apply(image, synced, onGuiThread<ApplyOutcome>(context_, std::move(done)));
+}
+
+void ConnectionDeviceLink::factoryReset(std::function<void(Result<DeviceSnapshot>)> done) {
+    connection_.factoryReset(onGuiThread<DeviceSnapshot>(context_, std::move(done)));
+}
+
+void ConnectionDeviceLink::readBack(std::function<void(Result<DeviceSnapshot>)> done) {
+    connection_.readBack(onGuiThread<DeviceSnapshot>(context_, std::move(done)));
+}
+
+} // namespace vantrel::ui

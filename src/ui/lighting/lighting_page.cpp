@@ -1,0 +1,334 @@
+// SPDX-License-Identifier: MIT
+#include "ui/lighting/lighting_page.h"
+
+#include "core/lighting/effect_tables.h"
+#include "core/lighting/palette_rules.h"
+#include "core/model/configurator_model.h"
+#include "core/model/key_positions.h"
+#include "ui/lighting/key_faces.h"
+#include "ui/lighting/panel_text.h"
+#include "ui/main_view_state.h"
+#include "ui/panel_host.h"
+
+#include <QPainter>
+#include <QPoint>
+
+namespace vantrel::ui {
+namespace {
+
+using namespace vantrel::lighting;
+
+const QColor kGreyedSwatch(0xC0, 0xC0, 0xC0);
+const QColor kListRow(0x3B, 0x3B, 0x3B);
+const QColor kListRowHovered(80, 0, 0);
+
+constexpr int kPanelLeft = 28;
+constexpr int kSwatchPitch = 25;
+constexpr int kSwatchSize = 20;
+constexpr int kOutlineSize = 23;
+constexpr int kListWidth = 220;
+constexpr int kListRowHeight = 20;
+constexpr int kKeyboardListTop = 148;
+constexpr int kWristListTop = 332;
+
+// The keyboard picture sits at this client offset; the colour overlay and its
+// outlines are placed relative to it.
+constexpr int kPictureX = 301;
+constexpr int kPictureY = 95;
+constexpr int kFirstSmallKey = 16;
+constexpr int kLastSmallKey = 19;
+
+QColor toQColor(Rgb c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+} // namespace
+
+LightingPage::LightingPage(ConfiguratorModel& model, MainViewState& view, PanelHost& host,
+                           ColourChooser& chooser, const KeyFaces& keys, std::uint16_t uiLanguage)
+    : model_(model), view_(view), host_(host), keys_(keys), language_(uiLanguage),
+      controller_(model, view, host, chooser) {}
+
+bool LightingPage::chinese() const {
+    return isChinese(language_);
+}
+
+QString LightingPage::tr2(const char8_t* zh, const char8_t* ru) const {
+    return fromU8(chinese() ? zh : ru);
+}
+
+void LightingPage::label(QPainter& p, const QString& text, int x, int y, int height) {
+    host_.drawLabel(p, text, x, y, height);
+}
+
+void LightingPage::keyboardListClick(const QPoint& at) {
+    controller_.keyboardListClick(at.x(), at.y());
+}
+
+void LightingPage::wristListClick(const QPoint& at) {
+    controller_.wristListClick(at.x(), at.y());
+}
+
+void LightingPage::paint(QPainter& p) {
+    const ConfigImage& image = model_.image();
+    label(p, tr2(u8"灯光", u8"подсветка"), 27, 85, 15);
+    label(p, tr2(u8"效果", u8"эффект подсветки"), 28, 112, 15);
+    host_.drawSkinImage(p, QStringLiteral("Light_Item.png"), 28, 133);
+
+    paintSpeedAndBrightness(p);
+    if (image.lightEffect() < kFirstPerKeyEffect) {
+        paintKeyboardPalette(p);
+    }
+    paintDirectionOrView(p);
+    if (const auto effect = findKeyboardEffect(image.lightEffect())) {
+        label(p, fromU8(keyboardEffectName(*effect, language_)), 28, 133, 14);
+    }
+    paintDeviceItems(p);
+    paintWrist(p);
+
+    if (view_.effectListOpen) {
+        paintKeyboardList(p);
+    } else if (view_.wristListOpen) {
+        paintWristList(p);
+    }
+}
+
+void LightingPage::paintSpeedAndBrightness(QPainter& p) {
+    const std::uint8_t effect = model_.image().lightEffect();
+    if (effect != kEffectSteady && effect < kFirstSpeedlessEffect) {
+        host_.drawSlider(p, kSliderSpeed);
+        if (!view_.effectListOpen) {
+            host_.setSliderVisible(kSliderSpeed, true);
+            label(p, tr2(u8"速度", u8"скорость"), 28, 248, 13);
+            host_.setSliderVisible(kSliderBrightness, true);
+            if (chinese()) {
+                label(p, fromU8(u8"慢"), 28, 275, 13);
+                label(p, fromU8(u8"快"), 230, 275, 13);
+            } else {
+                label(p, fromU8(u8"уменьшить"), 28, 275, 13);
+                label(p, fromU8(u8"увеличить"), 200, 275, 13);
+            }
+        }
+    } else {
+        host_.setSliderVisible(kSliderSpeed, false);
+    }
+
+    label(p, tr2(u8"亮度", u8"Яркость"), 28, 206, 13);
+    host_.setSliderVisible(kSliderBrightness, true);
+    if (chinese()) {
+        label(p, fromU8(u8"黑"), 28, 235, 13);
+        label(p, fromU8(u8"亮"), 230, 235, 13);
+    } else {
+        label(p, fromU8(u8"Уменьшить"), 28, 235, 13);
+        label(p, fromU8(u8"Увеличить"), 200, 235, 13);
+    }
+
+    const bool listClosed = !view_.effectListOpen;
+    for (int id : {kSliderBrightness, kSliderWristSpeed, kSliderWristBrightness}) {
+        host_.setSliderVisible(id, listClosed);
+    }
+    if (listClosed) {
+        host_.drawSlider(p, kSliderBrightness);
+    }
+}
+
+void LightingPage::paintKeyboardPalette(QPainter& p) {
+    ConfigImage& image = model_.image();
+    const std::uint8_t effect = image.lightEffect();
+    if (keyboardHasMultiColourSwatch(effect)) {
+        host_.drawSkinImage(p, QStringLiteral("8.png"), 203, 178);
+    }
+    applyKeyboardPaletteRules(image);
+    const bool greyed = keyboardPaletteGreyed(effect);
+    for (int k = 0; k < kPaletteColourCount; ++k) {
+        const QRect r(kPanelLeft + kSwatchPitch * k, 178, kSwatchSize, kSwatchSize);
+        p.fillRect(r,
+                   greyed ? kGreyedSwatch : toQColor(image.keyColour(static_cast<std::size_t>(k))));
+    }
+    const int i = image.lightColourIndex();
+    if (i >= 1 && i <= kMultiColourIndex) {
+        host_.drawOutline(p, 26 + kSwatchPitch * (i - 1), 176, kOutlineSize, kOutlineSize);
+    }
+}
+
+void LightingPage::paintDirectionOrView(QPainter& p) {
+    const std::uint8_t effect = model_.image().lightEffect();
+    if (effect == kEffectWave || effect == kEffectRadar) {
+        label(p, fromU8(u8"Направление"), 29, 152, 15);
+        host_.drawSkinImage(p, QStringLiteral("Direction-T-Disable.png"), 116, 152);
+        host_.drawSkinImage(p, QStringLiteral("Direction-B-Disable.png"), 148, 152);
+        host_.drawSkinImage(p, QStringLiteral("Direction-R-Disable.png"), 179, 152);
+        host_.drawSkinImage(p, QStringLiteral("Direction-L-Disable.png"), 211, 152);
+        switch (model_.image().lightDirection()) {
+        case 1:
+            host_.drawSkinImage(p, QStringLiteral("Direction-L-Enable.png"), 211, 152);
+            break;
+        case 2:
+            host_.drawSkinImage(p, QStringLiteral("Direction-R-Enable.png"), 179, 152);
+            break;
+        case 3:
+            host_.drawSkinImage(p, QStringLiteral("Direction-T-Enable.png"), 116, 152);
+            break;
+        case 4:
+            host_.drawSkinImage(p, QStringLiteral("Direction-B-Enable.png"), 148, 152);
+            break;
+        default:
+            break;
+        }
+        return;
+    }
+    if (!isPerKeyEffect(effect)) {
+        return;
+    }
+    const QString on = QStringLiteral("Enable.png");
+    const QString off = QStringLiteral("Disable.png");
+    host_.drawSkinImage(p, view_.perKeyColourView ? off : on, 28, 174);
+    host_.drawSkinImage(p, view_.perKeyColourView ? on : off, 130, 174);
+    if (chinese()) {
+        label(p, QStringLiteral("Keymap"), 45, 197, 15);
+        label(p, QStringLiteral("DIY"), 147, 197, 15);
+    } else {
+        label(p, QStringLiteral("Keymap"), 48, 177, 15);
+        label(p, QStringLiteral("DIY"), 150, 177, 15);
+    }
+}
+
+void LightingPage::paintDeviceItems(QPainter& p) {
+    const ConfigImage& image = model_.image();
+    host_.drawSkinImage(p, QStringLiteral("MacroButton3.png"), 107, 610);
+    if (chinese()) {
+        label(p, fromU8(u8"巨集"), 122, 612, 15);
+        label(p, fromU8(u8"游戏模式"), 26, 576, 16);
+    } else {
+        label(p, fromU8(u8"макросами"), 108, 612, 14);
+        label(p, fromU8(u8"Режим \"Игра\""), 21, 576, 14);
+    }
+    const QString on = QStringLiteral("Enable.png");
+    const QString off = QStringLiteral("Disable.png");
+    host_.drawSkinImage(p, image.gameMode() != 0 ? on : off, 99, 578);
+    if (chinese()) {
+        label(p, fromU8(u8"Win Lock模式"), 133, 576, 16);
+    } else {
+        label(p, QStringLiteral("WinLock Mold"), 156, 576, 14);
+    }
+    host_.drawSkinImage(p, image.winLock() != 0 ? on : off, 231, 578);
+
+    if (chinese()) {
+        label(p, fromU8(u8"按键响应时间"), 26, 465, 15);
+    } else {
+        label(p, fromU8(u8"Время отклика кнопки"), 26, 460, 15);
+    }
+    host_.setSliderVisible(kSliderResponseTime, true);
+    host_.drawSlider(p, kSliderResponseTime);
+    host_.drawSkinImage(p, QStringLiteral("responsetime_txt.png"), 25, 500);
+
+    label(p, fromU8(u8"Частота опроса USB"), 26, 518, 15);
+    host_.drawSkinImage(p, QStringLiteral("responsetime_txt.png"), 25, 500);
+    host_.drawSkinImage(p, QStringLiteral("reportRate_txt.png"), 25, 550);
+    host_.drawSlider(p, kSliderReportRate);
+    host_.setSliderVisible(kSliderReportRate, true);
+}
+
+void LightingPage::paintWrist(QPainter& p) {
+    ConfigImage& image = model_.image();
+    host_.drawSlider(p, kSliderWristBrightness);
+    label(p, fromU8(u8"Яркость"), 28, 380, 13);
+    label(p, fromU8(u8"Уменьшить"), 28, 410, 13);
+    label(p, fromU8(u8"Увеличить"), 200, 410, 13);
+    host_.drawSlider(p, kSliderWristSpeed);
+    label(p, fromU8(u8"скорость"), 28, 420, 13);
+    label(p, fromU8(u8"Уменьшить"), 28, 448, 13);
+    label(p, fromU8(u8"Увеличить"), 200, 448, 13);
+    label(p, fromU8(u8"Эффекты подставки для рук"), 28, 302, 15);
+    host_.drawSkinImage(p, QStringLiteral("Light_Item.png"), 28, 317);
+
+    const std::uint8_t effect = image.wristLighting()[image::kWristEffect];
+    if (effect < kFirstPerKeyEffect) {
+        if (wristHasMultiColourSwatch(effect)) {
+            host_.drawSkinImage(p, QStringLiteral("8.png"), 203, 355);
+        }
+        if (const auto enabled = wristBrightnessSliderEnabled(effect)) {
+            host_.setSliderEnabled(kSliderWristBrightness, *enabled);
+        }
+        applyWristPaletteRules(image);
+        const bool greyed = wristPaletteGreyed(effect);
+        for (int k = 0; k < kPaletteColourCount; ++k) {
+            const QRect r(kPanelLeft + kSwatchPitch * k, 355, kSwatchSize, kSwatchSize);
+            p.fillRect(r, greyed ? kGreyedSwatch
+                                 : toQColor(image.wristColour(static_cast<std::size_t>(k))));
+        }
+        const int j = image.wristLighting()[image::kWristColourChoice];
+        if (j <= kWristMultiColourChoice) {
+            host_.drawOutline(p, 26 + kSwatchPitch * j, 353, kOutlineSize, kOutlineSize);
+        }
+    }
+    if (const auto wrist = findWristEffect(effect)) {
+        label(p, fromU8(wrist->name), 28, 318, 14);
+    }
+}
+
+void LightingPage::paintKeyboardList(QPainter& p) {
+    for (int id : {kSliderSpeed, kSliderBrightness, kSliderResponseTime}) {
+        host_.setSliderVisible(id, false);
+    }
+    const int height = chinese() ? 18 : 15;
+    int row = 0;
+    for (const KeyboardEffect& e : keyboardEffects()) {
+        const int y = kKeyboardListTop + kListRowHeight * row;
+        p.fillRect(QRect(kPanelLeft, y, kListWidth, kListRowHeight),
+                   row == view_.hoveredEffectItem ? kListRowHovered : kListRow);
+        label(p, fromU8(keyboardEffectName(e, language_)), kPanelLeft, y, height);
+        ++row;
+    }
+}
+
+void LightingPage::paintWristList(QPainter& p) {
+    for (int id : {kSliderSpeed, kSliderBrightness, kSliderResponseTime, kSliderWristSpeed,
+                   kSliderWristBrightness}) {
+        host_.setSliderVisible(id, false);
+    }
+    int row = 0;
+    for (const WristEffect& e : wristEffects()) {
+        const int y = kWristListTop + kListRowHeight * row;
+        p.fillRect(QRect(kPanelLeft, y, kListWidth, kListRowHeight),
+                   row == view_.hoveredWristItem ? kListRowHovered : kListRow);
+        label(p, fromU8(e.name), kPanelLeft, y, 18);
+        ++row;
+    }
+}
+
+void LightingPage::paintPerKeyOverlay(QPainter& p) {
+    const std::uint8_t effect = model_.image().lightEffect();
+    if (!view_.perKeyColourView || !isPerKeyEffect(effect)) {
+        return;
+    }
+    const std::size_t map = effect - kFirstPerKeyEffect;
+    const int count = std::min(keys_.count(), static_cast<int>(kKeyPositionCount));
+    for (int i = 0; i < count; ++i) {
+        const KeyFace f = keys_.face(i);
+        const Rgb c =
+            model_.image().colourMapEntry(map, KeyPositionMatrixCode(static_cast<std::size_t>(i)));
+        if (!c.isBlack()) {
+            p.fillRect(
+                QRect(f.left + kPictureX, f.top + kPictureY, f.right - f.left, f.bottom - f.top),
+                toQColor(c));
+            const bool small = i >= kFirstSmallKey && i <= kLastSmallKey;
+            drawTextCell(p, f.label, f.anchorX + 296, f.anchorY + 90, small ? 7 : 10,
+                         QColor(255 - c.red, 255 - c.green, 255 - c.blue));
+        }
+        if (view_.keySelected[static_cast<std::size_t>(i)]) {
+            host_.drawOutline(p, f.left + 299, f.top + 93, f.right - f.left + 3,
+                              f.bottom - f.top + 3);
+        }
+    }
+    if (view_.buttonHeld) {
+        host_.drawOutline(p, view_.bandAnchorX, view_.bandAnchorY, view_.bandX - view_.bandAnchorX,
+                          view_.bandY - view_.bandAnchorY);
+    }
+    if (view_.hoveredKey >= 0 && view_.hoveredKey < count) {
+        const KeyFace f = keys_.face(view_.hoveredKey);
+        host_.drawOutline(p, f.left + 299, f.top + 93, f.right - f.left + 3, f.bottom - f.top + 3);
+    }
+}
+
+} // namespace vantrel::ui

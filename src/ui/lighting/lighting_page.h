@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/lighting/lighting_controller.h"
+#include "ui/lighting/lighting_panel.h"
+
+#include <cstdint>
+
+class QString;
+
+namespace vantrel {
+class ConfiguratorModel;
+}
+
+namespace vantrel::ui {
+
+class KeyFaces;
+
+// The lighting and device-switch panel: paints the left panel and the
+// per-key colours, hands every click to its controller.
+class LightingPage : public LightingPanel {
+public:
+    LightingPage(ConfiguratorModel& model, MainViewState& view, PanelHost& host,
+                 ColourChooser& chooser, const KeyFaces& keys, std::uint16_t uiLanguage);
+
+    void paint(QPainter& p) override;
+    void command(int c) override { controller_.command(c); }
+    void keyboardListClick(const QPoint& at) override;
+    void wristListClick(const QPoint& at) override;
+    void perKeyColourClick(int key) override { controller_.perKeyColourClick(key); }
+    void deviceLightingChanged(int type) override { controller_.deviceLightingChanged(type); }
+    void paintPerKeyOverlay(QPainter& p) override;
+
+    LightingController& controller() { return controller_; }
+
+private:
+    bool chinese() const;
+    // Picks the first text for the Chinese interface, the second otherwise.
+    QString tr2(const char8_t* chinese, const char8_t* russian) const;
+    void label(QPainter& p, const QString& text, int x, int y, int height);
+    void paintSpeedAndBrightness(QPainter& p);
+    void paintKeyboardPalette(QPainter& p);
+    void paintDirectionOrView(QPainter& p);
+    void paintDeviceItems(QPainter& p);
+    void paintWrist(QPainter& p);
+    void paintKeyboardList(QPainter& p);
+    void paintWristList(QPainter& p);
+
+    ConfiguratorModel& model_;
+    MainViewState& view_;
+    PanelHost& host_;
+    const KeyFaces& keys_;
+    std::uint16_t language_;
+    LightingController controller_;
+};
+
+} // namespace vantrel::ui

@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: MIT
+#include "ui/main_window.h"
+
+#include "ui/main_window_controller.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace vantrel::ui {
+
+CQuendalDlg::CQuendalDlg(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    setWindowTitle(QStringLiteral("VANTREL"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // The whole face is drawn from the composed picture: nothing to erase.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void CQuendalDlg::attach(MainWindowController* controller) {
+    controller_ = controller;
+    const QSize size = controller_->windowSize();
+    if (size.isValid()) {
+        setFixedSize(size);
+    }
+    dirty_ = true;
+}
+
+void CQuendalDlg::repaint() {
+    dirty_ = true;
+    update();
+}
+
+void CQuendalDlg::paintEvent(QPaintEvent*) {
+    if (!controller_) {
+        return;
+    }
+    if (dirty_ || controller_->canvas().isNull()) {
+        controller_->compose();
+        dirty_ = false;
+    }
+    QPainter p(this);
+    p.drawImage(0, 0, controller_->canvas());
+}
+
+void CQuendalDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !controller_) {
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    pressOffset_ = pos;
+    manualMove_ = false;
+    controller_->mousePress(pos.x(), pos.y());
+}
+
+void CQuendalDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (!controller_) {
+        return;
+    }
+    const bool leftDown = event->buttons().testFlag(Qt::LeftButton);
+    if (manualMove_) {
+        if (leftDown) {
+            move(event->globalPosition().toPoint() - pressOffset_);
+            return;
+        }
+        manualMove_ = false;
+    }
+    const QPoint pos = event->position().toPoint();
+    controller_->mouseMove(pos.x(), pos.y(), leftDown);
+}
+
+void CQuendalDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !controller_) {
+        return;
+    }
+    if (manualMove_) {
+        manualMove_ = false;
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    controller_->mouseRelease(pos.x(), pos.y());
+}
+
+void CQuendalDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Control && controller_ && !event->isAutoRepeat()) {
+        controller_->ctrlPressed();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CQuendalDlg::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Control && controller_ && !event->isAutoRepeat()) {
+        controller_->ctrlReleased();
+        repaint();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void CQuendalDlg::closeEvent(QCloseEvent* event) {
+    // Closing by the window system does what the close button does.
+    event->ignore();
+    if (controller_ && !controller_->busy()) {
+        controller_->close();
+    }
+}
+
+void CQuendalDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (!about_) {
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("About Quendal..."), this, [this] { about_(); });
+    menu.exec(event->globalPos());
+}
+
+void CQuendalDlg::hideWindow() {
+    if (canHide_) {
+        hide();
+    } else {
+        // Without a tray icon a hidden window could never come back.
+        showMinimized();
+    }
+}
+
+void CQuendalDlg::showWindow() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CQuendalDlg::endProgram() {
+    if (end_) {
+        end_();
+    } else {
+        QApplication::quit();
+    }
+}
+
+void CQuendalDlg::setBusy(bool busy) {
+    if (busy == busy_) {
+        return;
+    }
+    busy_ = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void CQuendalDlg::startSystemMove() {
+    QWindow* w = windowHandle();
+    if (w && w->startSystemMove()) {
+        return;
+    }
+    manualMove_ = true;
+}
+
+bool CQuendalDlg::confirm(const QString& text, const QString& caption) {
+    return QMessageBox::question(this, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+void CQuendalDlg::inform(const QString& text, const QString& caption) {
+    QMessageBox::information(this, caption, text);
+}
+
+} // namespace vantrel::ui

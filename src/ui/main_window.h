@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/user_prompts.h"
+#include "ui/window_shell.h"
+
+#include <QPoint>
+#include <QWidget>
+#include <functional>
+
+namespace vantrel::ui {
+
+class MainWindowController;
+
+// The main window: a frameless window the size of its background skin that
+// shows the controller's picture and hands it the pointer and Ctrl key.
+class CQuendalDlg : public QWidget, public WindowShell, public UserPrompts {
+    Q_OBJECT
+public:
+    explicit CQuendalDlg(QWidget* parent = nullptr);
+    // The controller is made with this window as its shell; attach it after.
+    void attach(MainWindowController* controller);
+    // Where the window may hide itself (a tray icon brings it back).
+    void setCanHide(bool canHide) { canHide_ = canHide; }
+    // What "About" shows; the window's context menu offers it too.
+    void setAboutAction(std::function<void()> about) { about_ = std::move(about); }
+    void setEndProgram(std::function<void()> end) { end_ = std::move(end); }
+
+    // WindowShell
+    void repaint() override;
+    void hideWindow() override;
+    void showWindow() override;
+    void endProgram() override;
+    void setBusy(bool busy) override;
+    void startSystemMove() override;
+
+    // UserPrompts
+    bool confirm(const QString& text, const QString& caption) override;
+    void inform(const QString& text, const QString& caption) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    MainWindowController* controller_ = nullptr;
+    bool dirty_ = true;
+    bool canHide_ = false;
+    bool busy_ = false;
+    bool manualMove_ = false;
+    QPoint pressOffset_;
+    std::function<void()> about_;
+    std::function<void()> end_;
+};
+
+} // namespace vantrel::ui

@@ -1,0 +1,557 @@
+// SPDX-License-Identifier: MIT
+#include "ui/main_window_controller.h"
+
+#include "core/model/firmware_check.h"
+#include "core/model/key_picture_table.h"
+#include "ui/device_fields.h"
+#include "ui/device_link.h"
+#include "ui/dialog_commands.h"
+#include "ui/hit_test.h"
+#include "ui/lighting/lighting_panel.h"
+#include "ui/skin_store.h"
+#include "ui/updater_launcher.h"
+#include "ui/user_prompts.h"
+#include "ui/window_shell.h"
+
+#include <QPoint>
+
+namespace vantrel::ui {
+namespace {
+
+constexpr int kFirstPerKeyEffect = 51;
+constexpr int kLastPerKeyEffect = 55;
+constexpr int kSwatchRegion = 8;
+constexpr int kTopStripFirstY = 2;
+constexpr int kTopStripLastY = 30;
+// Keyboard effect list: 16 rows of 20 pixels from y 148; wrist list: 5 rows
+// from y 332; both from x 28 to 248.
+constexpr int kListLeft = 28;
+constexpr int kListRight = 248;
+constexpr int kListRow = 20;
+constexpr int kEffectListTop = 148;
+constexpr int kEffectListBottom = 468;
+constexpr int kWristListTop = 332;
+constexpr int kWristListBottom = 432;
+
+bool isLightingCommand(int c) {
+    return (c >= 3 && c <= 15) || (c >= 23 && c <= 35);
+}
+
+QString fromUtf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+MainWindowController::MainWindowController(ConfiguratorModel& model, DataFolder folder,
+                                           SkinStore& skins, Ports ports)
+    : model_(model), folder_(std::move(folder)), skins_(skins), ports_(ports) {}
+
+QString MainWindowController::text(const char* chinese, const char* russian) {
+    return QString::fromUtf8(kUiLanguage == 4 ? chinese : russian);
+}
+
+QSize MainWindowController::windowSize() {
+    return skins_.size(QStringLiteral("main.png"));
+}
+
+int MainWindowController::hitTestButton(int x, int y) const {
+    return HitTestButton(x, y, model_.image().lightEffect());
+}
+
+int MainWindowController::hitTestKey(int x, int y) const {
+    return HitTestKey(x, y, state_.perKeyColourView);
+}
+
+void MainWindowController::repaint() {
+    ++repaintRequests_;
+    if (ports_.shell) {
+        ports_.shell->repaint();
+    }
+}
+
+// --- input ---------------------------------------------------------------
+
+void MainWindowController::mousePress(int x, int y) {
+    if (busy_) {
+        return;
+    }
+    // The sliders are controls of their own: a press on one never starts a
+    // rubber band.
+    if (Slider* s = sliders_.at(x, y)) {
+        activeSlider_ = s;
+        setSliderPosition(s->id, s->positionAt(x));
+        return;
+    }
+    state_.bandAnchorX = x;
+    state_.bandAnchorY = y;
+    state_.bandX = 0;
+    state_.bandY = 0;
+    state_.buttonHeld = true;
+}
+
+void MainWindowController::mouseMove(int x, int y, bool leftDown) {
+    if (!leftDown) {
+        // The release may have happened outside the window (or during a
+        // system move): forget the held button.
+        state_.buttonHeld = false;
+        activeSlider_ = nullptr;
+    }
+    if (activeSlider_) {
+        setSliderPosition(activeSlider_->id, activeSlider_->positionAt(x));
+        return;
+    }
+    state_.bandX = x;
+    state_.bandY = y;
+
+    const bool inList = x >= kListLeft && x <= kListRight;
+    if (state_.effectListOpen) {
+        const bool inside = inList && y >= kEffectListTop && y < kEffectListBottom;
+        const int item = inside ? (y - kEffectListTop) / kListRow : kNoItem;
+        if (inside) {
+            if (item != state_.hoveredEffectItem) {
+                state_.hoveredEffectItem = item;
+                repaint();
+            }
+            return;
+        }
+        state_.hoveredEffectItem = kNoItem;
+    } else if (state_.wristListOpen) {
+        const bool inside = inList && y >= kWristListTop && y < kWristListBottom;
+        const int item = inside ? (y - kWristListTop) / kListRow : kNoItem;
+        if (inside) {
+            if (item != state_.hoveredWristItem) {
+                state_.hoveredWristItem = item;
+                repaint();
+            }
+            return;
+        }
+        state_.hoveredWristItem = kNoItem;
+    }
+
+    if (state_.buttonHeld) {
+        const int c = hitTestButton(x, y);
+        const int k = hitTestKey(x, y);
+        if (c < 0 && k < 0 && !state_.effectListOpen && !state_.wristListOpen &&
+            y >= kTopStripFirstY && y <= kTopStripLastY) {
+            state_.buttonHeld = false;
+            if (ports_.shell) {
+                ports_.shell->startSystemMove();
+            }
+        } else if (c == kSwatchRegion) {
+            // A drag over the first swatch changes nothing: the speed has
+            // its own slider.
+        } else {
+            rubberBand();
+            return;
+        }
+    }
+    hover(x, y);
+}
+
+void MainWindowController::rubberBand() {
+    state_.selection = SelectionState::Idle;
+    const auto& keys = KeyPictureTable();
+    bool any = false;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const auto& k = keys[i];
+        const bool inside = state_.bandAnchorX <= k.left + kKeyboardPictureX &&
+                            k.right + kKeyboardPictureX <= state_.bandX &&
+                            state_.bandAnchorY <= k.top + kKeyboardPictureY &&
+                            k.bottom + kKeyboardPictureY <= state_.bandY;
+        state_.keySelected[i] = inside;
+        any = any || inside;
+    }
+    if (any) {
+        state_.selection = SelectionState::Banding;
+    }
+    repaint();
+}
+
+void MainWindowController::hover(int x, int y) {
+    const int k = hitTestKey(x, y);
+    const int key = k < 0 ? kNoKey : k;
+    state_.hoveredKey = key;
+    if (key != state_.lastHoveredKey) {
+        state_.lastHoveredKey = key;
+        repaint();
+        return;
+    }
+    if (key != kNoKey) {
+        return;
+    }
+    if (hitTestButton(x, y) >= 0 || state_.hoveredEffectItem != kNoItem ||
+        state_.hoveredWristItem != kNoItem) {
+        repaint();
+    }
+}
+
+void MainWindowController::ctrlPressed() {
+    state_.ctrlHeld = true;
+}
+
+void MainWindowController::ctrlReleased() {
+    state_.ctrlHeld = false;
+    if (state_.anyKeySelected()) {
+        state_.selection = SelectionState::Waiting;
+    }
+}
+
+void MainWindowController::mouseRelease(int x, int y) {
+    state_.bandAnchorX = state_.bandAnchorY = state_.bandX = state_.bandY = 0;
+    state_.buttonHeld = false;
+    if (activeSlider_) {
+        activeSlider_ = nullptr;
+        return;
+    }
+    if (!busy_) {
+        release(x, y);
+    }
+    repaint();
+}
+
+void MainWindowController::release(int x, int y) {
+    if (state_.effectListOpen) {
+        if (ports_.lighting) {
+            ports_.lighting->keyboardListClick(QPoint(x, y));
+        }
+        return;
+    }
+    if (state_.wristListOpen) {
+        if (ports_.lighting) {
+            ports_.lighting->wristListClick(QPoint(x, y));
+        }
+        return;
+    }
+    if (state_.helpMenuOpen) {
+        helpMenuRelease(x, y);
+        return;
+    }
+    runCommand(hitTestButton(x, y));
+    if (busy_) {
+        return; // the command started device work; the click is spent
+    }
+    const int k = hitTestKey(x, y);
+    state_.hoveredKey = k < 0 ? kNoKey : k;
+    if (k < 0) {
+        if (state_.selection == SelectionState::Banding) {
+            state_.selection = SelectionState::Waiting;
+        }
+    } else if (!state_.perKeyColourView) {
+        if (ports_.dialogs) {
+            ports_.dialogs->assignKey(k);
+        }
+    } else if (ports_.lighting) {
+        ports_.lighting->perKeyColourClick(k);
+    }
+}
+
+// --- commands --------------------------------------------------------------
+
+void MainWindowController::runCommand(int c) {
+    if (busy_) {
+        return;
+    }
+    if (isLightingCommand(c)) {
+        if (ports_.lighting) {
+            ports_.lighting->command(c);
+        }
+        return;
+    }
+    ConfigImage& image = model_.image();
+    switch (c) {
+    case kCmdHelp:
+        state_.helpMenuOpen = true;
+        break;
+    case kCmdMinimise:
+        if (ports_.shell) {
+            ports_.shell->hideWindow();
+        }
+        break;
+    case kCmdClose:
+        close();
+        break;
+    case kCmdGameMode:
+        image.setGameMode(static_cast<std::uint8_t>((image.gameMode() + 1) % 2));
+        break;
+    case kCmdWinLock:
+        image.setWinLock(static_cast<std::uint8_t>((image.winLock() + 1) % 2));
+        break;
+    case kCmdProfiles:
+        if (ports_.dialogs) {
+            ports_.dialogs->profiles();
+        }
+        readBackDone(1);
+        break;
+    case kCmdMacros:
+        if (ports_.dialogs) {
+            ports_.dialogs->macros();
+        }
+        break;
+    case kCmdRevert:
+        revert();
+        break;
+    case kCmdApply:
+        apply();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindowController::helpMenuRelease(int x, int y) {
+    if (!kHelpMenu.contains(x, y)) {
+        state_.helpMenuOpen = false;
+        return;
+    }
+    const int item = (y - kHelpMenu.top) / kHelpItemHeight;
+    state_.helpMenuOpen = false;
+    if (item == 0) {
+        const bool ok = ports_.prompts &&
+                        ports_.prompts->confirm(text("确认恢复至出厂设置吗？",
+                                                     "Подтвердить возврат к заводским настройкам?"),
+                                                text("出厂设置", "Заводские настройки"));
+        if (ok) {
+            factoryReset();
+        }
+    } else if (item == 1) {
+        const auto prompt = driverUpdatePrompt();
+        if (ports_.prompts &&
+            ports_.prompts->confirm(fromUtf8(prompt.text), fromUtf8(prompt.caption))) {
+            launchUpdater();
+        }
+    }
+}
+
+void MainWindowController::saveWorkingState() {
+    informSaveFailure(SaveKeymapFile(folder_.keymap(), model_.image(), model_.assignments()));
+}
+
+void MainWindowController::informSaveFailure(const Status& s) {
+    if (!s.ok() && ports_.prompts) {
+        ports_.prompts->inform(QString::fromStdString(s.error().message),
+                               QStringLiteral("VANTREL"));
+    }
+}
+
+void MainWindowController::close() {
+    // Only what reached the keyboard is kept: unapplied edits are dropped.
+    informSaveFailure(
+        SaveKeymapFile(folder_.keymap(), model_.syncedImage(), model_.syncedAssignments()));
+    if (ports_.shell) {
+        ports_.shell->endProgram();
+    }
+}
+
+void MainWindowController::revert() {
+    if (ports_.shell) {
+        ports_.shell->hideWindow();
+    }
+    model_.revert();
+    // The sliders store their positions on every paint; they must show the
+    // reverted values or the next paint would undo the revert.
+    sliders_.loadFrom(model_.image());
+    state_.perKeyColourView = model_.image().lightEffect() >= kFirstPerKeyEffect;
+    saveWorkingState();
+}
+
+bool MainWindowController::requireKeyboard() {
+    if (ports_.device && ports_.device->present()) {
+        return true;
+    }
+    if (ports_.prompts) {
+        ports_.prompts->inform(QStringLiteral("Нет игровой клавиатуры!"),
+                               QStringLiteral("Внимание"));
+    }
+    return false;
+}
+
+void MainWindowController::beginDeviceWork() {
+    busy_ = true;
+    if (ports_.shell) {
+        ports_.shell->setBusy(true);
+    }
+}
+
+void MainWindowController::endDeviceWork() {
+    busy_ = false;
+    if (ports_.shell) {
+        ports_.shell->setBusy(false);
+    }
+}
+
+void MainWindowController::apply() {
+    if (!requireKeyboard()) {
+        return;
+    }
+    beginDeviceWork();
+    ports_.device->apply(model_.image(), model_.syncedImage(), [this](Result<ApplyOutcome> r) {
+        endDeviceWork();
+        if (!r.ok()) {
+            if (ports_.prompts) {
+                ports_.prompts->inform(text("应用失败：", "Не удалось применить настройки: ") +
+                                           QString::fromStdString(r.error().message),
+                                       QStringLiteral("VANTREL"));
+            }
+            repaint();
+            return;
+        }
+        model_.image() = r->image;
+        model_.syncImage();
+        model_.syncAssignments();
+        saveWorkingState();
+        repaint();
+    });
+}
+
+void MainWindowController::factoryReset() {
+    if (!requireKeyboard()) {
+        return;
+    }
+    state_.perKeyColourView = false;
+    beginDeviceWork();
+    ports_.device->factoryReset([this](Result<DeviceSnapshot> r) {
+        endDeviceWork();
+        if (!r.ok()) {
+            if (ports_.prompts) {
+                ports_.prompts->inform(QString::fromStdString(r.error().message),
+                                       text("出厂设置", "Заводские настройки"));
+            }
+            repaint();
+            return;
+        }
+        ConfigImage& image = model_.image();
+        mergeDeviceFieldsInto(image, r->image);
+        model_.setFirmwareVersion(r->firmware);
+        model_.setFirmwareVersionReply(r->versionReply);
+        sliders_.loadPageSlidersFrom(image);
+        model_.marks().clear();
+        image.enableAllKeys();
+        model_.assignments().clear();
+        model_.assignments().writeOwnKeys();
+        model_.syncImage();
+        model_.syncAssignments();
+        saveWorkingState();
+        repaint();
+    });
+}
+
+void MainWindowController::launchUpdater() {
+    if (!ports_.updater) {
+        return;
+    }
+    const Status s = ports_.updater->start();
+    if (!s.ok() && ports_.prompts) {
+        ports_.prompts->inform(QString::fromStdString(s.error().message),
+                               QStringLiteral("Firmware Update"));
+    }
+}
+
+// --- device events --------------------------------------------------------
+
+void MainWindowController::deviceReadBack(const Result<DeviceSnapshot>& snapshot) {
+    if (!snapshot.ok()) {
+        setDeviceNotice(QString::fromStdString(snapshot.error().message));
+        return;
+    }
+    deviceNotice_.clear();
+    mergeDeviceFieldsInto(model_.image(), snapshot->image);
+    model_.setFirmwareVersion(snapshot->firmware);
+    model_.setFirmwareVersionReply(snapshot->versionReply);
+    model_.syncImage();
+    readBackDone(0);
+}
+
+void MainWindowController::readBackDone(int flag) {
+    sliders_.loadFrom(model_.image());
+    model_.recomputeMarks();
+    saveWorkingState();
+    repaint();
+    if (flag == 0) {
+        checkFirmwareVersion();
+    }
+}
+
+void MainWindowController::deviceLighting(std::uint8_t type, std::uint8_t value) {
+    // Shown, never sent back: both copies take the keyboard's value.
+    const bool changed = applyDeviceLightingTo(model_.image(), type, value);
+    applyDeviceLightingTo(model_.syncedImage(), type, value);
+    if (!changed) {
+        return;
+    }
+    switch (type) {
+    case 5:
+    case 6:
+        setSliderPosition(kSliderSpeed, model_.image().lightSpeed());
+        break;
+    case 7:
+        setSliderPosition(kSliderBrightness, model_.image().lightBrightness());
+        break;
+    default:
+        break;
+    }
+    if (ports_.lighting) {
+        ports_.lighting->deviceLightingChanged(type);
+    }
+    repaint();
+}
+
+void MainWindowController::connectionChanged(bool connected) {
+    connected_ = connected;
+    if (connected) {
+        deviceNotice_.clear(); // an old read failure no longer applies
+    }
+    repaint();
+}
+
+void MainWindowController::setDeviceNotice(const QString& text) {
+    deviceNotice_ = text;
+    repaint();
+}
+
+void MainWindowController::checkFirmwareVersion() {
+    if (!firmwareUpdateDue(model_.firmwareVersion(), model_.shippedVersion())) {
+        return;
+    }
+    const auto prompt = firmwareUpdatePrompt(kUiLanguage);
+    if (ports_.prompts &&
+        ports_.prompts->confirm(fromUtf8(prompt.text), fromUtf8(prompt.caption))) {
+        launchUpdater();
+    }
+}
+
+// --- sliders ---------------------------------------------------------------
+
+void MainWindowController::setSliderVisible(int id, bool visible) {
+    if (Slider* s = sliders_.find(id)) {
+        s->visible = visible;
+    }
+}
+
+void MainWindowController::setSliderEnabled(int id, bool enabled) {
+    if (Slider* s = sliders_.find(id)) {
+        s->enabled = enabled;
+    }
+}
+
+bool MainWindowController::sliderEnabled(int id) const {
+    const Slider* s = sliders_.find(id);
+    return s && s->enabled;
+}
+
+int MainWindowController::sliderPosition(int id) const {
+    return sliders_.position(id);
+}
+
+void MainWindowController::setSliderPosition(int id, int position) {
+    const int before = sliders_.position(id);
+    sliders_.setPosition(id, position);
+    if (Slider* s = sliders_.find(id); s && s->position != before) {
+        // A moved slider changes the image at once; the keyboard gets it on
+        // apply.
+        SliderBank::store(*s, model_.image());
+        repaint();
+    }
+}
+
+} // namespace vantrel::ui

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/device/device_connection.h"
+#include "core/model/configurator_model.h"
+#include "core/model/state_files.h"
+#include "ui/main_view_state.h"
+#include "ui/panel_host.h"
+#include "ui/slider_bank.h"
+
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+namespace vantrel::ui {
+
+class DeviceLink;
+class DialogCommands;
+class LightingPanel;
+class SkinStore;
+class UpdaterLauncher;
+class UserPrompts;
+class WindowShell;
+
+// Everything the main window does, without a screen: hit-testing, hover,
+// rubber band, the release dispatcher and its commands, the device
+// handlers, and the composition of the window's picture onto a canvas.
+// The view feeds it input in client pixels and shows canvas().
+class MainWindowController : public PanelHost {
+public:
+    struct Ports {
+        WindowShell* shell = nullptr;
+        UserPrompts* prompts = nullptr;
+        DialogCommands* dialogs = nullptr;
+        LightingPanel* lighting = nullptr;
+        DeviceLink* device = nullptr;
+        UpdaterLauncher* updater = nullptr;
+    };
+
+    // The interface language: 4 selects the Chinese texts, anything else
+    // the Russian ones.
+    static constexpr int kUiLanguage = 9;
+
+    MainWindowController(ConfiguratorModel& model, DataFolder folder, SkinStore& skins,
+                         Ports ports);
+
+    // The lighting page is created after the window; set it before use.
+    void setLightingPanel(LightingPanel* panel) { ports_.lighting = panel; }
+
+    MainViewState& state() { return state_; }
+    const MainViewState& state() const { return state_; }
+    SliderBank& sliders() { return sliders_; }
+    ConfiguratorModel& model() { return model_; }
+    QSize windowSize();
+
+    // Input, in client pixels. `leftDown` is the physical state of the left
+    // button at the time of the move.
+    void mousePress(int x, int y);
+    void mouseMove(int x, int y, bool leftDown);
+    void mouseRelease(int x, int y);
+    void ctrlPressed();
+    void ctrlReleased();
+
+    int hitTestButton(int x, int y) const;
+    int hitTestKey(int x, int y) const;
+
+    // True while a device sequence runs; other commands are refused.
+    bool busy() const { return busy_; }
+
+    // Device events, on the window's thread.
+    // A read of the keyboard finished: merge, sync, then refresh (flag 0).
+    void deviceReadBack(const Result<DeviceSnapshot>& snapshot);
+    // The refresh after a read (flag 0) or after the profiles (flag 1).
+    void readBackDone(int flag);
+    void deviceLighting(std::uint8_t type, std::uint8_t value);
+    void connectionChanged(bool connected);
+    void checkFirmwareVersion();
+
+    // Commands that other parts (tray, tests) reach directly.
+    void runCommand(int c);
+    void apply();
+    void revert();
+    void close();
+    void factoryReset();
+    void launchUpdater();
+
+    // A text shown on the window about the keyboard (simulated, missing).
+    void setDeviceNotice(const QString& text);
+
+    // Composes the whole window onto the canvas.
+    const QImage& compose();
+    const QImage& canvas() const { return canvas_; }
+    // How many repaints were asked for (measured by the paint benchmark).
+    int repaintRequests() const { return repaintRequests_; }
+
+    // PanelHost
+    void drawSkinImage(QPainter& p, const QString& name, int x, int y) override;
+    void drawLabel(QPainter& p, const QString& text, int x, int y, int height) override;
+    void drawOutline(QPainter& p, int x, int y, int w, int h) override;
+    void drawSlider(QPainter& p, int id) override;
+    void setSliderVisible(int id, bool visible) override;
+    void setSliderEnabled(int id, bool enabled) override;
+    bool sliderEnabled(int id) const override;
+    int sliderPosition(int id) const override;
+    void setSliderPosition(int id, int position) override;
+    void repaint() override;
+
+    // The texts of the interface language.
+    static QString text(const char* chinese, const char* russian);
+
+private:
+    void release(int x, int y);
+    void helpMenuRelease(int x, int y);
+    void rubberBand();
+    void hover(int x, int y);
+    void saveWorkingState();
+    void informSaveFailure(const Status& s);
+    void beginDeviceWork();
+    void endDeviceWork();
+    bool requireKeyboard();
+    void paintKeyOverlays(QPainter& p);
+    const QFont& labelFont(int height);
+
+    ConfiguratorModel& model_;
+    DataFolder folder_;
+    SkinStore& skins_;
+    Ports ports_;
+    MainViewState state_;
+    SliderBank sliders_;
+    Slider* activeSlider_ = nullptr;
+    bool busy_ = false;
+    bool connected_ = true;
+    QString deviceNotice_;
+    QImage canvas_;
+    QHash<int, QFont> fonts_;
+    int repaintRequests_ = 0;
+};
+
+} // namespace vantrel::ui

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+// Composition of the main window's picture.
+#include "core/model/key_picture_table.h"
+#include "ui/device_link.h"
+#include "ui/lighting/lighting_panel.h"
+#include "ui/main_window_controller.h"
+#include "ui/skin_store.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+namespace vantrel::ui {
+namespace {
+
+constexpr int kFirstPerKeyEffect = 51;
+constexpr int kLastPerKeyEffect = 55;
+const QString kMain = QStringLiteral("main.png");
+const QString kKeyboard = QStringLiteral("kb_BK.png");
+const QString kKeyboardLit = QStringLiteral("kb_hl.png");
+
+QRect pictureRect(const KeyPicture& k) {
+    return QRect(k.left, k.top, k.right - k.left + 1, k.bottom - k.top + 1);
+}
+
+} // namespace
+
+void MainWindowController::drawSkinImage(QPainter& p, const QString& name, int x, int y) {
+    const QImage& img = skins_.image(name);
+    if (!img.isNull()) {
+        p.drawImage(x, y, img);
+    }
+}
+
+const QFont& MainWindowController::labelFont(int height) {
+    auto it = fonts_.find(height);
+    if (it == fonts_.end()) {
+        // The height is the text cell's (ascent plus descent), as the window
+        // asks for it; Arial's em is that divided by 1.15.
+        QFont f(QStringLiteral("Arial"));
+        f.setPixelSize(std::max(1, static_cast<int>(height / 1.15 + 0.5)));
+        f.setWeight(QFont::Light);
+        it = fonts_.insert(height, f);
+    }
+    return *it;
+}
+
+void MainWindowController::drawLabel(QPainter& p, const QString& text, int x, int y, int height) {
+    p.setFont(labelFont(height));
+    p.setPen(Qt::white);
+    p.drawText(QRect(x, y, 1000, height * 2), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+               text);
+}
+
+void MainWindowController::drawOutline(QPainter& p, int x, int y, int w, int h) {
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(x, y, w, h);
+}
+
+void MainWindowController::drawSlider(QPainter& p, int id) {
+    Slider* s = sliders_.find(id);
+    if (!s) {
+        return;
+    }
+    SliderBank::store(*s, model_.image());
+    if (!s->visible) {
+        return;
+    }
+    const int tx = s->thumbX();
+    const QImage& filled = skins_.image(QStringLiteral("SliderFilled.png"));
+    const QImage& empty = skins_.image(QStringLiteral("SliderEmpty.png"));
+    if (!filled.isNull()) {
+        p.drawImage(QPoint(s->x, s->y), filled, QRect(0, 0, tx, Slider::kHeight));
+    }
+    if (!empty.isNull()) {
+        p.drawImage(QPoint(s->x + tx, s->y), empty,
+                    QRect(tx, 0, Slider::kWidth - tx, Slider::kHeight));
+    }
+    drawSkinImage(p, QStringLiteral("Thumb.png"), s->x + tx, s->y + 1);
+}
+
+void MainWindowController::paintKeyOverlays(QPainter& p) {
+    const auto& keys = KeyPictureTable();
+    const int effect = model_.image().lightEffect();
+    if (!state_.perKeyColourView) {
+        const QImage& lit = skins_.image(kKeyboardLit);
+        if (lit.isNull()) {
+            return;
+        }
+        auto light = [&](std::size_t i) {
+            const QRect r = pictureRect(keys[i]);
+            p.drawImage(r.topLeft() + QPoint(kKeyboardPictureX, kKeyboardPictureY), lit, r);
+        };
+        if (state_.hoveredKey != kNoKey) {
+            light(static_cast<std::size_t>(state_.hoveredKey));
+        }
+        const auto& marks = model_.marks();
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            // The Windows key is never shown lit as changed.
+            if (i != kLeftWinKeyPosition && marks.marked(i)) {
+                light(i);
+            }
+        }
+        return;
+    }
+    if (effect < kFirstPerKeyEffect || effect > kLastPerKeyEffect) {
+        return;
+    }
+    if (ports_.lighting) {
+        ports_.lighting->paintPerKeyOverlay(p);
+    }
+    if (state_.hoveredKey != kNoKey) {
+        const auto& k = keys[static_cast<std::size_t>(state_.hoveredKey)];
+        drawOutline(p, k.left + kKeyboardPictureX - 2, k.top + kKeyboardPictureY - 2,
+                    k.right - k.left + 3, k.bottom - k.top + 3);
+    }
+}
+
+const QImage& MainWindowController::compose() {
+    const QImage& main = skins_.image(kMain);
+    if (main.isNull()) {
+        canvas_ = QImage();
+        return canvas_;
+    }
+    if (canvas_.size() != main.size() || canvas_.format() != main.format()) {
+        canvas_ = QImage(main.size(), main.format());
+    }
+    // A fresh copy of the background, without going through the painter.
+    std::memcpy(canvas_.bits(), main.constBits(), static_cast<std::size_t>(main.sizeInBytes()));
+
+    QPainter p(&canvas_);
+    drawSkinImage(p, QStringLiteral("button-help-normal.png"), 936, 5);
+    if (state_.helpMenuOpen) {
+        drawSkinImage(p, QStringLiteral("HelpWindow.png"), 830, 22);
+        drawLabel(p, text("恢復出廠設定", "сброс"), 850, 25, 15);
+        drawLabel(p, text("驱动更新", "Обновление драйвера"), 850, 50, 15);
+        drawLabel(p, text("版本: 1.4", "Версия ПО: 1.4"), 850, 75, 15);
+    }
+    drawSkinImage(p, QStringLiteral("button-min-normal.png"), 957, 5);
+    drawSkinImage(p, QStringLiteral("button-close-normal.png"), 978, 5);
+    drawSkinImage(p, kKeyboard, kKeyboardPictureX, kKeyboardPictureY);
+    paintKeyOverlays(p);
+    drawSkinImage(p, QStringLiteral("apply.png"), 868, 610);
+    drawSkinImage(p, QStringLiteral("Config.png"), 25, 610);
+    if (kUiLanguage == 4) {
+        drawLabel(p, QStringLiteral("應用"), 878, 613, 20);
+        drawLabel(p, QStringLiteral("配置"), 43, 612, 15);
+    } else {
+        drawLabel(p, QStringLiteral("Применить"), 870, 613, 13);
+        drawLabel(p, QStringLiteral("Профили"), 28, 612, 15);
+    }
+    if (ports_.lighting) {
+        ports_.lighting->paint(p);
+    }
+    // What the user must know about the keyboard: where the changes go.
+    QString notice = deviceNotice_;
+    if (notice.isEmpty() && ports_.device) {
+        if (!ports_.device->present() || !connected_) {
+            notice = QStringLiteral("Нет игровой клавиатуры!");
+        } else if (ports_.device->simulated()) {
+            notice = QStringLiteral("Симулятор клавиатуры: клавиатура не подключена");
+        }
+    }
+    if (!notice.isEmpty()) {
+        p.fillRect(300, 612, 8, 8, QColor(0xE0, 0x24, 0x3A));
+        drawLabel(p, notice, 314, 609, 13);
+    }
+    return canvas_;
+}
+
+} // namespace vantrel::ui

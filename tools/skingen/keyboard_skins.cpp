@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+// The keyboard picture, idle (kb_BK.png) and with every key lit
+// (kb_hl.png). Both come from the key picture table, so every key rectangle
+// the window hit-tests is exactly a key cap here.
+#include "core/model/key_picture_table.h"
+#include "skin_canvas.h"
+
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+namespace vantrel::skingen {
+namespace {
+
+using namespace palette;
+
+void drawPlate(QPainter& p) {
+    // The picture sits on the far background of main.png; a soft shadow
+    // lifts the plate off it.
+    p.fillRect(0, 0, kKeyboardPictureWidth, kKeyboardPictureHeight, kFar);
+    const QRectF plate(30.5, 74.5, 596, 204);
+    p.setPen(Qt::NoPen);
+    for (int i = 8; i >= 1; --i) {
+        p.setBrush(QColor(0, 0, 0, 10));
+        p.drawRoundedRect(plate.adjusted(-i, -i + 4, i, i + 4), 8 + i, 8 + i);
+    }
+
+    QLinearGradient g(0, plate.top(), 0, plate.bottom());
+    g.setColorAt(0, QColor(0x22, 0x25, 0x2C));
+    g.setColorAt(1, kPlate);
+    p.setPen(QPen(QColor(0x30, 0x34, 0x3E), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(plate, 8, 8);
+    // Bevel highlight along the top edge of the plate.
+    p.setPen(QPen(QColor(0xFF, 0xFF, 0xFF, 18), 1));
+    p.drawLine(QPointF(38, 75.5), QPointF(619, 75.5));
+}
+
+QString labelOf(std::string_view label) {
+    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+}
+
+void drawKey(QPainter& p, const KeyPicture& k, bool lit) {
+    // The rectangle is inclusive: a 24-pixel key covers 25 pixels.
+    const QRectF r(k.left, k.top, k.right - k.left + 1, k.bottom - k.top + 1);
+    const bool small = k.height() < 20;
+    const qreal radius = 3;
+    p.setPen(Qt::NoPen);
+    if (lit) {
+        p.setBrush(QColor(0x7A, 0x10, 0x1E));
+        p.drawRoundedRect(r, radius, radius);
+        const QRectF face = r.adjusted(1, 1, -1, small ? -1 : -3);
+        QRadialGradient glow(face.center(), std::max(face.width(), face.height()) * 0.75);
+        glow.setColorAt(0, kGlow);
+        glow.setColorAt(1, kAccent);
+        p.setBrush(glow);
+        p.drawRoundedRect(face, radius, radius);
+        p.setPen(QPen(QColor(0xFF, 0x8A, 0x96), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    } else {
+        p.setBrush(kCapSide);
+        p.drawRoundedRect(r, radius, radius);
+        const QRectF face = r.adjusted(1, 1, -1, small ? -1 : -3);
+        QLinearGradient g(0, face.top(), 0, face.bottom());
+        g.setColorAt(0, kCapTop.lighter(112));
+        g.setColorAt(1, kCapTop);
+        p.setBrush(g);
+        p.drawRoundedRect(face, radius, radius);
+        p.setPen(QPen(kCapEdge, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    }
+    const QString text = labelOf(k.label);
+    // One size for every word label, shrunk only where a key is too narrow;
+    // single characters a little larger, as printed on real caps.
+    const bool single = text.size() == 1;
+    int px = small ? 6 : (single ? 11 : 9);
+    QFont f = arial(px, single ? QFont::DemiBold : QFont::Normal);
+    while (px > 6 && QFontMetrics(f).horizontalAdvance(text) > k.width() - 3) {
+        f = arial(--px, QFont::Normal);
+    }
+    p.setFont(f);
+    p.setPen(lit ? Qt::white : kLabel);
+    const QRectF textBox = small ? r : r.adjusted(1, 0, -1, -2);
+    p.drawText(textBox, Qt::AlignCenter, text);
+}
+
+QImage keyboard(bool lit) {
+    QImage img = newImage(kKeyboardPictureWidth, kKeyboardPictureHeight, kFar);
+    QPainter p(&img);
+    prepare(p);
+    drawPlate(p);
+    const auto& table = KeyPictureTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        drawKey(p, table[i], lit);
+    }
+    return img;
+}
+
+const Registrar kKeyboard(QStringLiteral("keyboard"), [](SkinSet& set) {
+    set.add(QStringLiteral("kb_BK.png"), keyboard(false));
+    set.add(QStringLiteral("kb_hl.png"), keyboard(true));
+});
+
+} // namespace
+} // namespace vantrel::skingen

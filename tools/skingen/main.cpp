@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+// Draws every skin image into a folder and writes a resource list for them.
+// Usage: vantrel_skingen OUTPUT_DIR
+#include "skin_canvas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    // Fonts need a GUI application; no screen is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vantrel_skingen OUTPUT_DIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    vantrel::skingen::SkinSet set;
+    for (const auto& [name, group] : vantrel::skingen::groups()) {
+        group(set);
+    }
+    QFile qrc(out.filePath(QStringLiteral("skins.qrc")));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "cannot write skins.qrc\n");
+        return 1;
+    }
+    QTextStream q(&qrc);
+    q << "<RCC>\n  <qresource prefix=\"/skins\">\n";
+    for (const auto& [name, image] : set.images()) {
+        if (!image.save(out.filePath(name), "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+            return 1;
+        }
+        q << "    <file>" << name << "</file>\n";
+    }
+    q << "  </qresource>\n</RCC>\n";
+    return 0;
+}

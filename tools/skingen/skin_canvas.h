@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <functional>
+#include <map>
+
+namespace vantrel::skingen {
+
+// The palette every skin shares.
+namespace palette {
+inline const QColor kFar{0x14, 0x16, 0x1B};
+inline const QColor kPanel{0x1C, 0x1F, 0x26};
+inline const QColor kPanelBorder{0x2A, 0x2E, 0x37};
+inline const QColor kTitle{0x1F, 0x23, 0x2B};
+inline const QColor kCapTop{0x26, 0x2A, 0x33};
+inline const QColor kCapSide{0x1B, 0x1E, 0x25};
+inline const QColor kCapEdge{0x34, 0x39, 0x46};
+inline const QColor kLabel{0xC9, 0xCE, 0xD8};
+inline const QColor kAccent{0xE0, 0x24, 0x3A};
+inline const QColor kAccentHover{0xFF, 0x44, 0x58};
+inline const QColor kGlow{0xFF, 0x5A, 0x6A};
+inline const QColor kSecondary{0x24, 0xC8, 0xE0};
+inline const QColor kDisabled{0x5A, 0x60, 0x6C};
+inline const QColor kPlate{0x1A, 0x1D, 0x23};
+} // namespace palette
+
+// Where the generator puts its images; groups add to it by name.
+class SkinSet {
+public:
+    void add(const QString& name, const QImage& image) { images_[name] = image; }
+    const std::map<QString, QImage>& images() const { return images_; }
+
+private:
+    std::map<QString, QImage> images_;
+};
+
+QImage newImage(int w, int h, const QColor& fill);
+// A painter with antialiasing on, for one image.
+void prepare(QPainter& p);
+QFont arial(int pixelHeight, int weight = QFont::Normal);
+// A flat button face: rounded, a lighter top edge.
+void drawButtonFace(QPainter& p, const QRectF& r, const QColor& face);
+
+// Skin groups register themselves with a static Registrar.
+using SkinGroup = std::function<void(SkinSet&)>;
+std::map<QString, SkinGroup>& groups();
+struct Registrar {
+    Registrar(const QString& name, SkinGroup g) { groups()[name] = std::move(g); }
+};
+
+} // namespace vantrel::skingen
