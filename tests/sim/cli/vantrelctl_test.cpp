@@ -52,11 +52,12 @@ TEST_F(Cli, BadInputIsRefusedBeforeAnythingIsSent) {
     for (const char* args :
          {"set speed=10", "set effect=7", "set key-colour.8=#000000", "set wrist-colour.1=123456",
           "set nonsense=1", "set", "frobnicate", "--bogus read", "apply missing.bin", "export"}) {
-        CliRun r = run(std::string(args) + " --trace trace.txt");
+        CliRun r = run("--trace trace.txt " + std::string(args));
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args << ": " << r.err;
         EXPECT_THAT(r.err, HasSubstr("vantrelctl: ")) << args;
         EXPECT_FALSE(fs::exists(dir / "kb.bin")) << args; // the keyboard was never opened
+        EXPECT_FALSE(fs::exists(dir / "trace.txt")) << args;
     }
 }
 
