@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "core/model/key_positions.h"
+#include "core/util/hex.h"
 
 #include <cstdio>
 
@@ -13,19 +14,6 @@ std::string colour(Rgb c) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "#%02X%02X%02X", c.red, c.green, c.blue);
     return buf;
-}
-
-template <class Bytes> std::string hex(const Bytes& bytes) {
-    std::string out;
-    char buf[4];
-    for (auto b : bytes) {
-        std::snprintf(buf, sizeof buf, "%02X", static_cast<unsigned>(b));
-        if (!out.empty()) {
-            out += ' ';
-        }
-        out += buf;
-    }
-    return out;
 }
 
 // Bytes of a macro slot's event stream up to its end: the stream ends at
@@ -90,7 +78,7 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
         j.key("name");
         j.value(positions[p].name);
         j.key("entry");
-        j.value(hex(img.keyTableEntry(positions[p].matrixCode())));
+        j.value(hexBytes(img.keyTableEntry(positions[p].matrixCode())));
         j.key("enabled");
         j.value(img.keyEnabled(positions[p].enableBit));
         j.endObject();
@@ -108,7 +96,7 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
         j.key("loopCount");
         j.value((slot[kSlotLoopHigh] << 8) | slot[kSlotLoopLow]);
         j.key("events");
-        j.value(hex(events.first(streamLength(events))));
+        j.value(hexBytes(events.first(streamLength(events))));
         j.endObject();
     }
     j.endArray();
@@ -125,7 +113,7 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
     j.endArray();
 
     j.key("wristLighting");
-    j.value(hex(img.wristLighting()));
+    j.value(hexBytes(img.wristLighting()));
     j.key("wristColours");
     j.beginArray();
     for (std::size_t i = 0; i < image::kColourCount; ++i) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/device/trace.h"
 
+#include "core/util/hex.h"
+
 namespace vantrel {
 
 Result<std::unique_ptr<FileTraceSink>> FileTraceSink::open(const std::filesystem::path& path) {
@@ -29,20 +31,6 @@ std::vector<std::string> MemoryTraceSink::lines() const {
 void MemoryTraceSink::clear() {
     std::lock_guard lock(mutex_);
     lines_.clear();
-}
-
-std::string TraceWriter::hexBytes(std::span<const std::uint8_t> bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(bytes.size() * 3);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i != 0) {
-            out.push_back(' ');
-        }
-        out.push_back(kDigits[bytes[i] >> 4]);
-        out.push_back(kDigits[bytes[i] & 0x0F]);
-    }
-    return out;
 }
 
 void TraceWriter::transfer(std::string_view prefix, std::span<const std::uint8_t> bytes) {

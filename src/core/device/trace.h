@@ -78,7 +78,6 @@ public:
     // `operation` is one of set-feature, get-feature, write, read, notify.
     void failure(std::string_view operation, const Error& error);
 
-    static std::string hexBytes(std::span<const std::uint8_t> bytes);
 
 private:
     void transfer(std::string_view prefix, std::span<const std::uint8_t> bytes);

@@ -3,6 +3,7 @@
 
 #include "core/device/hid_transport.h"
 #include "core/device/recording_pacer.h"
+#include "core/util/hex.h"
 
 #include <cstdio>
 #include <deque>
@@ -13,16 +14,7 @@ namespace vantrel::test {
 
 // Hex bytes separated by spaces, upper case.
 template <class Bytes> std::string hex(const Bytes& bytes) {
-    std::string out;
-    char buf[4];
-    for (auto b : bytes) {
-        std::snprintf(buf, sizeof buf, "%02X", static_cast<unsigned>(b));
-        if (!out.empty()) {
-            out += ' ';
-        }
-        out += buf;
-    }
-    return out;
+    return hexBytes(std::span<const std::uint8_t>(bytes.data(), bytes.size()));
 }
 
 // A control interface driven by a script: replies and blocks are queued by

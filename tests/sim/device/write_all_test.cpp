@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "connection_rig.h"
 #include "core/device/command_codes.h"
+#include "core/util/hex.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -159,7 +160,7 @@ TEST_P(DroppedAck, StopsReportsAndLeavesTheKeyboardOutOfItsUpdateMode) {
     const auto sets = s.rig.sets(mark);
     EXPECT_EQ(sets.back(), "08 02");
     // Nothing after the step that was not acknowledged, except the end phase.
-    const std::string code = TraceWriter::hexBytes(std::span<const std::uint8_t>(&GetParam(), 1));
+    const std::string code = hexBytes(std::span<const std::uint8_t>(&GetParam(), 1));
     auto last = std::find_if(sets.rbegin() + 1, sets.rend(),
                              [&](const std::string& x) { return x.substr(0, 2) == code; });
     ASSERT_NE(last, sets.rend());
