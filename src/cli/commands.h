@@ -29,6 +29,8 @@ CliCommand setCommand();
 CliCommand applyCommand();
 CliCommand exportCommand();
 CliCommand resetCommand();
+CliCommand assignCommand();
+CliCommand macroCommand();
 
 // Every command, in the order the usage text lists them.
 const std::vector<CliCommand>& allCommands();

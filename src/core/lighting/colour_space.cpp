@@ -30,8 +30,13 @@ Hsl rgbToHslRaw(Rgb c) {
             h += 1.0;
         }
     }
-    return Hsl{static_cast<int>(h * kHslScale + 0.5), static_cast<int>(s * kHslScale + 0.5),
-               static_cast<int>(l * kHslScale + 0.5)};
+    // Add a half and truncate, exactly as the values shown in the chooser
+    // have always been rounded; lround would differ on negative inputs only,
+    // which cannot occur here, but keep the written rule.
+    const auto toScale = [](double v) {
+        return static_cast<int>(v * kHslScale + 0.5); // NOLINT(bugprone-incorrect-roundings)
+    };
+    return Hsl{toScale(h), toScale(s), toScale(l)};
 }
 
 double channel(double m1, double m2, double t) {

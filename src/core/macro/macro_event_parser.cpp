@@ -5,7 +5,6 @@
 
 #include <cctype>
 #include <charconv>
-#include <optional>
 
 namespace vantrel {
 namespace {
@@ -54,7 +53,7 @@ bool isMouseButton(std::uint8_t vk) {
 
 Result<std::vector<MacroEvent>> parseMacroEvents(const KeyNameTable& names, std::string_view text) {
     std::vector<MacroEvent> events;
-    std::optional<std::uint16_t> delay;
+    std::uint16_t delay = 0; // the delay waiting for its event; 0 for none
     std::string delayWord;
     std::size_t bytes = 0;
     for (const auto& word : splitWords(text)) {
@@ -73,7 +72,7 @@ Result<std::vector<MacroEvent>> parseMacroEvents(const KeyNameTable& names, std:
                 return bad("the delay \"" + word +
                            "\" comes before the first event, which never waits");
             }
-            if (delay) {
+            if (delay != 0) {
                 std::string message = "two delays in a row: \"" + delayWord;
                 message += "\" and \"" + word + "\"";
                 return bad(std::move(message));
@@ -105,8 +104,8 @@ Result<std::vector<MacroEvent>> parseMacroEvents(const KeyNameTable& names, std:
         e.release = action == "up";
         e.deviceKey = names.usage(*vk);
         e.displayKey = *vk;
-        e.delay = delay.value_or(macro::kNoDelay);
-        delay.reset();
+        e.delay = delay != 0 ? delay : macro::kNoDelay;
+        delay = 0;
         bytes += e.encodedSize();
         if (bytes > macro::kStreamSize) {
             return bad("the events up to \"" + word + "\" take " + std::to_string(bytes) +
@@ -114,7 +113,7 @@ Result<std::vector<MacroEvent>> parseMacroEvents(const KeyNameTable& names, std:
         }
         events.push_back(e);
     }
-    if (delay) {
+    if (delay != 0) {
         return bad("the delay \"" + delayWord + "\" is not followed by an event");
     }
     if (events.empty()) {

@@ -1,77 +1,17 @@
 // SPDX-License-Identifier: MIT
 // Runs the built vantrelctl against the simulated keyboard kept in a state
 // file, as a user or a script would.
-#include "core/model/state_files.h"
-#include "hid/sim/simulated_keyboard.h"
-#include "support/temp_dir.h"
+#include "cli_fixture.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace vantrel;
+using vantrel::testing::Cli;
+using vantrel::testing::CliRun;
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
-
-namespace {
-
-// The program as the build made it ($VANTRELCTL overrides it).
-fs::path vantrelctl() {
-    if (const char* env = std::getenv("VANTRELCTL")) {
-        return env;
-    }
-    return VANTRELCTL_PATH;
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!fs::exists(vantrelctl())) {
-            FAIL() << "vantrelctl not built at " << vantrelctl();
-        }
-    }
-
-    // vantrelctl --sim-state kb.bin --data-dir data ARGS, in the temp dir.
-    CliRun run(const std::string& args, bool simulated = true) {
-        const std::string cmd = "cd '" + dir.path().string() + "' && '" + vantrelctl().string() +
-                                "' " + (simulated ? "--sim-state kb.bin --data-dir data " : "") +
-                                args + " > out.txt 2> err.txt";
-        const int raw = std::system(cmd.c_str());
-        CliRun r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(dir / "out.txt");
-        r.err = slurp(dir / "err.txt");
-        return r;
-    }
-
-    ConfigImage keyboardState() {
-        sim::SimulatedKeyboard kb;
-        EXPECT_TRUE(kb.loadState(dir / "kb.bin"));
-        return kb.state();
-    }
-
-    vantrel::testing::TempDir dir;
-};
-
-} // namespace
 
 TEST_F(Cli, ReadPrintsTheWholeKeyboardAndSavesKeymap) {
     CliRun r = run("read");
@@ -112,11 +52,12 @@ TEST_F(Cli, BadInputIsRefusedBeforeAnythingIsSent) {
     for (const char* args :
          {"set speed=10", "set effect=7", "set key-colour.8=#000000", "set wrist-colour.1=123456",
           "set nonsense=1", "set", "frobnicate", "--bogus read", "apply missing.bin", "export"}) {
-        CliRun r = run(std::string(args) + " --trace trace.txt");
+        CliRun r = run("--trace trace.txt " + std::string(args));
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args << ": " << r.err;
         EXPECT_THAT(r.err, HasSubstr("vantrelctl: ")) << args;
         EXPECT_FALSE(fs::exists(dir / "kb.bin")) << args; // the keyboard was never opened
+        EXPECT_FALSE(fs::exists(dir / "trace.txt")) << args;
     }
 }
 

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+// Runs the built vantrelctl in a temporary folder against the simulated
+// keyboard kept in a state file, as a user or a script would.
+#pragma once
+
+#include "core/model/state_files.h"
+#include "hid/sim/simulated_keyboard.h"
+#include "support/temp_dir.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace vantrel::testing {
+
+// The program as the build made it ($VANTRELCTL overrides it).
+inline std::filesystem::path vantrelctl() {
+    if (const char* env = std::getenv("VANTRELCTL")) {
+        return env;
+    }
+    return VANTRELCTL_PATH;
+}
+
+inline std::string slurp(const std::filesystem::path& p) {
+    std::ifstream in(p);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(vantrelctl())) {
+            FAIL() << "vantrelctl not built at " << vantrelctl();
+        }
+    }
+
+    // vantrelctl --sim-state kb.bin --data-dir data ARGS, in the temp dir.
+    CliRun run(const std::string& args, bool simulated = true) {
+        const std::string cmd = "cd '" + dir.path().string() + "' && '" + vantrelctl().string() +
+                                "' " + (simulated ? "--sim-state kb.bin --data-dir data " : "") +
+                                args + " > out.txt 2> err.txt";
+        const int raw = std::system(cmd.c_str());
+        CliRun r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = slurp(dir / "out.txt");
+        r.err = slurp(dir / "err.txt");
+        return r;
+    }
+
+    ConfigImage keyboardState() {
+        sim::SimulatedKeyboard kb;
+        EXPECT_TRUE(kb.loadState(dir / "kb.bin"));
+        return kb.state();
+    }
+
+    // The feature commands of the last write-all in a trace file, from the
+    // wrist-rest record that opens every write-all on: the command code, with
+    // the phase for 08 (01 begin, 02 end) and the slot for 11.
+    std::vector<std::string> writeAllCommands(const std::string& traceFile) {
+        std::istringstream in(slurp(dir / traceFile));
+        std::vector<std::string> sets;
+        std::string line;
+        const std::string prefix = "> set-feature 00 ";
+        while (std::getline(in, line)) {
+            if (line.rfind(prefix, 0) != 0) {
+                continue;
+            }
+            const std::string code = line.substr(prefix.size(), 2);
+            if (code == "15") {
+                sets.clear();
+            }
+            if (code == "08") {
+                sets.push_back(code + " " + line.substr(prefix.size() + 3, 2));
+            } else if (code == "11") {
+                sets.push_back(code + " " + line.substr(prefix.size() + 6, 2));
+            } else {
+                sets.push_back(code);
+            }
+        }
+        return sets;
+    }
+
+    vantrel::testing::TempDir dir;
+};
+
+} // namespace vantrel::testing
