@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/device_session.h"
 
-#include "ui/in_process_keyboard.h"
-
-// The connection's implementation arrives with the device layer; until it
-// is in the tree the window works with the keyboard kept in the program.
-#if __has_include("core/device/model_updates.h") && __has_include("hid/sim/sim_transport.h")
-#define VANTREL_WITH_DEVICE_CONNECTION 1
 #include "core/device/sleeping_pacer.h"
 #include "core/device/trace.h"
 #include "core/device/tracing_transport.h"
@@ -15,11 +9,8 @@
 #include "hid/sim/simulated_keyboard.h"
 #include "platform/hotplug_monitor.h"
 #include "ui/connection_device_link.h"
-#endif
 
 namespace vantrel::app {
-
-#ifdef VANTREL_WITH_DEVICE_CONNECTION
 
 struct DeviceSession::Impl {
     Options options;
@@ -68,7 +59,7 @@ struct DeviceSession::Impl {
             t = tracedTransport.get();
             pacer = tracedPacer.get();
         }
-        connection = std::make_unique<DeviceConnection>(*t, *pacer, observer);
+        connection = std::make_unique<DeviceConnection>(*t, *pacer, observer, options.connection);
         return connection->start();
     }
 
@@ -151,43 +142,5 @@ Status DeviceSession::finish() {
     }
     return Status::success();
 }
-
-#else
-
-struct DeviceSession::Impl {
-    ui::GuiConnectionObserver::Handlers handlers;
-    ui::InProcessKeyboard keyboard;
-    Impl(QObject* context, ui::GuiConnectionObserver::Handlers h)
-        : handlers(std::move(h)), keyboard(context) {}
-};
-
-DeviceSession::DeviceSession(Options, QObject* context,
-                             ui::GuiConnectionObserver::Handlers handlers)
-    : impl_(std::make_unique<Impl>(context, std::move(handlers))) {}
-
-DeviceSession::~DeviceSession() = default;
-
-Status DeviceSession::open() {
-    impl_->keyboard.readBack([this](Result<DeviceSnapshot> r) {
-        if (impl_->handlers.readBackDone) {
-            impl_->handlers.readBackDone(r);
-        }
-    });
-    return Status::success();
-}
-ui::DeviceLink& DeviceSession::link() {
-    return impl_->keyboard;
-}
-bool DeviceSession::simulated() const {
-    return true;
-}
-QString DeviceSession::fallbackReason() const {
-    return {};
-}
-Status DeviceSession::finish() {
-    return Status::success();
-}
-
-#endif
 
 } // namespace vantrel::app

@@ -21,6 +21,7 @@ public:
         bool simulate = false;
         std::optional<std::filesystem::path> simState;
         std::optional<std::filesystem::path> trace;
+        ConnectionOptions connection;
     };
 
     // Events reach `handlers` on `context`'s thread.

@@ -5,11 +5,12 @@
 #include "core/model/state_files.h"
 #include "platform/data_folder.h"
 #include "ui/dialog_commands.h"
-#include "ui/main_window.h"
-#include "ui/main_window_controller.h"
+#include "ui/key_action_launcher.h"
 #include "ui/lighting/dialog_colour_chooser.h"
 #include "ui/lighting/key_picture_faces.h"
 #include "ui/lighting/lighting_page.h"
+#include "ui/main_window.h"
+#include "ui/main_window_controller.h"
 #include "ui/process_updater_launcher.h"
 #include "ui/single_instance.h"
 #include "ui/skin_store.h"
@@ -41,7 +42,7 @@ Options parseOptions(QApplication& app) {
     parser.addVersionOption();
     parser.addOption({QStringLiteral("simulate"), QStringLiteral("Use the simulated keyboard.")});
     parser.addOption({QStringLiteral("sim-state"),
-                      QStringLiteral("State file of the simulated keyboard."),
+                      QStringLiteral("Keep the simulated keyboard in FILE (implies --simulate)."),
                       QStringLiteral("FILE")});
     parser.addOption({QStringLiteral("trace"), QStringLiteral("Write every transfer to FILE."),
                       QStringLiteral("FILE")});
@@ -121,7 +122,8 @@ int main(int argc, char** argv) {
     // through this pointer, on the window's thread.
     ui::MainWindowController* window_controller = nullptr;
     app::DeviceSession::Options sessionOptions;
-    sessionOptions.simulate = options.simulate;
+    // A state file belongs to the simulated keyboard only, as for vantrelctl.
+    sessionOptions.simulate = options.simulate || !options.simState.isEmpty();
     if (!options.simState.isEmpty()) {
         sessionOptions.simState = std::filesystem::path(options.simState.toStdString());
     }
@@ -146,6 +148,7 @@ int main(int argc, char** argv) {
     handlers.connectionChanged = [&](bool connected) {
         window_controller->connectionChanged(connected);
     };
+    handlers.keyAction = [&](std::uint8_t key) { window_controller->keyAction(key); };
     app::DeviceSession session(sessionOptions, &window, handlers);
     // Results of the start-up read-back arrive as queued calls, so the
     // window below is complete before the first one is handled.
@@ -169,6 +172,8 @@ int main(int argc, char** argv) {
     ports.dialogs = &dialogs;
     ports.device = &session.link();
     ports.updater = &updater;
+    ui::PlatformKeyActionLauncher keyLauncher;
+    ports.keyLauncher = &keyLauncher;
     ui::MainWindowController controller(model, folder, skins, ports);
     window_controller = &controller;
     ui::DialogColourChooser chooser(model, skins.image(QStringLiteral("Color_BK.png")),

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main_window_controller.h"
 
+#include "core/device/command_codes.h"
+#include "core/device/model_updates.h"
 #include "core/model/firmware_check.h"
 #include "core/model/key_picture_table.h"
-#include "ui/device_fields.h"
 #include "ui/device_link.h"
 #include "ui/dialog_commands.h"
 #include "ui/hit_test.h"
+#include "ui/key_action_launcher.h"
+#include "ui/lighting/lighting_controller.h"
 #include "ui/lighting/lighting_panel.h"
 #include "ui/skin_store.h"
 #include "ui/updater_launcher.h"
@@ -23,15 +26,6 @@ constexpr int kLastPerKeyEffect = 55;
 constexpr int kSwatchRegion = 8;
 constexpr int kTopStripFirstY = 2;
 constexpr int kTopStripLastY = 30;
-// Keyboard effect list: 16 rows of 20 pixels from y 148; wrist list: 5 rows
-// from y 332; both from x 28 to 248.
-constexpr int kListLeft = 28;
-constexpr int kListRight = 248;
-constexpr int kListRow = 20;
-constexpr int kEffectListTop = 148;
-constexpr int kEffectListBottom = 468;
-constexpr int kWristListTop = 332;
-constexpr int kWristListBottom = 432;
 
 bool isLightingCommand(int c) {
     return (c >= 3 && c <= 15) || (c >= 23 && c <= 35);
@@ -104,29 +98,20 @@ void MainWindowController::mouseMove(int x, int y, bool leftDown) {
     state_.bandX = x;
     state_.bandY = y;
 
-    const bool inList = x >= kListLeft && x <= kListRight;
-    if (state_.effectListOpen) {
-        const bool inside = inList && y >= kEffectListTop && y < kEffectListBottom;
-        const int item = inside ? (y - kEffectListTop) / kListRow : kNoItem;
-        if (inside) {
-            if (item != state_.hoveredEffectItem) {
-                state_.hoveredEffectItem = item;
+    // An open effect list takes the hover of its rows.
+    const bool effectList = state_.effectListOpen;
+    if (effectList || state_.wristListOpen) {
+        int& hovered = effectList ? state_.hoveredEffectItem : state_.hoveredWristItem;
+        const int item = effectList ? LightingController::keyboardListItemAt(x, y)
+                                    : LightingController::wristListItemAt(x, y);
+        if (item != kNoItem) {
+            if (item != hovered) {
+                hovered = item;
                 repaint();
             }
             return;
         }
-        state_.hoveredEffectItem = kNoItem;
-    } else if (state_.wristListOpen) {
-        const bool inside = inList && y >= kWristListTop && y < kWristListBottom;
-        const int item = inside ? (y - kWristListTop) / kListRow : kNoItem;
-        if (inside) {
-            if (item != state_.hoveredWristItem) {
-                state_.hoveredWristItem = item;
-                repaint();
-            }
-            return;
-        }
-        state_.hoveredWristItem = kNoItem;
+        hovered = kNoItem;
     }
 
     if (state_.buttonHeld) {
@@ -420,17 +405,10 @@ void MainWindowController::factoryReset() {
             repaint();
             return;
         }
-        ConfigImage& image = model_.image();
-        mergeDeviceFieldsInto(image, r->image);
+        applyFactoryResetToModel(model_, *r);
         model_.setFirmwareVersion(r->firmware);
         model_.setFirmwareVersionReply(r->versionReply);
-        sliders_.loadPageSlidersFrom(image);
-        model_.marks().clear();
-        image.enableAllKeys();
-        model_.assignments().clear();
-        model_.assignments().writeOwnKeys();
-        model_.syncImage();
-        model_.syncAssignments();
+        sliders_.loadPageSlidersFrom(model_.image());
         saveWorkingState();
         repaint();
     });
@@ -455,10 +433,7 @@ void MainWindowController::deviceReadBack(const Result<DeviceSnapshot>& snapshot
         return;
     }
     deviceNotice_.clear();
-    mergeDeviceFieldsInto(model_.image(), snapshot->image);
-    model_.setFirmwareVersion(snapshot->firmware);
-    model_.setFirmwareVersionReply(snapshot->versionReply);
-    model_.syncImage();
+    applyReadBackToModel(model_, *snapshot);
     readBackDone(0);
 }
 
@@ -474,17 +449,15 @@ void MainWindowController::readBackDone(int flag) {
 
 void MainWindowController::deviceLighting(std::uint8_t type, std::uint8_t value) {
     // Shown, never sent back: both copies take the keyboard's value.
-    const bool changed = applyDeviceLightingTo(model_.image(), type, value);
-    applyDeviceLightingTo(model_.syncedImage(), type, value);
-    if (!changed) {
+    if (!applyDeviceLighting(model_, type, value)) {
         return;
     }
     switch (type) {
-    case 5:
-    case 6:
+    case note::kEffect:
+    case note::kSpeed:
         setSliderPosition(kSliderSpeed, model_.image().lightSpeed());
         break;
-    case 7:
+    case note::kBrightness:
         setSliderPosition(kSliderBrightness, model_.image().lightBrightness());
         break;
     default:
@@ -502,6 +475,18 @@ void MainWindowController::connectionChanged(bool connected) {
         deviceNotice_.clear(); // an old read failure no longer applies
     }
     repaint();
+}
+
+void MainWindowController::keyAction(std::uint8_t key) {
+    if (!ports_.keyLauncher) {
+        return;
+    }
+    const Status s = ports_.keyLauncher->launch(model_.assignments(), key);
+    if (!s.ok() && ports_.prompts) {
+        ports_.prompts->inform(text("无法启动：", "Не удалось запустить: ") +
+                                   QString::fromStdString(s.error().message),
+                               QStringLiteral("VANTREL"));
+    }
 }
 
 void MainWindowController::setDeviceNotice(const QString& text) {

@@ -17,6 +17,7 @@ namespace vantrel::ui {
 
 class DeviceLink;
 class DialogCommands;
+class KeyActionLauncher;
 class LightingPanel;
 class SkinStore;
 class UpdaterLauncher;
@@ -36,6 +37,7 @@ public:
         LightingPanel* lighting = nullptr;
         DeviceLink* device = nullptr;
         UpdaterLauncher* updater = nullptr;
+        KeyActionLauncher* keyLauncher = nullptr;
     };
 
     // The interface language: 4 selects the Chinese texts, anything else
@@ -47,6 +49,8 @@ public:
 
     // The lighting page is created after the window; set it before use.
     void setLightingPanel(LightingPanel* panel) { ports_.lighting = panel; }
+    // The keyboard may be opened after the window exists.
+    void setDeviceLink(DeviceLink* device) { ports_.device = device; }
 
     MainViewState& state() { return state_; }
     const MainViewState& state() const { return state_; }
@@ -75,6 +79,9 @@ public:
     void readBackDone(int flag);
     void deviceLighting(std::uint8_t type, std::uint8_t value);
     void connectionChanged(bool connected);
+    // A launch key was pressed on the keyboard: start what it stands for; a
+    // failure is told, never passed over.
+    void keyAction(std::uint8_t key);
     void checkFirmwareVersion();
 
     // Commands that other parts (tray, tests) reach directly.

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "ui/slider_bank.h"
 
+#include "core/lighting/lighting_sliders.h"
 #include "ui/main_view_state.h"
 
 #include <algorithm>
 
 namespace vantrel::ui {
-namespace {
-// The wrist speed is stored as this minus the slider position.
-constexpr int kWristSpeedBase = 4;
-} // namespace
+
+// The lighting sliders store through the lighting rules; the window's ids
+// must be theirs.
+static_assert(kSliderSpeed == lighting::kSpeedSliderId);
+static_assert(kSliderBrightness == lighting::kBrightnessSliderId);
+static_assert(kSliderWristBrightness == lighting::kWristBrightnessSliderId);
+static_assert(kSliderWristSpeed == lighting::kWristSpeedSliderId);
 
 int Slider::positionAt(int px) const {
     const int offset = std::clamp(px - x, 0, kWidth);
@@ -70,32 +74,24 @@ void SliderBank::loadPageSlidersFrom(const ConfigImage& image) {
 
 void SliderBank::loadFrom(const ConfigImage& image) {
     loadPageSlidersFrom(image);
-    const auto wrist = image.wristLighting();
-    setPosition(kSliderWristBrightness, wrist[image::kWristBrightness]);
-    setPosition(kSliderWristSpeed, kWristSpeedBase - wrist[image::kWristSpeed]);
+    for (const int id : {kSliderWristBrightness, kSliderWristSpeed}) {
+        if (const auto p = lighting::lightingSliderPosition(image, id)) {
+            setPosition(id, *p);
+        }
+    }
 }
 
 void SliderBank::store(const Slider& s, ConfigImage& image) {
+    if (lighting::storeLightingSlider(image, s.id, s.position)) {
+        return;
+    }
     const auto v = static_cast<std::uint8_t>(s.position);
     switch (s.id) {
-    case kSliderBrightness:
-        image.setLightBrightness(v);
-        break;
-    case kSliderSpeed:
-        image.setLightSpeed(v);
-        break;
     case kSliderReportRate:
         image.setReportRate(v);
         break;
     case kSliderResponseTime:
         image.setKeyResponseTime(v);
-        break;
-    case kSliderWristBrightness:
-        image.wristLighting()[image::kWristBrightness] = v;
-        break;
-    case kSliderWristSpeed:
-        image.wristLighting()[image::kWristSpeed] =
-            static_cast<std::uint8_t>(kWristSpeedBase - s.position);
         break;
     default:
         break;

@@ -43,7 +43,8 @@ QImage mainBackground() {
     // Left panel (lighting and device switches) and the keyboard stage.
     panel(p, QRect(14, 72, 250, 528));
     p.fillRect(22, 292, 234, 1, kPanelBorder); // between keyboard and wrist rest
-    p.fillRect(22, 456, 234, 1, kPanelBorder); // before the device switches
+    // No rule before the device switches: the wrist speed's end labels
+    // (y 448) run straight into the response-time caption (y 460).
     // The keyboard picture (301, 95) .. (941, 385) brings its own plate on
     // this far background: nothing else is drawn there.
     // Bottom bar behind apply.

@@ -12,6 +12,8 @@
 
 #include <QPainter>
 #include <QPoint>
+#include <algorithm>
+#include <cmath>
 
 namespace vantrel::ui {
 namespace {
@@ -40,6 +42,36 @@ constexpr int kLastSmallKey = 19;
 
 QColor toQColor(Rgb c) {
     return QColor(c.red, c.green, c.blue);
+}
+
+// Relative luminance (sRGB) of a colour, 0 .. 1.
+double luminance(const QColor& c) {
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The label of a coloured key: the inverse colour where it stands out from
+// the key, black or white otherwise. The inverse of a saturated green or
+// magenta has nearly the key's brightness and the thin label vanishes.
+QColor keyLabelColour(Rgb key) {
+    constexpr double kReadable = 4.5;
+    const QColor fill = toQColor(key);
+    const QColor inverse(255 - key.red, 255 - key.green, 255 - key.blue);
+    if (contrast(fill, inverse) >= kReadable) {
+        return inverse;
+    }
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrast(fill, black) >= contrast(fill, white) ? black : white;
 }
 
 } // namespace
@@ -314,7 +346,7 @@ void LightingPage::paintPerKeyOverlay(QPainter& p) {
                 toQColor(c));
             const bool small = i >= kFirstSmallKey && i <= kLastSmallKey;
             drawTextCell(p, f.label, f.anchorX + 296, f.anchorY + 90, small ? 7 : 10,
-                         QColor(255 - c.red, 255 - c.green, 255 - c.blue));
+                         keyLabelColour(c));
         }
         if (view_.keySelected[static_cast<std::size_t>(i)]) {
             host_.drawOutline(p, f.left + 299, f.top + 93, f.right - f.left + 3,

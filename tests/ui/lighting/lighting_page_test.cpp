@@ -127,6 +127,22 @@ TEST_F(LightingPageTest, PerKeyOverlayFillsColouredKeysAndLeavesBlackOnesUntouch
     }
     EXPECT_TRUE(inverseLabel);
 
+    // The inverse of a saturated green is as bright as the key: the label
+    // turns black instead.
+    model.image().setColourMapEntry(1, KeyPositionMatrixCode(0), Rgb{0, 255, 0});
+    const QImage green = render(true);
+    bool darkLabel = false;
+    bool magentaLabel = false;
+    for (int y = coloured.top + 95; y < coloured.bottom + 95; ++y) {
+        for (int x = coloured.left + 301; x < coloured.right + 301; ++x) {
+            const QColor c = green.pixelColor(x, y);
+            darkLabel |= c.green() < 100 && c.red() < 100 && c.blue() < 100;
+            magentaLabel |= c.red() > 128 && c.blue() > 128 && c.green() < 100;
+        }
+    }
+    EXPECT_TRUE(darkLabel);
+    EXPECT_FALSE(magentaLabel);
+
     // A black entry: picture unchanged inside the key, no label.
     const KeyFace black = keys.face(10);
     for (int y = black.top + 95; y < black.bottom + 95; ++y) {

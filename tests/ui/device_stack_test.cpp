@@ -1,0 +1,308 @@
+// SPDX-License-Identifier: MIT
+// The main window against the real device layer: the connection, its
+// worker and listener threads, the simulated keyboard underneath, and every
+// transfer in a trace.
+#include "controller_fixture.h"
+#include "core/device/command_codes.h"
+#include "core/device/device_connection.h"
+#include "core/device/recording_pacer.h"
+#include "core/device/trace.h"
+#include "core/device/tracing_transport.h"
+#include "hid/sim/sim_transport.h"
+#include "hid/sim/simulated_keyboard.h"
+#include "lighting/lighting_fakes.h"
+#include "ui/connection_device_link.h"
+#include "ui/gui_connection_observer.h"
+#include "ui/key_action_launcher.h"
+#include "ui/lighting/lighting_page.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QObject>
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+namespace vantrel::ui::testing {
+namespace {
+
+// Records what the window asked to launch; never starts anything.
+struct FakeKeyLauncher : KeyActionLauncher {
+    std::vector<std::uint8_t> keys;
+    const AssignmentTable* table = nullptr;
+    std::optional<Error> failure;
+    Status launch(const AssignmentTable& t, std::uint8_t key) override {
+        table = &t;
+        keys.push_back(key);
+        if (failure) {
+            return *failure;
+        }
+        return Status::success();
+    }
+};
+
+// The real lighting page, with a record of the keyboard's changes it was
+// told about.
+struct SpyPanel : LightingPanel {
+    explicit SpyPanel(LightingPanel& inner) : inner(inner) {}
+    void paint(QPainter& p) override { inner.paint(p); }
+    void command(int c) override { inner.command(c); }
+    void keyboardListClick(const QPoint& at) override { inner.keyboardListClick(at); }
+    void wristListClick(const QPoint& at) override { inner.wristListClick(at); }
+    void perKeyColourClick(int key) override { inner.perKeyColourClick(key); }
+    void deviceLightingChanged(int type) override {
+        deviceChanges.push_back(type);
+        inner.deviceLightingChanged(type);
+    }
+    void paintPerKeyOverlay(QPainter& p) override { inner.paintPerKeyOverlay(p); }
+    LightingPanel& inner;
+    std::vector<int> deviceChanges;
+};
+
+class DeviceStackTest : public ::testing::Test {
+protected:
+    DeviceStackTest()
+        : folder(dir.path()), skins(dir.path()), transport(keyboard), traced(transport, trace),
+          pacer(recording, trace),
+          controller(model, folder, skins,
+                     MainWindowController::Ports{&shell, &prompts, &dialogs, nullptr, nullptr,
+                                                 &updater, &launcher}),
+          page(model, controller.state(), controller, chooser, faces,
+               MainWindowController::kUiLanguage),
+          spy(page) {
+        controller.setLightingPanel(&spy);
+    }
+
+    ~DeviceStackTest() override {
+        link.reset();
+        connection.reset(); // its threads end before anything they use goes
+    }
+
+    // Opens the keyboard and waits for the start-up read-back to reach the
+    // window.
+    void start(ConnectionOptions options = {}) {
+        GuiConnectionObserver::Handlers h;
+        h.readBackDone = [this](const Result<DeviceSnapshot>& r) {
+            controller.deviceReadBack(r);
+            readBacks.push_back(r.ok());
+        };
+        h.deviceLighting = [this](std::uint8_t type, std::uint8_t value) {
+            controller.deviceLighting(type, value);
+        };
+        h.keyAction = [this](std::uint8_t key) { controller.keyAction(key); };
+        h.connectionChanged = [this](bool c) { controller.connectionChanged(c); };
+        observer = std::make_unique<GuiConnectionObserver>(&context, std::move(h));
+        connection = std::make_unique<DeviceConnection>(traced, pacer, *observer, options);
+        link = std::make_unique<ConnectionDeviceLink>(*connection, &context, true);
+        controller.setDeviceLink(link.get());
+        ASSERT_TRUE(connection->start().ok());
+        ASSERT_TRUE(waitFor([&] { return !readBacks.empty(); }));
+        ASSERT_TRUE(readBacks.front());
+        controller.compose(); // the sliders store their positions as the window shows
+        sink.clear();
+    }
+
+    template <class Pred> bool waitFor(Pred done) {
+        QElapsedTimer t;
+        t.start();
+        while (!done()) {
+            if (t.elapsed() > 5000) {
+                return false;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        return true;
+    }
+
+    void clickRegion(int c) {
+        const auto& r = ButtonRegionTable()[static_cast<std::size_t>(c)];
+        const int x = (r.left + r.right) / 2;
+        const int y = (r.top + r.bottom) / 2;
+        controller.mousePress(x, y);
+        controller.mouseRelease(x, y);
+    }
+    void applyAndWait() {
+        clickRegion(kCmdApply);
+        ASSERT_TRUE(controller.busy());
+        ASSERT_TRUE(waitFor([&] { return !controller.busy(); }));
+    }
+
+    std::vector<std::string> sent(std::string_view command) const {
+        std::vector<std::string> out;
+        const std::string prefix = "> set-feature 00 " + std::string(command);
+        for (const auto& line : sink.lines()) {
+            if (line.rfind(prefix, 0) == 0) {
+                out.push_back(line);
+            }
+        }
+        return out;
+    }
+    std::ptrdiff_t lineIndex(std::string_view prefix) const {
+        const auto lines = sink.lines();
+        const auto it = std::find_if(lines.begin(), lines.end(),
+                                     [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+        return it == lines.end() ? -1 : it - lines.begin();
+    }
+
+    vantrel::testing::TempDir dir;
+    DataFolder folder;
+    SkinStore skins;
+    ConfiguratorModel model;
+    sim::SimulatedKeyboard keyboard;
+    sim::SimTransport transport;
+    MemoryTraceSink sink;
+    TraceWriter trace{sink};
+    TracingTransport traced;
+    RecordingPacer recording;
+    TracingPacer pacer;
+    QObject context;
+    FakeShell shell;
+    FakePrompts prompts;
+    FakeDialogs dialogs;
+    FakeUpdater updater;
+    FakeKeyLauncher launcher;
+    FakeColourChooser chooser{model};
+    FakeKeyFaces faces;
+    MainWindowController controller;
+    LightingPage page;
+    SpyPanel spy;
+    std::unique_ptr<GuiConnectionObserver> observer;
+    std::unique_ptr<DeviceConnection> connection;
+    std::unique_ptr<ConnectionDeviceLink> link;
+    std::vector<bool> readBacks;
+};
+
+TEST_F(DeviceStackTest, GameModeAndWinLockReachTheKeyboardOnlyOnApply) {
+    start();
+    const std::uint8_t gameMode = model.image().gameMode();
+    const std::uint8_t winLock = model.image().winLock();
+    ASSERT_EQ(winLock, 0);
+
+    clickRegion(kCmdGameMode);
+    clickRegion(kCmdWinLock);
+    connection->waitIdle();
+    EXPECT_FALSE(controller.busy());
+    EXPECT_TRUE(sent("09").empty());
+    EXPECT_TRUE(sent("0E").empty());
+    EXPECT_EQ(keyboard.state().keyEnableMap()[0] & 0x02, 0x02);
+
+    applyAndWait();
+    EXPECT_TRUE(prompts.informs.empty());
+    const auto gameModeLines = sent("09");
+    ASSERT_EQ(gameModeLines.size(), 1u);
+    EXPECT_EQ(gameModeLines[0].substr(0, 22),
+              "> set-feature 00 09 " + TraceWriter::hexBytes(std::array<std::uint8_t, 1>{
+                                           static_cast<std::uint8_t>(1 - gameMode)}));
+    ASSERT_EQ(sent("0E").size(), 1u);
+    // The enable map goes out as its block run, after the game mode.
+    const auto enableMap = lineIndex("> set-feature 00 0E");
+    EXPECT_LT(lineIndex("> set-feature 00 09"), enableMap);
+    const auto lines = sink.lines();
+    ASSERT_LT(enableMap + 1, static_cast<std::ptrdiff_t>(lines.size()));
+    EXPECT_TRUE(std::any_of(lines.begin() + enableMap, lines.end(),
+                            [](const std::string& l) { return l.rfind("> write", 0) == 0; }));
+
+    const ConfigImage stored = keyboard.state();
+    EXPECT_EQ(stored.gameMode(), 1 - gameMode);
+    EXPECT_EQ(stored.keyEnableMap()[0] & 0x02, 0) << "left Windows key disabled";
+    EXPECT_EQ(model.syncedImage().gameMode(), 1 - gameMode);
+    EXPECT_EQ(model.syncedImage().winLock(), 1);
+}
+
+TEST_F(DeviceStackTest, CloseKeepsTheAppliedStateNotTheUnappliedEdit) {
+    start();
+    const std::uint8_t gameMode = model.image().gameMode();
+    clickRegion(kCmdGameMode);
+    applyAndWait();
+    clickRegion(kCmdWinLock); // not applied
+    ASSERT_EQ(model.image().winLock(), 1);
+
+    controller.close();
+    EXPECT_EQ(shell.ends, 1);
+    ConfigImage saved;
+    AssignmentTable table;
+    ASSERT_TRUE(LoadProfileFile(folder.keymap(), saved, table).ok());
+    EXPECT_EQ(saved.gameMode(), 1 - gameMode);
+    EXPECT_EQ(saved.winLock(), 0);
+    EXPECT_EQ(saved.keyEnableMap()[0] & 0x02, 0x02);
+    EXPECT_EQ(keyboard.state().keyEnableMap()[0] & 0x02, 0x02);
+}
+
+TEST_F(DeviceStackTest, FailedApplyIsToldAndLeavesTheSyncedCopy) {
+    ConnectionOptions options;
+    options.ackTimeout = std::chrono::milliseconds(30);
+    start(options);
+    const ConfigImage synced = model.syncedImage();
+    const ConfigImage onKeyboard = keyboard.state();
+    keyboard.dropAllAcks(true);
+    clickRegion(kCmdGameMode);
+    applyAndWait();
+    ASSERT_EQ(prompts.informs.size(), 1u);
+    EXPECT_TRUE(prompts.informs[0].startsWith(QStringLiteral("Не удалось применить настройки")))
+        << prompts.informs[0].toStdString();
+    EXPECT_TRUE(model.syncedImage() == synced);
+    EXPECT_NE(model.image().gameMode(), synced.gameMode()) << "the edit is kept for a retry";
+
+    // With the acknowledgements back, the same edit goes through.
+    keyboard.dropAllAcks(false);
+    applyAndWait();
+    EXPECT_EQ(prompts.informs.size(), 1u);
+    EXPECT_EQ(keyboard.state().gameMode(), model.image().gameMode());
+    EXPECT_NE(keyboard.state().gameMode(), onKeyboard.gameMode());
+}
+
+TEST_F(DeviceStackTest, KeyboardLightingReachesBothCopiesAndThePage) {
+    start();
+    // The keyboard's brightness key, then its speed key (wire value is 10
+    // minus the stored speed).
+    keyboard.changeLightingOnKeyboard(note::kBrightness, 20);
+    keyboard.changeLightingOnKeyboard(note::kSpeed, 7);
+    ASSERT_TRUE(waitFor([&] { return spy.deviceChanges.size() == 2; }));
+    EXPECT_EQ(spy.deviceChanges, (std::vector<int>{note::kBrightness, note::kSpeed}));
+    EXPECT_EQ(model.image().lightBrightness(), 20);
+    EXPECT_EQ(model.syncedImage().lightBrightness(), 20);
+    EXPECT_EQ(model.image().lightSpeed(), 3);
+    EXPECT_EQ(model.syncedImage().lightSpeed(), 3);
+    EXPECT_EQ(controller.sliderPosition(kSliderBrightness), 20);
+    EXPECT_EQ(controller.sliderPosition(kSliderSpeed), 3);
+
+    // A repaint stores the sliders again: the keyboard's values must stay,
+    // and nothing is left to send back.
+    controller.compose();
+    EXPECT_EQ(model.image().lightBrightness(), 20);
+    EXPECT_EQ(model.image().lightSpeed(), 3);
+    const ConfigImage& synced = model.syncedImage();
+    EXPECT_EQ(model.image().lightEffect(), synced.lightEffect());
+    EXPECT_EQ(model.image().lightSpeed(), synced.lightSpeed());
+    EXPECT_EQ(model.image().lightBrightness(), synced.lightBrightness());
+    EXPECT_EQ(model.image().lightDirection(), synced.lightDirection());
+
+    // An effect the keyboard reports as 0x32 changes nothing.
+    const std::uint8_t effect = model.image().lightEffect();
+    keyboard.changeLightingOnKeyboard(note::kEffect, note::kIgnoredEffectValue);
+    const std::uint8_t direction = model.image().lightDirection() == 2 ? 1 : 2;
+    keyboard.changeLightingOnKeyboard(note::kDirection, direction);
+    ASSERT_TRUE(waitFor([&] { return spy.deviceChanges.size() == 3; }));
+    EXPECT_EQ(spy.deviceChanges.back(), note::kDirection);
+    EXPECT_EQ(model.image().lightDirection(), direction);
+    EXPECT_EQ(model.syncedImage().lightDirection(), direction);
+    EXPECT_EQ(model.image().lightEffect(), effect);
+}
+
+TEST_F(DeviceStackTest, LaunchKeyReachesTheLauncherAndAFailureIsTold) {
+    start();
+    keyboard.pressHostActionKey(0x2A);
+    ASSERT_TRUE(waitFor([&] { return launcher.keys.size() == 1; }));
+    EXPECT_EQ(launcher.keys[0], 0x2A);
+    EXPECT_EQ(launcher.table, &model.assignments());
+    EXPECT_TRUE(prompts.informs.empty());
+
+    launcher.failure = Error{ErrorCode::Io, "cannot start /nowhere/player"};
+    keyboard.pressHostActionKey(0x2B);
+    ASSERT_TRUE(waitFor([&] { return !prompts.informs.empty(); }));
+    EXPECT_TRUE(prompts.informs[0].contains(QStringLiteral("/nowhere/player")));
+    EXPECT_EQ(launcher.keys.back(), 0x2B);
+}
+
+} // namespace
+} // namespace vantrel::ui::testing
