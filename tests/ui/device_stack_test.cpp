@@ -8,6 +8,7 @@
 #include "core/device/recording_pacer.h"
 #include "core/device/trace.h"
 #include "core/device/tracing_transport.h"
+#include "core/util/hex.h"
 #include "hid/sim/sim_transport.h"
 #include "hid/sim/simulated_keyboard.h"
 #include "lighting/lighting_fakes.h"
@@ -191,8 +192,8 @@ TEST_F(DeviceStackTest, GameModeAndWinLockReachTheKeyboardOnlyOnApply) {
     const auto gameModeLines = sent("09");
     ASSERT_EQ(gameModeLines.size(), 1u);
     EXPECT_EQ(gameModeLines[0].substr(0, 22),
-              "> set-feature 00 09 " + TraceWriter::hexBytes(std::array<std::uint8_t, 1>{
-                                           static_cast<std::uint8_t>(1 - gameMode)}));
+              "> set-feature 00 09 " +
+                  hexBytes(std::array<std::uint8_t, 1>{static_cast<std::uint8_t>(1 - gameMode)}));
     ASSERT_EQ(sent("0E").size(), 1u);
     // The enable map goes out as its block run, after the game mode.
     const auto enableMap = lineIndex("> set-feature 00 0E");
