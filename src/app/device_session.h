@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/device_link.h"
-#include "ui/gui_connection_observer.h"
+#include "ui/keyboard_session.h"
 
 #include <QObject>
 #include <QString>
@@ -13,7 +12,7 @@
 namespace vantrel::app {
 
 // The keyboard the window works with: the real one through hidapi, or the
-// simulated one (--simulate, or when no keyboard is plugged in), with the
+// simulated one (--simulate, or until a keyboard is plugged in), with the
 // optional trace of every transfer and the hot-plug monitor.
 class DeviceSession {
 public:
@@ -24,8 +23,8 @@ public:
         ConnectionOptions connection;
     };
 
-    // Events reach `handlers` on `context`'s thread.
-    DeviceSession(Options options, QObject* context, ui::GuiConnectionObserver::Handlers handlers);
+    // Events reach `events` on `context`'s thread.
+    DeviceSession(Options options, QObject* context, ui::KeyboardSession::Events events);
     ~DeviceSession();
     DeviceSession(const DeviceSession&) = delete;
     DeviceSession& operator=(const DeviceSession&) = delete;
@@ -33,6 +32,7 @@ public:
     // Opens the keyboard and starts the start-up read-back, whose result
     // arrives through the handlers' readBackDone.
     Status open();
+    // Changes when a keyboard plugged in later replaces the simulated one.
     ui::DeviceLink& link();
     bool simulated() const;
     // Why the simulated keyboard is used although none was asked for.

@@ -130,7 +130,11 @@ int main(int argc, char** argv) {
     if (!options.trace.isEmpty()) {
         sessionOptions.trace = std::filesystem::path(options.trace.toStdString());
     }
-    ui::GuiConnectionObserver::Handlers handlers;
+    // Made after the session; reached when a keyboard plugged in later
+    // takes over from the simulated one.
+    ui::TrayIcon* tray_icon = nullptr;
+    ui::KeyboardSession::Events events;
+    ui::GuiConnectionObserver::Handlers& handlers = events.device;
     handlers.readBackDone = [&](const Result<DeviceSnapshot>& r) {
         window_controller->deviceReadBack(r);
         if (screenshot) {
@@ -149,7 +153,20 @@ int main(int argc, char** argv) {
         window_controller->connectionChanged(connected);
     };
     handlers.keyAction = [&](std::uint8_t key) { window_controller->keyAction(key); };
-    app::DeviceSession session(sessionOptions, &window, handlers);
+    // Arrivals come through the event loop, after the window is complete.
+    events.switchedToKeyboard = [&](ui::DeviceLink& link) {
+        std::fprintf(stderr, "vantrel: keyboard plugged in, leaving the simulated one\n");
+        window_controller->setDeviceLink(&link);
+        if (tray_icon) {
+            tray_icon->icon().setToolTip(QStringLiteral("VANTREL"));
+        }
+        window_controller->repaint();
+    };
+    events.keyboardUnusable = [&window](const QString& reason) {
+        window.inform(QStringLiteral("Клавиатура подключена, но открыть её не удалось: ") + reason,
+                      QStringLiteral("VANTREL"));
+    };
+    app::DeviceSession session(sessionOptions, &window, events);
     // Results of the start-up read-back arrive as queued calls, so the
     // window below is complete before the first one is handled.
     if (Status s = session.open(); !s.ok()) {
@@ -203,6 +220,7 @@ int main(int argc, char** argv) {
             tray->icon().setToolTip(QStringLiteral("VANTREL — симулятор клавиатуры"));
         }
         tray->show();
+        tray_icon = tray.get();
         window.setCanHide(true);
     }
     QObject::connect(&instance, &ui::CQuendalApp::showRequested, &window,

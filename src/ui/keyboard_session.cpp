@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: MIT
+#include "ui/keyboard_session.h"
+
+#include "core/device/sleeping_pacer.h"
+#include "core/device/trace.h"
+#include "core/device/tracing_transport.h"
+#include "platform/hotplug_monitor.h"
+#include "ui/connection_device_link.h"
+
+#include <atomic>
+#include <set>
+
+namespace vantrel::ui {
+namespace {
+
+// One keyboard's connection with everything under it. Members end in
+// reverse order: the link, then the connection (its threads stop), and only
+// then what its threads used.
+struct Stack {
+    // Receives this connection's events only: calls still queued when the
+    // stack goes are dropped, so an old keyboard never speaks after a newer
+    // one took over.
+    std::unique_ptr<QObject> events;
+    std::unique_ptr<GuiConnectionObserver> observer;
+    std::unique_ptr<HidTransport> transport;
+    std::unique_ptr<TracingTransport> tracedTransport;
+    std::unique_ptr<TracingPacer> tracedPacer;
+    std::unique_ptr<DeviceConnection> connection;
+    std::unique_ptr<ConnectionDeviceLink> link;
+};
+
+} // namespace
+
+struct KeyboardSession::Impl {
+    Options options;
+    QObject* context;
+    Events events;
+    SleepingPacer sleepingPacer;
+    std::unique_ptr<FileTraceSink> traceSink;
+    std::unique_ptr<TraceWriter> trace;
+    std::unique_ptr<Stack> stack;
+    bool simulated = false;
+    QString fallback;
+    // Reasons already told, so the nodes of one plug-in say it once.
+    std::set<QString> told;
+    // Monitor arrivals reach keyboardArrived() through this object; queued
+    // calls end with it.
+    QObject arrivals;
+    // The real keyboard's connection once there is one; read by the
+    // monitor's thread, which then talks to it directly.
+    std::atomic<DeviceConnection*> realConnection{nullptr};
+    std::unique_ptr<platform::HotplugMonitor> hotplug;
+
+    Impl(Options o, QObject* ctx, Events e)
+        : options(std::move(o)), context(ctx), events(std::move(e)) {}
+
+    ~Impl() { close(); }
+
+    void close() {
+        if (hotplug) {
+            hotplug->stop();
+        }
+        realConnection.store(nullptr);
+        stack.reset();
+    }
+
+    Pacer& pacer() { return options.pacer ? *options.pacer : sleepingPacer; }
+
+    // Builds a connection over `transport` and starts it.
+    Result<std::unique_ptr<Stack>> connect(std::unique_ptr<HidTransport> transport) {
+        auto s = std::make_unique<Stack>();
+        s->events = std::make_unique<QObject>();
+        s->observer = std::make_unique<GuiConnectionObserver>(s->events.get(), events.device);
+        s->transport = std::move(transport);
+        HidTransport* t = s->transport.get();
+        Pacer* p = &pacer();
+        if (options.trace) {
+            if (!trace) {
+                auto sink = FileTraceSink::open(*options.trace);
+                if (!sink) {
+                    return sink.error();
+                }
+                traceSink = std::move(*sink);
+                trace = std::make_unique<TraceWriter>(*traceSink);
+            }
+            s->tracedTransport = std::make_unique<TracingTransport>(*t, *trace);
+            s->tracedPacer = std::make_unique<TracingPacer>(*p, *trace);
+            t = s->tracedTransport.get();
+            p = s->tracedPacer.get();
+        }
+        s->connection =
+            std::make_unique<DeviceConnection>(*t, *p, *s->observer, options.connection);
+        if (Status started = s->connection->start(); !started) {
+            return started.error();
+        }
+        return s;
+    }
+
+    Result<std::unique_ptr<Stack>> connectReal() {
+        if (!options.realTransport) {
+            return Error{ErrorCode::NoDevice, "no keyboard transport"};
+        }
+        auto transport = options.realTransport();
+        if (!transport) {
+            return transport.error();
+        }
+        return connect(std::move(*transport));
+    }
+
+    Status open() {
+        if (!options.simulate) {
+            auto real = connectReal();
+            if (real) {
+                stack = std::move(*real);
+                realConnection.store(stack->connection.get());
+            } else {
+                // No keyboard (or no access to it): show the program with
+                // the simulated one rather than an empty window, and wait
+                // for the keyboard to come.
+                fallback = QString::fromStdString(real.error().message);
+            }
+        }
+        if (!stack) {
+            if (!options.simulatedTransport) {
+                return Error{ErrorCode::NoDevice, "no simulated keyboard"};
+            }
+            auto transport = options.simulatedTransport();
+            if (!transport) {
+                return transport.error();
+            }
+            auto sim = connect(std::move(*transport));
+            if (!sim) {
+                return sim.error();
+            }
+            stack = std::move(*sim);
+            simulated = true;
+        }
+        stack->link =
+            std::make_unique<ConnectionDeviceLink>(*stack->connection, context, simulated);
+        if (!options.simulate && options.watchHotplug) {
+            startMonitor();
+        }
+        return Status::success();
+    }
+
+    void startMonitor() {
+        platform::HotplugMonitor::Callbacks callbacks;
+        callbacks.arrived = [this] {
+            if (DeviceConnection* c = realConnection.load()) {
+                c->deviceArrived();
+            } else {
+                GuiConnectionObserver::post(&arrivals, [this] { arrived(); });
+            }
+        };
+        callbacks.removed = [this] {
+            if (DeviceConnection* c = realConnection.load()) {
+                c->deviceRemoved();
+            }
+        };
+        hotplug = std::make_unique<platform::HotplugMonitor>(std::move(callbacks));
+        hotplug->start(); // without udev the program still runs
+    }
+
+    void arrived() {
+        if (!stack) {
+            return; // closed
+        }
+        if (!simulated) {
+            stack->connection->deviceArrived();
+            return;
+        }
+        if (options.simulate) {
+            return;
+        }
+        auto real = connectReal();
+        if (!real) {
+            const QString reason = QString::fromStdString(real.error().message);
+            if (told.insert(reason).second && events.keyboardUnusable) {
+                events.keyboardUnusable(reason);
+            }
+            return;
+        }
+        std::unique_ptr<Stack> old = std::move(stack);
+        stack = std::move(*real);
+        // Results of sequences the simulated keyboard still runs (an
+        // interrupted one ends as cancelled) reach the window as before.
+        stack->link = std::make_unique<ConnectionDeviceLink>(*stack->connection, context, false);
+        simulated = false;
+        fallback.clear();
+        realConnection.store(stack->connection.get());
+        if (events.switchedToKeyboard) {
+            events.switchedToKeyboard(*stack->link);
+        }
+        old.reset(); // its threads end before its transport goes
+    }
+};
+
+KeyboardSession::KeyboardSession(Options options, QObject* context, Events events)
+    : impl_(std::make_unique<Impl>(std::move(options), context, std::move(events))) {}
+
+KeyboardSession::~KeyboardSession() = default;
+
+Status KeyboardSession::open() {
+    return impl_->open();
+}
+DeviceLink& KeyboardSession::link() {
+    return *impl_->stack->link;
+}
+bool KeyboardSession::simulated() const {
+    return impl_->simulated;
+}
+QString KeyboardSession::fallbackReason() const {
+    return impl_->fallback;
+}
+void KeyboardSession::keyboardArrived() {
+    impl_->arrived();
+}
+void KeyboardSession::close() {
+    impl_->close();
+}
+
+} // namespace vantrel::ui
