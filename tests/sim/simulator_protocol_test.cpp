@@ -119,20 +119,31 @@ TEST_F(SimulatorTest, WriteRunIsAcknowledgedOnlyAfterItsLastBlockAndReadsBack) {
 
 TEST_F(SimulatorTest, EnableMapRunCarriesEighteenBytes) {
     set(cmd::kWriteKeyEnableMap, {{4, cmd::kEnableMapByteCount}});
-    ASSERT_TRUE(control->writeBlock(block(0x5A)).ok());
+    ASSERT_TRUE(control->writeBlock(block(0x5B)).ok());
     EXPECT_EQ(acks(), 1);
     const ConfigImage s = keyboard.state();
     for (auto b : s.keyEnableMap()) {
-        EXPECT_EQ(b, 0x5A);
+        EXPECT_EQ(b, 0x5B);
     }
     EXPECT_EQ(s.byteAt(image::kEnableMapReserved), 0xFF); // untouched behind the map
     set(cmd::kReadKeyEnableMap, {{4, cmd::kEnableMapByteCount}});
     ASSERT_TRUE(control->getFeature().ok());
     auto b = control->readBlock();
     ASSERT_TRUE(b.ok());
-    EXPECT_EQ((*b)[18], 0x5A);
+    EXPECT_EQ((*b)[18], 0x5B);
     EXPECT_EQ((*b)[19], 0);
     EXPECT_EQ((*b)[64], 0);
+}
+
+// The keyboard reports its Windows-key lock in bit 0 of byte 1, following
+// the left Windows key's enable bit that the host writes.
+TEST_F(SimulatorTest, EnableMapRunMirrorsTheWindowsKeyLock) {
+    set(cmd::kWriteKeyEnableMap, {{4, cmd::kEnableMapByteCount}});
+    ASSERT_TRUE(control->writeBlock(block(0xFD)).ok());
+    EXPECT_EQ(keyboard.state().keyEnableMap()[1], 0xFC);
+    set(cmd::kWriteKeyEnableMap, {{4, cmd::kEnableMapByteCount}});
+    ASSERT_TRUE(control->writeBlock(block(0x02)).ok());
+    EXPECT_EQ(keyboard.state().keyEnableMap()[1], 0x03);
 }
 
 TEST_F(SimulatorTest, MacroSlotAndColourMapRunsTargetTheirIndex) {

@@ -437,6 +437,16 @@ std::span<std::uint8_t> SimulatedKeyboard::areaBytes(Area area, std::size_t inde
     return {};
 }
 
+void SimulatedKeyboard::mirrorWindowsKeyLock(const Lock&) {
+    // The keyboard keeps its Windows-key lock in a bit that belongs to no key
+    // (bit 0 of byte 1), which is where the host reads the lock back from;
+    // the host sets the lock by clearing the left Windows key (bit 1 of
+    // byte 0).
+    auto map = state_.keyEnableMap();
+    const bool windowsKeyEnabled = (map[0] & 0x02u) != 0;
+    map[1] = static_cast<std::uint8_t>(windowsKeyEnabled ? (map[1] | 0x01u) : (map[1] & ~0x01u));
+}
+
 void SimulatedKeyboard::startRun(const Lock&, Area area, bool writing, std::size_t index) {
     run_ = Run{};
     run_.area = area;
@@ -489,6 +499,9 @@ Status SimulatedKeyboard::writeBlock(std::uint64_t gen, const BlockReport& block
     if (++run_.next == run_.blocks) {
         // The keyboard stores a run once it is complete, then acknowledges.
         std::copy_n(run_.buffer.begin(), area.size(), area.begin());
+        if (run_.area == Area::EnableMap) {
+            mirrorWindowsKeyLock(lock);
+        }
         const std::uint8_t code = run_.area == Area::KeyTable    ? cmd::kWriteKeyTable
                                   : run_.area == Area::EnableMap ? cmd::kWriteKeyEnableMap
                                   : run_.area == Area::MacroSlot ? cmd::kWriteMacroSlot

@@ -118,6 +118,7 @@ private:
     void handleSet(const Lock& lock, const FeatureReport& r);
     void handleGet(const Lock& lock, const FeatureReport& r);
     void startRun(const Lock& lock, Area area, bool writing, std::size_t index);
+    void mirrorWindowsKeyLock(const Lock& lock);
     std::span<std::uint8_t> areaBytes(Area area, std::size_t index);
     void acknowledge(const Lock& lock, std::uint8_t code);
     void queueNotification(const Lock& lock, const NotificationReport& report,

@@ -61,6 +61,18 @@ TEST_F(Cli, BadInputIsRefusedBeforeAnythingIsSent) {
     }
 }
 
+// The lock is sent as the left Windows key's enable bit and read back from
+// the keyboard's own lock bit; both runs of the tool must agree.
+TEST_F(Cli, WindowsKeyLockSurvivesARead) {
+    ASSERT_EQ(run("set win-lock=1").status, 0);
+    EXPECT_EQ(keyboardState().keyEnableMap()[0] & 0x02, 0);
+    CliRun r = run("read");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\"winLock\": 1"));
+    ASSERT_EQ(run("set win-lock=0").status, 0);
+    EXPECT_THAT(run("read").out, HasSubstr("\"winLock\": 0"));
+}
+
 TEST_F(Cli, ExportApplyAndReset) {
     ASSERT_EQ(run("set brightness=3 report-rate=1").status, 0);
     CliRun e = run("export profile.bin");
