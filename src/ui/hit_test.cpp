@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/hit_test.h"
 
+#include "core/lighting/effect_tables.h"
 #include "core/model/key_picture_table.h"
 
 namespace vantrel::ui {
@@ -41,7 +42,6 @@ constexpr std::array<Region, kRegionCount> buildRegions() {
 constexpr std::array<Region, kRegionCount> kRegions = buildRegions();
 constexpr Region kKeymapRadio{28, 175, 42, 189};
 constexpr Region kDiyRadio{130, 175, 144, 189};
-constexpr int kFirstPerKeyEffect = 51;
 
 bool unclickableInAssignmentView(int key) {
     return key == 95 || key == 96 || key == 100 || key == 102;
@@ -54,7 +54,7 @@ const std::array<Region, kRegionCount>& ButtonRegionTable() {
 }
 
 int HitTestButton(int x, int y, int lightEffect) {
-    if (lightEffect >= kFirstPerKeyEffect) {
+    if (lightEffect >= lighting::kFirstPerKeyEffect) {
         if (kKeymapRadio.contains(x, y)) {
             return kCmdKeymapRadio;
         }

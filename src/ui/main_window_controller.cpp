@@ -3,6 +3,7 @@
 
 #include "core/device/command_codes.h"
 #include "core/device/model_updates.h"
+#include "core/lighting/effect_tables.h"
 #include "core/model/firmware_check.h"
 #include "core/model/key_picture_table.h"
 #include "ui/device_link.h"
@@ -21,8 +22,6 @@
 namespace vantrel::ui {
 namespace {
 
-constexpr int kFirstPerKeyEffect = 51;
-constexpr int kLastPerKeyEffect = 55;
 constexpr int kSwatchRegion = 8;
 constexpr int kTopStripFirstY = 2;
 constexpr int kTopStripLastY = 30;
@@ -336,7 +335,7 @@ void MainWindowController::revert() {
     // The sliders store their positions on every paint; they must show the
     // reverted values or the next paint would undo the revert.
     sliders_.loadFrom(model_.image());
-    state_.perKeyColourView = model_.image().lightEffect() >= kFirstPerKeyEffect;
+    state_.perKeyColourView = model_.image().lightEffect() >= lighting::kFirstPerKeyEffect;
     saveWorkingState();
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Composition of the main window's picture.
+#include "core/lighting/effect_tables.h"
 #include "core/model/key_picture_table.h"
 #include "ui/device_link.h"
 #include "ui/lighting/lighting_panel.h"
@@ -13,8 +14,6 @@
 namespace vantrel::ui {
 namespace {
 
-constexpr int kFirstPerKeyEffect = 51;
-constexpr int kLastPerKeyEffect = 55;
 const QString kMain = QStringLiteral("main.png");
 const QString kKeyboard = QStringLiteral("kb_BK.png");
 const QString kKeyboardLit = QStringLiteral("kb_hl.png");
@@ -104,7 +103,7 @@ void MainWindowController::paintKeyOverlays(QPainter& p) {
         }
         return;
     }
-    if (effect < kFirstPerKeyEffect || effect > kLastPerKeyEffect) {
+    if (!lighting::isPerKeyEffect(effect)) {
         return;
     }
     if (ports_.lighting) {

@@ -16,12 +16,6 @@ constexpr int kCellW = 14;
 constexpr int kCellH = 13;
 constexpr int kRowTops[] = {41, 57, 73, 89, 105, 122, 162, 178};
 
-void panel(QPainter& p, const QRect& r) {
-    p.setPen(QPen(kPanelBorder, 1));
-    p.setBrush(kPanel);
-    p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-}
-
 QImage colourBackground() {
     QImage img = newImage(kWidth, kHeight, kFar);
     QPainter p(&img);
@@ -37,9 +31,9 @@ QImage colourBackground() {
     p.drawLine(QPointF(322, 14), QPointF(327.5, 8));
 
     // Basic colours (six rows) and custom colours (two rows).
-    panel(p, QRect(6, 34, 158, 105));
-    panel(p, QRect(66, 144, 98, 54));
-    panel(p, QRect(6, 144, 58, 58));
+    drawPanel(p, QRect(6, 34, 158, 105));
+    drawPanel(p, QRect(66, 144, 98, 54));
+    drawPanel(p, QRect(6, 144, 58, 58));
     p.setRenderHint(QPainter::Antialiasing, false);
     for (int row = 0; row < 8; ++row) {
         for (int c = 0; c < 8; ++c) {
@@ -55,7 +49,7 @@ QImage colourBackground() {
     }
     // Spectrum frame at (171, 27), 160 x 140.
     p.setRenderHint(QPainter::Antialiasing, true);
-    panel(p, QRect(166, 24, 169, 148));
+    drawPanel(p, QRect(166, 24, 169, 148));
     // Preview well (14, 150) - (59, 195).
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(kCapEdge);

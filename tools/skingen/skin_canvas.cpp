@@ -22,6 +22,13 @@ QFont arial(int pixelHeight, int weight) {
     return f;
 }
 
+void drawPanel(QPainter& p, const QRect& r) {
+    using namespace palette;
+    p.setPen(QPen(kPanelBorder, 1));
+    p.setBrush(kPanel);
+    p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+}
+
 void drawButtonFace(QPainter& p, const QRectF& r, const QColor& face) {
     p.setPen(Qt::NoPen);
     p.setBrush(face.darker(140));

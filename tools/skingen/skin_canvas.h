@@ -44,6 +44,8 @@ void prepare(QPainter& p);
 QFont arial(int pixelHeight, int weight = QFont::Normal);
 // A flat button face: rounded, a lighter top edge.
 void drawButtonFace(QPainter& p, const QRectF& r, const QColor& face);
+// A dark panel with a one-pixel border and 4-pixel corners.
+void drawPanel(QPainter& p, const QRect& r);
 
 // Skin groups register themselves with a static Registrar.
 using SkinGroup = std::function<void(SkinSet&)>;

@@ -15,12 +15,6 @@ constexpr int kWidth = 1000;
 constexpr int kHeight = 640;
 constexpr int kTitleHeight = 30;
 
-void panel(QPainter& p, const QRect& r) {
-    p.setPen(QPen(kPanelBorder, 1));
-    p.setBrush(kPanel);
-    p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-}
-
 QImage mainBackground() {
     QImage img = newImage(kWidth, kHeight, kFar);
     QPainter p(&img);
@@ -41,7 +35,7 @@ QImage mainBackground() {
     p.drawEllipse(QPointF(8, 15), 2.5, 2.5);
 
     // Left panel (lighting and device switches) and the keyboard stage.
-    panel(p, QRect(14, 72, 250, 528));
+    drawPanel(p, QRect(14, 72, 250, 528));
     p.fillRect(22, 292, 234, 1, kPanelBorder); // between keyboard and wrist rest
     // No rule before the device switches: the wrist speed's end labels
     // (y 448) run straight into the response-time caption (y 460).

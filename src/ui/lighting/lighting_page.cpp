@@ -4,6 +4,7 @@
 #include "core/lighting/effect_tables.h"
 #include "core/lighting/palette_rules.h"
 #include "core/model/configurator_model.h"
+#include "core/model/key_picture_table.h"
 #include "core/model/key_positions.h"
 #include "ui/lighting/key_faces.h"
 #include "ui/lighting/panel_text.h"
@@ -33,10 +34,6 @@ constexpr int kListRowHeight = 20;
 constexpr int kKeyboardListTop = 148;
 constexpr int kWristListTop = 332;
 
-// The keyboard picture sits at this client offset; the colour overlay and its
-// outlines are placed relative to it.
-constexpr int kPictureX = 301;
-constexpr int kPictureY = 95;
 constexpr int kFirstSmallKey = 16;
 constexpr int kLastSmallKey = 19;
 
@@ -341,9 +338,9 @@ void LightingPage::paintPerKeyOverlay(QPainter& p) {
         const Rgb c =
             model_.image().colourMapEntry(map, KeyPositionMatrixCode(static_cast<std::size_t>(i)));
         if (!c.isBlack()) {
-            p.fillRect(
-                QRect(f.left + kPictureX, f.top + kPictureY, f.right - f.left, f.bottom - f.top),
-                toQColor(c));
+            p.fillRect(QRect(f.left + kKeyboardPictureX, f.top + kKeyboardPictureY,
+                             f.right - f.left, f.bottom - f.top),
+                       toQColor(c));
             const bool small = i >= kFirstSmallKey && i <= kLastSmallKey;
             drawTextCell(p, f.label, f.anchorX + 296, f.anchorY + 90, small ? 7 : 10,
                          keyLabelColour(c));
