@@ -9,6 +9,7 @@
 #include "core/device/trace.h"
 #include "core/device/tracing_transport.h"
 #include "core/util/hex.h"
+#include "event_wait.h"
 #include "hid/sim/sim_transport.h"
 #include "hid/sim/simulated_keyboard.h"
 #include "lighting/lighting_fakes.h"
@@ -101,18 +102,6 @@ protected:
         ASSERT_TRUE(readBacks.front());
         controller.compose(); // the sliders store their positions as the window shows
         sink.clear();
-    }
-
-    template <class Pred> bool waitFor(Pred done) {
-        QElapsedTimer t;
-        t.start();
-        while (!done()) {
-            if (t.elapsed() > 5000) {
-                return false;
-            }
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-        return true;
     }
 
     void clickRegion(int c) {

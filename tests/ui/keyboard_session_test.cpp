@@ -3,6 +3,7 @@
 // a keyboard plugged in later takes over.
 #include "controller_fixture.h"
 #include "core/device/recording_pacer.h"
+#include "event_wait.h"
 #include "hid/sim/sim_transport.h"
 #include "hid/sim/simulated_keyboard.h"
 #include "ui/keyboard_session.h"
@@ -53,18 +54,6 @@ protected:
         controller.setDeviceLink(&session->link());
         ASSERT_TRUE(waitFor([&] { return readBacks.size() == 1; }));
         ASSERT_TRUE(readBacks.front());
-    }
-
-    template <class Pred> bool waitFor(Pred done) {
-        QElapsedTimer t;
-        t.start();
-        while (!done()) {
-            if (t.elapsed() > 5000) {
-                return false;
-            }
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-        return true;
     }
 
     // The red mark before the text about the keyboard.
