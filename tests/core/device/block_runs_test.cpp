@@ -11,13 +11,7 @@ using ::testing::ElementsAre;
 
 namespace {
 
-struct Rig {
-    std::vector<std::string> log;
-    test::ScriptedControl control{log};
-    RecordingPacer pacer{test::logTo(log)};
-    DeviceCommands commands{control, pacer};
-    ConfigImage image;
-};
+using test::Rig;
 
 // The log with every transfer reduced to its kind (and command code for
 // feature reports), so that orders and pauses read at a glance.

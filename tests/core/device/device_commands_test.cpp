@@ -13,6 +13,8 @@ using ::testing::ElementsAreArray;
 
 namespace {
 
+using test::Rig;
+
 FeatureReport reply(std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
     FeatureReport r{};
     for (auto [i, v] : bytes) {
@@ -20,14 +22,6 @@ FeatureReport reply(std::initializer_list<std::pair<std::size_t, std::uint8_t>> 
     }
     return r;
 }
-
-struct Rig {
-    std::vector<std::string> log;
-    test::ScriptedControl control{log};
-    RecordingPacer pacer{test::logTo(log)};
-    DeviceCommands commands{control, pacer};
-    ConfigImage image;
-};
 
 std::string set(const char* bytes) {
     return std::string("> set-feature ") + bytes;

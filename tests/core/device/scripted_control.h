@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/device/device_commands.h"
 #include "core/device/hid_transport.h"
 #include "core/device/recording_pacer.h"
 #include "core/util/hex.h"
@@ -90,5 +91,15 @@ inline RecordingPacer::Listener logTo(std::vector<std::string>& log) {
                           : "pause " + std::to_string(e.duration.count()));
     };
 }
+
+// The commands over a scripted control interface, every transfer and pause
+// in one log, acting on one image.
+struct Rig {
+    std::vector<std::string> log;
+    ScriptedControl control{log};
+    RecordingPacer pacer{logTo(log)};
+    DeviceCommands commands{control, pacer};
+    ConfigImage image;
+};
 
 } // namespace vantrel::test
