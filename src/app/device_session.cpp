@@ -45,7 +45,7 @@ DeviceSession::~DeviceSession() = default;
 Status DeviceSession::open() {
     return impl_->session->open();
 }
-ui::DeviceLink& DeviceSession::link() {
+ui::KeyboardPort& DeviceSession::link() {
     return impl_->session->link();
 }
 bool DeviceSession::simulated() const {

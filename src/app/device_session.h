@@ -33,7 +33,7 @@ public:
     // arrives through the handlers' readBackDone.
     Status open();
     // Changes when a keyboard plugged in later replaces the simulated one.
-    ui::DeviceLink& link();
+    ui::KeyboardPort& link();
     bool simulated() const;
     // Why the simulated keyboard is used although none was asked for.
     QString fallbackReason() const;

@@ -154,9 +154,9 @@ int main(int argc, char** argv) {
     };
     handlers.keyAction = [&](std::uint8_t key) { window_controller->keyAction(key); };
     // Arrivals come through the event loop, after the window is complete.
-    events.switchedToKeyboard = [&](ui::DeviceLink& link) {
+    events.switchedToKeyboard = [&](ui::KeyboardPort& link) {
         std::fprintf(stderr, "vantrel: keyboard plugged in, leaving the simulated one\n");
-        window_controller->setDeviceLink(&link);
+        window_controller->setKeyboardPort(&link);
         if (tray_icon) {
             tray_icon->icon().setToolTip(QStringLiteral("VANTREL"));
         }

@@ -5,7 +5,7 @@
 #include "core/device/trace.h"
 #include "core/device/tracing_transport.h"
 #include "platform/hotplug_monitor.h"
-#include "ui/connection_device_link.h"
+#include "ui/connection_keyboard_port.h"
 
 #include <atomic>
 #include <set>
@@ -26,7 +26,7 @@ struct Stack {
     std::unique_ptr<TracingTransport> tracedTransport;
     std::unique_ptr<TracingPacer> tracedPacer;
     std::unique_ptr<DeviceConnection> connection;
-    std::unique_ptr<ConnectionDeviceLink> link;
+    std::unique_ptr<ConnectionKeyboardPort> link;
 };
 
 } // namespace
@@ -136,7 +136,7 @@ struct KeyboardSession::Impl {
             simulated = true;
         }
         stack->link =
-            std::make_unique<ConnectionDeviceLink>(*stack->connection, context, simulated);
+            std::make_unique<ConnectionKeyboardPort>(*stack->connection, context, simulated);
         if (!options.simulate && options.watchHotplug) {
             startMonitor();
         }
@@ -184,7 +184,7 @@ struct KeyboardSession::Impl {
         stack = std::move(*real);
         // Results of sequences the simulated keyboard still runs (an
         // interrupted one ends as cancelled) reach the window as before.
-        stack->link = std::make_unique<ConnectionDeviceLink>(*stack->connection, context, false);
+        stack->link = std::make_unique<ConnectionKeyboardPort>(*stack->connection, context, false);
         simulated = false;
         fallback.clear();
         realConnection.store(stack->connection.get());
@@ -203,7 +203,7 @@ KeyboardSession::~KeyboardSession() = default;
 Status KeyboardSession::open() {
     return impl_->open();
 }
-DeviceLink& KeyboardSession::link() {
+KeyboardPort& KeyboardSession::link() {
     return *impl_->stack->link;
 }
 bool KeyboardSession::simulated() const {

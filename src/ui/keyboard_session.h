@@ -3,8 +3,8 @@
 
 #include "core/device/device_connection.h"
 #include "core/device/hid_transport.h"
-#include "ui/device_link.h"
 #include "ui/gui_connection_observer.h"
+#include "ui/keyboard_port.h"
 
 #include <QObject>
 #include <QString>
@@ -46,7 +46,7 @@ public:
         GuiConnectionObserver::Handlers device;
         // The real keyboard replaced the simulated one: `link` is the new
         // link(); the old one is gone once this returns.
-        std::function<void(DeviceLink& link)> switchedToKeyboard;
+        std::function<void(KeyboardPort& link)> switchedToKeyboard;
         // The keyboard came but could not be opened; each reason is told
         // once, not for every node the system reports.
         std::function<void(const QString&)> keyboardUnusable;
@@ -63,7 +63,7 @@ public:
     // arrives through readBackDone. Fails only when not even the simulated
     // keyboard opens.
     Status open();
-    DeviceLink& link();
+    KeyboardPort& link();
     // True while the window works with the simulated keyboard.
     bool simulated() const;
     // Why the simulated keyboard is used although none was asked for; empty

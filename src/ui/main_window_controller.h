@@ -15,7 +15,7 @@
 
 namespace vantrel::ui {
 
-class DeviceLink;
+class KeyboardPort;
 class DialogCommands;
 class KeyActionLauncher;
 class LightingPanel;
@@ -35,7 +35,7 @@ public:
         UserPrompts* prompts = nullptr;
         DialogCommands* dialogs = nullptr;
         LightingPanel* lighting = nullptr;
-        DeviceLink* device = nullptr;
+        KeyboardPort* device = nullptr;
         UpdaterLauncher* updater = nullptr;
         KeyActionLauncher* keyLauncher = nullptr;
     };
@@ -50,7 +50,7 @@ public:
     // The lighting page is created after the window; set it before use.
     void setLightingPanel(LightingPanel* panel) { ports_.lighting = panel; }
     // The keyboard may be opened after the window exists.
-    void setDeviceLink(DeviceLink* device) { ports_.device = device; }
+    void setKeyboardPort(KeyboardPort* device) { ports_.device = device; }
 
     MainViewState& state() { return state_; }
     const MainViewState& state() const { return state_; }

@@ -2,7 +2,7 @@
 // Composition of the main window's picture.
 #include "core/lighting/effect_tables.h"
 #include "core/model/key_picture_table.h"
-#include "ui/device_link.h"
+#include "ui/keyboard_port.h"
 #include "ui/lighting/lighting_panel.h"
 #include "ui/main_window_controller.h"
 #include "ui/skin_store.h"

@@ -13,7 +13,7 @@
 #include "hid/sim/sim_transport.h"
 #include "hid/sim/simulated_keyboard.h"
 #include "lighting/lighting_fakes.h"
-#include "ui/connection_device_link.h"
+#include "ui/connection_keyboard_port.h"
 #include "ui/gui_connection_observer.h"
 #include "ui/key_action_launcher.h"
 #include "ui/lighting/lighting_page.h"
@@ -95,8 +95,8 @@ protected:
         h.connectionChanged = [this](bool c) { controller.connectionChanged(c); };
         observer = std::make_unique<GuiConnectionObserver>(&context, std::move(h));
         connection = std::make_unique<DeviceConnection>(traced, pacer, *observer, options);
-        link = std::make_unique<ConnectionDeviceLink>(*connection, &context, true);
-        controller.setDeviceLink(link.get());
+        link = std::make_unique<ConnectionKeyboardPort>(*connection, &context, true);
+        controller.setKeyboardPort(link.get());
         ASSERT_TRUE(connection->start().ok());
         ASSERT_TRUE(waitFor([&] { return !readBacks.empty(); }));
         ASSERT_TRUE(readBacks.front());
@@ -158,7 +158,7 @@ protected:
     SpyPanel spy;
     std::unique_ptr<GuiConnectionObserver> observer;
     std::unique_ptr<DeviceConnection> connection;
-    std::unique_ptr<ConnectionDeviceLink> link;
+    std::unique_ptr<ConnectionKeyboardPort> link;
     std::vector<bool> readBacks;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/device_link.h"
 #include "ui/dialog_commands.h"
+#include "ui/keyboard_port.h"
 #include "ui/lighting/lighting_panel.h"
 #include "ui/updater_launcher.h"
 #include "ui/user_prompts.h"
@@ -59,7 +59,7 @@ struct FakeLighting : LightingPanel {
 };
 
 // A keyboard whose sequences finish when the test says so.
-struct FakeDevice : DeviceLink {
+struct FakeDevice : KeyboardPort {
     bool isPresent = true;
     ConfigImage keyboard; // what reached the keyboard
     std::vector<ConfigImage> applied;

@@ -36,8 +36,8 @@ protected:
             readBacks.push_back(r.ok());
         };
         e.device.connectionChanged = [this](bool c) { controller.connectionChanged(c); };
-        e.switchedToKeyboard = [this](DeviceLink& link) {
-            controller.setDeviceLink(&link);
+        e.switchedToKeyboard = [this](KeyboardPort& link) {
+            controller.setKeyboardPort(&link);
             ++switches;
         };
         e.keyboardUnusable = [this](const QString& reason) {
@@ -51,7 +51,7 @@ protected:
         ASSERT_TRUE(session->open().ok());
         ASSERT_TRUE(session->simulated());
         ASSERT_FALSE(session->fallbackReason().isEmpty());
-        controller.setDeviceLink(&session->link());
+        controller.setKeyboardPort(&session->link());
         ASSERT_TRUE(waitFor([&] { return readBacks.size() == 1; }));
         ASSERT_TRUE(readBacks.front());
     }

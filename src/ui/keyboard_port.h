@@ -9,9 +9,9 @@ namespace vantrel::ui {
 
 // The device work the main window starts. Sequences run off the window's
 // thread; their callbacks are delivered on the window's thread.
-class DeviceLink {
+class KeyboardPort {
 public:
-    virtual ~DeviceLink() = default;
+    virtual ~KeyboardPort() = default;
     virtual bool present() const = 0;
     // True when this is the simulated keyboard (said on the window).
     virtual bool simulated() const = 0;

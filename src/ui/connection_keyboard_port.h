@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/device_link.h"
+#include "ui/keyboard_port.h"
 
 #include <QObject>
 
@@ -9,9 +9,9 @@ namespace vantrel::ui {
 
 // The real device work: the connection's worker runs the sequences, and
 // their results come back to the window's thread as queued calls.
-class ConnectionDeviceLink final : public DeviceLink {
+class ConnectionKeyboardPort final : public KeyboardPort {
 public:
-    ConnectionDeviceLink(DeviceConnection& connection, QObject* context, bool simulated)
+    ConnectionKeyboardPort(DeviceConnection& connection, QObject* context, bool simulated)
         : connection_(connection), context_(context), simulated_(simulated) {}
 
     bool present() const override { return connection_.connected(); }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/connection_device_link.h"
+#include "ui/connection_keyboard_port.h"
 
 #include "ui/gui_connection_observer.h"
 
@@ -18,16 +18,16 @@ std::function<void(Result<T>)> onGuiThread(QObject* context, std::function<void(
 
 } // namespace
 
-void ConnectionDeviceLink::apply(const ConfigImage& image, const ConfigImage& synced,
-                                 std::function<void(Result<ApplyOutcome>)> done) {
+void ConnectionKeyboardPort::apply(const ConfigImage& image, const ConfigImage& synced,
+                                   std::function<void(Result<ApplyOutcome>)> done) {
     connection_.apply(image, synced, onGuiThread<ApplyOutcome>(context_, std::move(done)));
 }
 
-void ConnectionDeviceLink::factoryReset(std::function<void(Result<DeviceSnapshot>)> done) {
+void ConnectionKeyboardPort::factoryReset(std::function<void(Result<DeviceSnapshot>)> done) {
     connection_.factoryReset(onGuiThread<DeviceSnapshot>(context_, std::move(done)));
 }
 
-void ConnectionDeviceLink::readBack(std::function<void(Result<DeviceSnapshot>)> done) {
+void ConnectionKeyboardPort::readBack(std::function<void(Result<DeviceSnapshot>)> done) {
     connection_.readBack(onGuiThread<DeviceSnapshot>(context_, std::move(done)));
 }
 
