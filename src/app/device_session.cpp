@@ -54,6 +54,9 @@ bool DeviceSession::simulated() const {
 QString DeviceSession::fallbackReason() const {
     return impl_->session->fallbackReason();
 }
+QString DeviceSession::hotplugProblem() const {
+    return impl_->session->hotplugProblem();
+}
 
 Status DeviceSession::finish() {
     impl_->session->close();

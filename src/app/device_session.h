@@ -37,6 +37,7 @@ public:
     bool simulated() const;
     // Why the simulated keyboard is used although none was asked for.
     QString fallbackReason() const;
+    QString hotplugProblem() const;
     // Writes the simulated keyboard's state file (--sim-state).
     Status finish();
 

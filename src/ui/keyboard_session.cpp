@@ -50,6 +50,7 @@ struct KeyboardSession::Impl {
     // monitor's thread, which then talks to it directly.
     std::atomic<DeviceConnection*> realConnection{nullptr};
     std::unique_ptr<platform::HotplugMonitor> hotplug;
+    QString hotplugProblem;
 
     Impl(Options o, QObject* ctx, Events e)
         : options(std::move(o)), context(ctx), events(std::move(e)) {}
@@ -158,7 +159,12 @@ struct KeyboardSession::Impl {
             }
         };
         hotplug = std::make_unique<platform::HotplugMonitor>(std::move(callbacks));
-        hotplug->start(); // without udev the program still runs
+        // Without the system's device events the program still runs, but
+        // the user must know that plugging the keyboard in does nothing.
+        if (Status s = hotplug->start(); !s.ok()) {
+            hotplugProblem = QString::fromStdString(s.error().message);
+            hotplug.reset();
+        }
     }
 
     void arrived() {
@@ -211,6 +217,9 @@ bool KeyboardSession::simulated() const {
 }
 QString KeyboardSession::fallbackReason() const {
     return impl_->fallback;
+}
+QString KeyboardSession::hotplugProblem() const {
+    return impl_->hotplugProblem;
 }
 void KeyboardSession::keyboardArrived() {
     impl_->arrived();

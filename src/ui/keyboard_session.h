@@ -69,6 +69,9 @@ public:
     // Why the simulated keyboard is used although none was asked for; empty
     // once the real keyboard took over.
     QString fallbackReason() const;
+    // Why the system's device events cannot be watched (keyboards plugged
+    // in or out go unnoticed); empty while they are watched.
+    QString hotplugProblem() const;
 
     // The keyboard (one of its nodes) appeared: in the fallback, try the
     // real keyboard; otherwise the connection reconnects. The monitor's

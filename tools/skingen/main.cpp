@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -34,7 +35,9 @@ int main(int argc, char** argv) {
     QTextStream q(&qrc);
     q << "<RCC>\n  <qresource prefix=\"/skins\">\n";
     for (const auto& [name, image] : set.images()) {
-        if (!image.save(out.filePath(name), "PNG")) {
+        // Dialog pictures live in folders of their own ("Config/...").
+        const QString file = out.filePath(name);
+        if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !image.save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
             return 1;
         }
