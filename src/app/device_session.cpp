@@ -55,6 +55,10 @@ QString DeviceSession::fallbackReason() const {
     return impl_->session->fallbackReason();
 }
 
+bool DeviceSession::keyboardInaccessible() const {
+    return impl_->session->keyboardInaccessible();
+}
+
 Status DeviceSession::finish() {
     impl_->session->close();
     // The state file belongs to the simulated keyboard asked for, never to

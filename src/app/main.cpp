@@ -3,9 +3,11 @@
 #include "app/device_session.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
+#include "platform/autostart.h"
 #include "platform/data_folder.h"
 #include "ui/dialog_commands.h"
 #include "ui/key_action_launcher.h"
+#include "ui/keyboard_notice.h"
 #include "ui/lighting/dialog_colour_chooser.h"
 #include "ui/lighting/key_picture_faces.h"
 #include "ui/lighting/lighting_page.h"
@@ -33,6 +35,7 @@ struct Options {
     QString trace;
     QString dataDir;
     QString screenshot;
+    bool background = false;
 };
 
 Options parseOptions(QApplication& app) {
@@ -52,6 +55,8 @@ Options parseOptions(QApplication& app) {
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Render the window after start-up to FILE (PNG) and exit."),
                       QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("background"),
+                      QStringLiteral("Start hidden in the tray (minimised where there is none).")});
     parser.process(app);
     Options o;
     o.simulate = parser.isSet(QStringLiteral("simulate"));
@@ -59,6 +64,7 @@ Options parseOptions(QApplication& app) {
     o.trace = parser.value(QStringLiteral("trace"));
     o.dataDir = parser.value(QStringLiteral("data-dir"));
     o.screenshot = parser.value(QStringLiteral("screenshot"));
+    o.background = parser.isSet(QStringLiteral("background"));
     return o;
 }
 
@@ -162,11 +168,16 @@ int main(int argc, char** argv) {
         }
         window_controller->repaint();
     };
-    events.keyboardUnusable = [&window](const QString& reason) {
+    app::DeviceSession* device_session = nullptr;
+    events.keyboardUnusable = [&](const QString& reason) {
+        window_controller->setSimulationNotice(ui::simulationNotice(
+            device_session->keyboardInaccessible(), ui::MainWindowController::kUiLanguage));
+        window_controller->repaint();
         window.inform(QStringLiteral("Клавиатура подключена, но открыть её не удалось: ") + reason,
                       QStringLiteral("VANTREL"));
     };
     app::DeviceSession session(sessionOptions, &window, events);
+    device_session = &session;
     // Results of the start-up read-back arrive as queued calls, so the
     // window below is complete before the first one is handled.
     if (Status s = session.open(); !s.ok()) {
@@ -193,6 +204,8 @@ int main(int argc, char** argv) {
     ports.keyLauncher = &keyLauncher;
     ui::MainWindowController controller(model, folder, skins, ports);
     window_controller = &controller;
+    controller.setSimulationNotice(ui::simulationNotice(session.keyboardInaccessible(),
+                                                        ui::MainWindowController::kUiLanguage));
     ui::DialogColourChooser chooser(model, skins.image(QStringLiteral("Color_BK.png")),
                                     ui::MainWindowController::kUiLanguage, &window);
     const ui::KeyPictureFaces keyFaces;
@@ -209,13 +222,15 @@ int main(int argc, char** argv) {
     window.setAboutAction(about);
     window.setEndProgram([] { QApplication::quit(); });
 
+    platform::AutostartEntry autostart = platform::AutostartEntry::forCurrentUser();
     std::unique_ptr<ui::TrayIcon> tray;
     if (!screenshot && ui::TrayIcon::available()) {
         tray = std::make_unique<ui::TrayIcon>(
             QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon.png")))),
             ui::TrayIcon::Actions{[&session] { return session.link().present(); },
                                   [&window] { window.showWindow(); }, about,
-                                  [] { QApplication::quit(); }});
+                                  [] { QApplication::quit(); }, &autostart,
+                                  QApplication::applicationFilePath().toStdString()});
         if (session.simulated()) {
             tray->icon().setToolTip(QStringLiteral("VANTREL — симулятор клавиатуры"));
         }
@@ -229,7 +244,12 @@ int main(int argc, char** argv) {
     if (!screenshot) {
         // Without a keyboard the window waits hidden behind the tray icon;
         // where there is no tray it stays in sight and says what is missing.
-        if (session.link().present() || !tray) {
+        if (options.background) {
+            // Started on login: out of the way until the tray icon is clicked.
+            if (!tray) {
+                window.showMinimized();
+            }
+        } else if (session.link().present() || !tray) {
             window.show();
         } else {
             tray->showMissingKeyboard();

@@ -94,6 +94,8 @@ public:
 
     // A text shown on the window about the keyboard (simulated, missing).
     void setDeviceNotice(const QString& text);
+    // Why the window is on the simulated keyboard, said while it is.
+    void setSimulationNotice(const QString& text) { simulationNotice_ = text; }
 
     // Composes the whole window onto the canvas.
     const QImage& compose();
@@ -139,6 +141,7 @@ private:
     bool busy_ = false;
     bool connected_ = true;
     QString deviceNotice_;
+    QString simulationNotice_;
     QImage canvas_;
     QHash<int, QFont> fonts_;
     int repaintRequests_ = 0;
