@@ -68,7 +68,7 @@ Result<GlobalOptions> parseGlobalOptions(int argc, char** argv) {
             o.help = true;
         } else if (name == "--version") {
             o.version = true;
-        } else if (arg.rfind("-", 0) == 0 && arg.size() > 1 && o.command.empty()) {
+        } else if (arg.rfind('-', 0) == 0 && arg.size() > 1 && o.command.empty()) {
             return makeError(ErrorCode::InvalidArgument,
                              "unknown option '" + arg + "'; see 'vantrelctl --help'.");
         } else {

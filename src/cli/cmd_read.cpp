@@ -17,10 +17,6 @@ namespace vantrel::cli {
 
 namespace {
 
-std::string colour(Rgb c) {
-    return formatColour(c);
-}
-
 // Bytes of a macro slot's event stream up to its end: the stream ends at
 // the first event whose key byte is 0; an event is 4 bytes when its delay
 // escape (127) is set, else 2.
@@ -105,7 +101,11 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
     j.beginObject();
     for (const auto& f : fieldValues(img)) {
         j.key(f.name);
-        j.value(f.value);
+        if (f.number) {
+            j.value(std::stoi(f.value));
+        } else {
+            j.value(f.value);
+        }
     }
     j.endObject();
     j.key("firmware");
@@ -134,7 +134,7 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
     j.key("keyColours");
     j.beginArray();
     for (std::size_t i = 0; i < image::kColourCount; ++i) {
-        j.value(colour(img.keyColour(i)));
+        j.value(formatColour(img.keyColour(i)));
     }
     j.endArray();
 
@@ -180,7 +180,7 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
     for (std::size_t map = 0; map < image::kColourMapCount; ++map) {
         j.beginArray();
         for (const auto& pos : positions) {
-            j.value(colour(img.colourMapEntry(map, pos.matrixCode())));
+            j.value(formatColour(img.colourMapEntry(map, pos.matrixCode())));
         }
         j.endArray();
     }
@@ -191,7 +191,7 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
     j.key("wristColours");
     j.beginArray();
     for (std::size_t i = 0; i < image::kColourCount; ++i) {
-        j.value(colour(img.wristColour(i)));
+        j.value(formatColour(img.wristColour(i)));
     }
     j.endArray();
     j.endObject();

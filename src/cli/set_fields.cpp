@@ -241,9 +241,9 @@ std::string formatColour(Rgb c) {
 
 std::vector<FieldValue> fieldValues(const ConfigImage& image) {
     std::vector<FieldValue> out;
-    out.push_back({"effect", std::to_string(image.lightEffect())});
+    out.push_back({"effect", std::to_string(image.lightEffect()), true});
     for (const auto& f : numberFields()) {
-        out.push_back({f.name, std::to_string(f.get(image))});
+        out.push_back({f.name, std::to_string(f.get(image)), true});
     }
     for (std::size_t i = 0; i < image::kColourCount; ++i) {
         out.push_back({numbered("key-colour.", i + 1), formatColour(image.keyColour(i))});

@@ -26,6 +26,7 @@ std::string fieldHelp();
 struct FieldValue {
     std::string name;
     std::string value;
+    bool number = false; // a plain number, not a colour
 };
 std::vector<FieldValue> fieldValues(const ConfigImage& image);
 
