@@ -4,8 +4,10 @@
 #include "app/device_session.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
+#include "platform/autostart.h"
 #include "platform/data_folder.h"
 #include "ui/key_action_launcher.h"
+#include "ui/keyboard_notice.h"
 #include "ui/lighting/dialog_colour_chooser.h"
 #include "ui/lighting/key_picture_faces.h"
 #include "ui/lighting/lighting_page.h"
@@ -75,6 +77,7 @@ struct Application::Parts {
     const ui::KeyPictureFaces keyFaces;
     std::unique_ptr<ui::LightingPage> lighting;
     std::unique_ptr<ui::MainDialogCommands> dialogs;
+    platform::AutostartEntry autostart = platform::AutostartEntry::forCurrentUser();
     std::unique_ptr<ui::TrayIcon> tray;
 
     explicit Parts(ProgramOptions o)
@@ -129,6 +132,9 @@ ui::KeyboardSession::Events Application::Parts::deviceEvents() {
         controller->repaint();
     };
     events.keyboardUnusable = [this](const QString& reason) {
+        controller->setSimulationNotice(
+            ui::simulationNotice(session->keyboardInaccessible(), language));
+        controller->repaint();
         window.inform(QStringLiteral("Клавиатура подключена, но открыть её не удалось: ") + reason,
                       QStringLiteral("VANTREL"));
     };
@@ -162,6 +168,7 @@ void Application::Parts::buildWindow() {
     lighting = std::make_unique<ui::LightingPage>(model, controller->state(), *controller, *chooser,
                                                   keyFaces, language);
     controller->setLightingPanel(lighting.get());
+    controller->setSimulationNotice(ui::simulationNotice(session->keyboardInaccessible(), language));
     if (const QString problem = session->hotplugProblem(); !problem.isEmpty()) {
         controller->setWatchNotice(
             QStringLiteral("клавиатура, подключённая позже, не будет замечена (%1)").arg(problem));
@@ -186,7 +193,9 @@ void Application::Parts::buildTray() {
         QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon.png")))),
         ui::TrayIcon::Actions{[this] { return session->link().present(); },
                               [this] { window.showWindow(); }, [this] { about(); },
-                              [] { QApplication::quit(); }});
+                              [] { QApplication::quit(); }, &autostart,
+                              QApplication::applicationFilePath().toStdString()},
+        language);
     if (session->simulated()) {
         tray->icon().setToolTip(QStringLiteral("VANTREL — симулятор клавиатуры"));
     }
@@ -230,7 +239,12 @@ int Application::run() {
     if (!p.screenshot) {
         // Without a keyboard the window waits hidden behind the tray icon;
         // where there is no tray it stays in sight and says what is missing.
-        if (p.session->link().present() || !p.tray) {
+        if (p.options.background) {
+            // Started on login: out of the way until the tray icon is clicked.
+            if (!p.tray) {
+                p.window.showMinimized();
+            }
+        } else if (p.session->link().present() || !p.tray) {
             p.window.show();
         } else {
             p.tray->showMissingKeyboard();

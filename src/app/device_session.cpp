@@ -58,6 +58,10 @@ QString DeviceSession::hotplugProblem() const {
     return impl_->session->hotplugProblem();
 }
 
+bool DeviceSession::keyboardInaccessible() const {
+    return impl_->session->keyboardInaccessible();
+}
+
 Status DeviceSession::finish() {
     impl_->session->close();
     // The state file belongs to the simulated keyboard asked for, never to

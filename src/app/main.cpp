@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    // Lets the desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
     // Hidden windows and the tray keep the program alive; it ends by its
     // own exit commands only.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -23,6 +23,8 @@ ProgramOptions parseProgramOptions(const QCoreApplication& app) {
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Render the window after start-up to FILE (PNG) and exit."),
                       QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("background"),
+                      QStringLiteral("Start hidden in the tray (minimised where there is none).")});
     parser.process(app);
     ProgramOptions o;
     o.simulate = parser.isSet(QStringLiteral("simulate"));
@@ -30,6 +32,7 @@ ProgramOptions parseProgramOptions(const QCoreApplication& app) {
     o.trace = parser.value(QStringLiteral("trace"));
     o.dataDir = parser.value(QStringLiteral("data-dir"));
     o.screenshot = parser.value(QStringLiteral("screenshot"));
+    o.background = parser.isSet(QStringLiteral("background"));
     return o;
 }
 

@@ -14,6 +14,7 @@ struct ProgramOptions {
     QString trace;
     QString dataDir;
     QString screenshot; // render the window to this PNG and end
+    bool background = false; // start hidden in the tray (on login)
 };
 
 // Parses the command line; --help and --version print and end the program.

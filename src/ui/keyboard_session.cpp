@@ -41,6 +41,7 @@ struct KeyboardSession::Impl {
     std::unique_ptr<Stack> stack;
     bool simulated = false;
     QString fallback;
+    bool inaccessible = false;
     // Reasons already told, so the nodes of one plug-in say it once.
     std::set<QString> told;
     // Monitor arrivals reach keyboardArrived() through this object; queued
@@ -119,6 +120,7 @@ struct KeyboardSession::Impl {
                 // the simulated one rather than an empty window, and wait
                 // for the keyboard to come.
                 fallback = QString::fromStdString(real.error().message);
+                inaccessible = real.error().code == ErrorCode::PermissionDenied;
             }
         }
         if (!stack) {
@@ -181,6 +183,7 @@ struct KeyboardSession::Impl {
         auto real = connectReal();
         if (!real) {
             const QString reason = QString::fromStdString(real.error().message);
+            inaccessible = real.error().code == ErrorCode::PermissionDenied;
             if (told.insert(reason).second && events.keyboardUnusable) {
                 events.keyboardUnusable(reason);
             }
@@ -193,6 +196,7 @@ struct KeyboardSession::Impl {
         stack->link = std::make_unique<ConnectionKeyboardPort>(*stack->connection, context, false);
         simulated = false;
         fallback.clear();
+        inaccessible = false;
         realConnection.store(stack->connection.get());
         if (events.switchedToKeyboard) {
             events.switchedToKeyboard(*stack->link);
@@ -220,6 +224,9 @@ QString KeyboardSession::fallbackReason() const {
 }
 QString KeyboardSession::hotplugProblem() const {
     return impl_->hotplugProblem;
+}
+bool KeyboardSession::keyboardInaccessible() const {
+    return impl_->inaccessible;
 }
 void KeyboardSession::keyboardArrived() {
     impl_->arrived();

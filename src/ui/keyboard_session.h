@@ -72,6 +72,9 @@ public:
     // Why the system's device events cannot be watched (keyboards plugged
     // in or out go unnoticed); empty while they are watched.
     QString hotplugProblem() const;
+    // True when the simulated keyboard stands in because the real one was
+    // found but could not be opened (no access to its device nodes).
+    bool keyboardInaccessible() const;
 
     // The keyboard (one of its nodes) appeared: in the fallback, try the
     // real keyboard; otherwise the connection reconnects. The monitor's

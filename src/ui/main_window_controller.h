@@ -95,6 +95,8 @@ public:
     // A lasting problem shown after the device notice (the system's device
     // events cannot be watched).
     void setWatchNotice(const QString& text);
+    // Why the window is on the simulated keyboard, said while it is.
+    void setSimulationNotice(const QString& text) { simulationNotice_ = text; }
 
     // Composes the whole window onto the canvas.
     const QImage& compose();
@@ -142,6 +144,7 @@ private:
     bool connected_ = true;
     QString deviceNotice_;
     QString watchNotice_;
+    QString simulationNotice_;
     QImage canvas_;
     int repaintRequests_ = 0;
 };

@@ -136,7 +136,9 @@ const QImage& MainWindowController::compose() {
         if (!ports_.device->present() || !connected_) {
             notice = QStringLiteral("Нет игровой клавиатуры!");
         } else if (ports_.device->simulated()) {
-            notice = QStringLiteral("Симулятор клавиатуры: клавиатура не подключена");
+            notice = simulationNotice_.isEmpty()
+                         ? QStringLiteral("Симулятор клавиатуры: клавиатура не подключена")
+                         : simulationNotice_;
         }
     }
     if (!watchNotice_.isEmpty()) {
