@@ -39,6 +39,22 @@ void drawButtonFace(QPainter& p, const QRectF& r, const QColor& face) {
     p.drawLine(QPointF(r.left() + 3, r.top() + 1.5), QPointF(r.right() - 3, r.top() + 1.5));
 }
 
+QImage closeBoxImage(const layout::Region& box, const QColor& face) {
+    constexpr int kInset = 4;
+    QImage img = newImage(box.width() + 2 * kInset, box.height() + 2 * kInset, palette::kTitle);
+    QPainter p(&img);
+    prepare(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(face);
+    p.drawRoundedRect(QRectF(0, 0, img.width(), img.height()), 3, 3);
+    QPen pen(Qt::white, 1.4);
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    p.drawLine(QPointF(kInset, kInset), QPointF(kInset + box.width(), kInset + box.height()));
+    p.drawLine(QPointF(kInset + box.width(), kInset), QPointF(kInset, kInset + box.height()));
+    return img;
+}
+
 std::map<QString, SkinGroup>& groups() {
     static std::map<QString, SkinGroup> all;
     return all;
