@@ -6,6 +6,7 @@
 #include "core/model/state_files.h"
 #include "platform/autostart.h"
 #include "platform/data_folder.h"
+#include "ui/capture/native_key_hook.h"
 #include "ui/key_action_launcher.h"
 #include "ui/keyboard_notice.h"
 #include "ui/lighting/dialog_colour_chooser.h"
@@ -76,6 +77,7 @@ struct Application::Parts {
     std::unique_ptr<ui::DialogColourChooser> chooser;
     const ui::KeyPictureFaces keyFaces;
     std::unique_ptr<ui::LightingPage> lighting;
+    ui::NativeKeyHook keyHook;
     std::unique_ptr<ui::MainDialogCommands> dialogs;
     platform::AutostartEntry autostart = platform::AutostartEntry::forCurrentUser();
     std::unique_ptr<ui::TrayIcon> tray;
@@ -154,7 +156,8 @@ Status Application::Parts::openKeyboard() {
 }
 
 void Application::Parts::buildWindow() {
-    dialogs = std::make_unique<ui::MainDialogCommands>(model, folder, painter, language, &window);
+    dialogs = std::make_unique<ui::MainDialogCommands>(model, folder, painter, language, &window,
+                                                       window, keyHook);
     ui::MainWindowController::Ports ports;
     ports.shell = &window;
     ports.prompts = &window;
@@ -168,7 +171,8 @@ void Application::Parts::buildWindow() {
     lighting = std::make_unique<ui::LightingPage>(model, controller->state(), *controller, *chooser,
                                                   keyFaces, language);
     controller->setLightingPanel(lighting.get());
-    controller->setSimulationNotice(ui::simulationNotice(session->keyboardInaccessible(), language));
+    controller->setSimulationNotice(
+        ui::simulationNotice(session->keyboardInaccessible(), language));
     if (const QString problem = session->hotplugProblem(); !problem.isEmpty()) {
         controller->setWatchNotice(
             QStringLiteral("клавиатура, подключённая позже, не будет замечена (%1)").arg(problem));
