@@ -68,7 +68,8 @@ struct ConnectionRig {
     static ConnectionOptions shortOptions() {
         ConnectionOptions o;
         o.ackTimeout = std::chrono::milliseconds(400);
-        o.listenerPoll = std::chrono::milliseconds(20);
+        o.arrivalSettle = std::chrono::milliseconds(300);
+        o.arrivalRetryInterval = std::chrono::milliseconds(20);
         o.reopenInterval = std::chrono::milliseconds(10);
         o.reopenWindow = std::chrono::milliseconds(100);
         return o;
