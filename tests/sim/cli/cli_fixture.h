@@ -47,11 +47,16 @@ protected:
         }
     }
 
+    // The command line of vantrelctl --sim-state kb.bin --data-dir data ARGS.
+    std::string commandLine(const std::string& args, bool simulated = true) const {
+        return environment + " '" + vantrelctl().string() + "' " +
+               (simulated ? "--sim-state kb.bin --data-dir data " : "") + args;
+    }
+
     // vantrelctl --sim-state kb.bin --data-dir data ARGS, in the temp dir.
     CliRun run(const std::string& args, bool simulated = true) {
-        const std::string cmd = "cd '" + dir.path().string() + "' && '" + vantrelctl().string() +
-                                "' " + (simulated ? "--sim-state kb.bin --data-dir data " : "") +
-                                args + " > out.txt 2> err.txt";
+        const std::string cmd = "cd '" + dir.path().string() + "' && " +
+                                commandLine(args, simulated) + " > out.txt 2> err.txt";
         const int raw = std::system(cmd.c_str());
         CliRun r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -94,6 +99,8 @@ protected:
     }
 
     vantrel::testing::TempDir dir;
+    // Put before the program, such as "env HOME=/tmp/x".
+    std::string environment;
 };
 
 } // namespace vantrel::testing
