@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The configurator's window program.
+#include "app/data_folder_hold.h"
 #include "app/device_session.h"
+#include "app/program_options.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
+#include "core/util/guarded_main.h"
 #include "platform/data_folder.h"
 #include "ui/dialog_commands.h"
 #include "ui/key_action_launcher.h"
@@ -37,21 +40,7 @@ struct Options {
 
 Options parseOptions(QApplication& app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Configurator for the Vantrel keyboard"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption({QStringLiteral("simulate"), QStringLiteral("Use the simulated keyboard.")});
-    parser.addOption({QStringLiteral("sim-state"),
-                      QStringLiteral("Keep the simulated keyboard in FILE (implies --simulate)."),
-                      QStringLiteral("FILE")});
-    parser.addOption({QStringLiteral("trace"), QStringLiteral("Write every transfer to FILE."),
-                      QStringLiteral("FILE")});
-    parser.addOption({QStringLiteral("data-dir"),
-                      QStringLiteral("Folder of keymap.bin, MacroDefine.bin and VER.bin."),
-                      QStringLiteral("DIR")});
-    parser.addOption({QStringLiteral("screenshot"),
-                      QStringLiteral("Render the window after start-up to FILE (PNG) and exit."),
-                      QStringLiteral("FILE")});
+    app::addProgramOptions(parser);
     parser.process(app);
     Options o;
     o.simulate = parser.isSet(QStringLiteral("simulate"));
@@ -70,9 +59,10 @@ void showLoadReport(const Result<LoadReport>& r, QStringList& messages) {
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int runWindowProgram(int argc, char** argv) {
+    if (const auto answered = app::answerWithoutDisplay(argc, argv)) {
+        return *answered;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
@@ -97,18 +87,28 @@ int main(int argc, char** argv) {
         }
     }
 
-    const std::filesystem::path dataPath =
-        options.dataDir.isEmpty() ? platform::defaultDataFolder()
-                                  : std::filesystem::path(options.dataDir.toStdString());
+    const auto optionalPath = [](const QString& p) {
+        return p.isEmpty() ? std::nullopt : std::optional(std::filesystem::path(p.toStdString()));
+    };
+    const std::filesystem::path dataPath = platform::chooseDataFolder(
+        optionalPath(options.dataDir), options.simulate, optionalPath(options.simState));
     const DataFolder folder(dataPath);
     QStringList problems;
     if (Status s = folder.ensureExists(); !s.ok()) {
         problems << QString::fromStdString(s.error().message);
     }
+    std::optional<platform::DataFolderLock> folderLock;
+    if (!app::holdDataFolder(dataPath, folderLock, problems, !screenshot)) {
+        return 1;
+    }
 
     ConfiguratorModel model;
     showLoadReport(LoadMacroFile(folder.macros(), model.macros()), problems);
-    model.setShippedVersion(LoadVersionFile(folder.version()));
+    if (const auto shipped = LoadVersionFile(folder.version()); shipped) {
+        model.setShippedVersion(*shipped);
+    } else {
+        problems << QString::fromStdString(shipped.error().message);
+    }
     showLoadReport(LoadKeymapFile(folder.keymap(), model.image(), model.assignments(), false),
                    problems);
     model.syncImage();
@@ -246,4 +246,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vantrel: %s\n", s.error().message.c_str());
     }
     return rc;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return runGuarded("vantrel", 1, [&] { return runWindowProgram(argc, argv); });
 }

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#include "app/program_options.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+
+namespace vantrel::app {
+namespace {
+
+constexpr int kExitBadUsage = 2;
+
+const QStringList& valueOptions() {
+    static const QStringList names{QStringLiteral("--sim-state"), QStringLiteral("--trace"),
+                                   QStringLiteral("--data-dir"), QStringLiteral("--screenshot")};
+    return names;
+}
+
+bool isOurs(const QString& arg) {
+    return arg.startsWith(QLatin1String("--")) || arg == QLatin1String("-h") ||
+           arg == QLatin1String("-?") || arg == QLatin1String("-v");
+}
+
+} // namespace
+
+void addProgramOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral("Configurator for the Vantrel keyboard"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({QStringLiteral("simulate"), QStringLiteral("Use the simulated keyboard.")});
+    parser.addOption({QStringLiteral("sim-state"),
+                      QStringLiteral("Keep the simulated keyboard in FILE (implies --simulate)."),
+                      QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("trace"), QStringLiteral("Write every transfer to FILE."),
+                      QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("data-dir"),
+                      QStringLiteral("Folder of keymap.bin, MacroDefine.bin and VER.bin."),
+                      QStringLiteral("DIR")});
+    parser.addOption({QStringLiteral("screenshot"),
+                      QStringLiteral("Render the window after start-up to FILE (PNG) and exit."),
+                      QStringLiteral("FILE")});
+}
+
+std::optional<int> answerWithoutDisplay(int argc, char** argv) {
+    QStringList args{argc > 0 ? QString::fromLocal8Bit(argv[0]) : QStringLiteral("vantrel")};
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--")) {
+            break;
+        }
+        if (!isOurs(arg)) {
+            continue;
+        }
+        args << arg;
+        if (valueOptions().contains(arg) && i + 1 < argc) {
+            args << QString::fromLocal8Bit(argv[++i]);
+        }
+    }
+    QCommandLineParser parser;
+    addProgramOptions(parser);
+    if (!parser.parse(args)) {
+        std::fprintf(stderr, "vantrel: %s; see 'vantrel --help'.\n",
+                     qPrintable(parser.errorText()));
+        return kExitBadUsage;
+    }
+    const bool help =
+        parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+    if (!help && !parser.isSet(QStringLiteral("version"))) {
+        return std::nullopt;
+    }
+    // The texts want an application object, not a display.
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vantrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    if (help) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+    } else {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+    }
+    return 0;
+}
+
+} // namespace vantrel::app
