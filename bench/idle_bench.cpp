@@ -10,6 +10,7 @@
 #include "core/device/recording_pacer.h"
 #include "hid/sim/sim_transport.h"
 #include "hid/sim/simulated_keyboard.h"
+#include "quiet_observer.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -33,13 +34,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class QuietObserver : public ConnectionObserver {
-public:
-    void readBackDone(const Result<DeviceSnapshot>&) override {}
-    void deviceLighting(std::uint8_t, std::uint8_t) override {}
-    void keyAction(std::uint8_t) override {}
-    void connectionChanged(bool) override {}
-};
+using bench::QuietObserver;
 
 // Context switches of every thread of `pid` so far: each time a thread
 // sleeps again after it woke up counts one.

@@ -17,22 +17,36 @@
 using namespace vantrel;
 
 #ifndef _WIN32
-TEST(Launcher, StartsAProgramInItsFolderWithoutAShell) {
-    vantrel::testing::TempDir dir;
-    // A program whose name would mean something to a shell.
-    const auto script = dir / "touch; it";
+namespace {
+
+// Launches a shell script `name` with `body` as a launch key would, and
+// waits (a few seconds at most) for the file `made` it makes in its folder.
+bool launchScriptAndWait(const vantrel::testing::TempDir& dir, const std::string& name,
+                         const std::string& body, const std::string& made) {
+    const auto script = dir / name;
     {
         std::ofstream out(script);
-        out << "#!/bin/sh\ntouch started\n";
+        out << "#!/bin/sh\n" << body << "\n";
     }
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     LaunchTarget t = splitLaunchPath(script.string(), platform::launchPathSeparator());
     t.kind = AssignmentKind::LaunchProgram;
-    ASSERT_TRUE(platform::launch(t));
-    for (int i = 0; i < 100 && !std::filesystem::exists(dir / "started"); ++i) {
+    if (!platform::launch(t)) {
+        return false;
+    }
+    for (int i = 0; i < 100 && !std::filesystem::exists(dir / made); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    EXPECT_TRUE(std::filesystem::exists(dir / "started")); // ran in its own folder
+    return std::filesystem::exists(dir / made);
+}
+
+} // namespace
+
+TEST(Launcher, StartsAProgramInItsFolderWithoutAShell) {
+    vantrel::testing::TempDir dir;
+    // A program whose name would mean something to a shell; it runs in its
+    // own folder.
+    EXPECT_TRUE(launchScriptAndWait(dir, "touch; it", "touch started", "started"));
 }
 
 // What this program has open (a trace file, the data folder's lock, a
@@ -60,18 +74,8 @@ TEST(Launcher, StartedProgramsGetNoneOfOurDescriptors) {
     }
     ASSERT_EQ(ours.size(), 3u);
 
-    const auto script = dir / "list-fds";
-    {
-        std::ofstream out(script);
-        out << "#!/bin/sh\nls /proc/$$/fd > fds.tmp && mv fds.tmp fds\n";
-    }
-    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-    LaunchTarget t = splitLaunchPath(script.string(), platform::launchPathSeparator());
-    t.kind = AssignmentKind::LaunchProgram;
-    ASSERT_TRUE(platform::launch(t));
-    for (int i = 0; i < 100 && !std::filesystem::exists(dir / "fds"); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    ASSERT_TRUE(
+        launchScriptAndWait(dir, "list-fds", "ls /proc/$$/fd > fds.tmp && mv fds.tmp fds", "fds"));
     std::ifstream listed(dir / "fds");
     std::vector<int> inherited;
     for (int fd; listed >> fd;) {

@@ -3,42 +3,23 @@
 // display: what needs none is answered, and bad options end as for
 // vantrelctl.
 #include "platform/data_folder_lock.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 #ifdef VANTREL_PATH
 namespace {
 
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::filesystem::path& p) {
-    std::ifstream in(p);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using vantrel::testing::ProgramRun;
 
 ProgramRun runProgram(const std::string& environment, const std::string& args) {
     vantrel::testing::TempDir dir;
-    const std::string cmd = environment + " '" + std::string(VANTREL_PATH) + "' " + args + " > '" +
-                            (dir / "out").string() + "' 2> '" + (dir / "err").string() + "'";
-    const int raw = std::system(cmd.c_str());
-    ProgramRun r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = slurp(dir / "out");
-    r.err = slurp(dir / "err");
-    return r;
+    return vantrel::testing::runInFolder(dir.path(), environment + " '" +
+                                                         std::string(VANTREL_PATH) + "' " + args);
 }
 
 // No display at all: the window system would end the program at once.

@@ -63,14 +63,6 @@ struct WatchedRig {
     RecordingPacer pacer;
     RecordingObserver observer;
     DeviceConnection connection{watched, pacer, observer, ConnectionRig::shortOptions()};
-
-    Result<ApplyOutcome> apply(const ConfigImage& image, const ConfigImage& synced) {
-        std::promise<Result<ApplyOutcome>> p;
-        auto f = p.get_future();
-        connection.apply(image, synced,
-                         [&p](Result<ApplyOutcome> r) { p.set_value(std::move(r)); });
-        return f.get();
-    }
 };
 
 ConfigImage withAKeyChanged(ConfigImage image) {
@@ -108,7 +100,7 @@ TEST(Acknowledgements, StaleOnesDoNotEndAStepsWait) {
     ASSERT_TRUE(rig.observer.readBacks_.at(0).ok());
     const ConfigImage synced = rig.observer.readBacks_[0].value().image;
     rig.keyboard.dropAcksFor(cmd::kSetLighting);
-    auto r = rig.apply(withAKeyChanged(synced), synced);
+    auto r = test::applyAndWait(rig.connection, withAKeyChanged(synced), synced);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().code, ErrorCode::NoAcknowledge);
 }

@@ -119,22 +119,21 @@ TEST(HotPlug, ArrivalNoticesAStaleLinkWithoutARemoval) {
 TEST(HotPlug, AReReadThatFailsRightAfterAnArrivalIsRetried) {
     ConnectionRig rig;
     ASSERT_TRUE(rig.startAndRead().ok());
-    rig.keyboard.unplug();
-    rig.connection.deviceRemoved();
-    rig.keyboard.replug();
-    rig.keyboard.shortReplies(1);
-    rig.connection.deviceArrived();
-    rig.connection.waitIdle();
+    // Pulled and plugged in again, answering the first `failures` replies short.
+    const auto replug = [&](int failures) {
+        rig.keyboard.unplug();
+        rig.connection.deviceRemoved();
+        rig.keyboard.replug();
+        rig.keyboard.shortReplies(failures);
+        rig.connection.deviceArrived();
+        rig.connection.waitIdle();
+    };
+    replug(1);
     ASSERT_EQ(rig.observer.readBacks_.size(), 2u);
     EXPECT_TRUE(rig.observer.readBacks_[1].ok()) << rig.observer.readBacks_[1].error().message;
     EXPECT_TRUE(rig.connection.connected());
 
-    rig.keyboard.unplug();
-    rig.connection.deviceRemoved();
-    rig.keyboard.replug();
-    rig.keyboard.shortReplies(1000000);
-    rig.connection.deviceArrived();
-    rig.connection.waitIdle();
+    replug(1000000);
     ASSERT_EQ(rig.observer.readBacks_.size(), 3u);
     ASSERT_FALSE(rig.observer.readBacks_[2].ok());
     EXPECT_EQ(rig.observer.readBacks_[2].error().code, ErrorCode::DeviceIo);
