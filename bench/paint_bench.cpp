@@ -2,11 +2,11 @@
 // One full composition of the main window at its own size (goal: median
 // under 4 ms), and how many repaints pointer moves ask for.
 #include "core/model/key_picture_table.h"
-#include "ui/main_window_controller.h"
 #include "ui/lighting/colour_chooser.h"
 #include "ui/lighting/key_picture_faces.h"
 #include "ui/lighting/lighting_page.h"
-#include "ui/skin_store.h"
+#include "ui/main_window_controller.h"
+#include "ui/skin/skin_painter.h"
 #include "ui/window_shell.h"
 
 #include <QApplication>
@@ -24,6 +24,7 @@ struct NullShell : ui::WindowShell {
     void endProgram() override {}
     void setBusy(bool) override {}
     void startSystemMove() override {}
+    void after(int, std::function<void()>) override {}
 };
 
 struct NoChooser : ui::ColourChooser {
@@ -33,6 +34,7 @@ struct NoChooser : ui::ColourChooser {
 struct Window {
     ConfiguratorModel model;
     ui::SkinStore skins;
+    ui::SkinPainter painter{skins};
     NullShell shell;
     ui::MainWindowController controller;
     NoChooser chooser;
@@ -40,10 +42,9 @@ struct Window {
     ui::LightingPage lighting;
 
     Window()
-        : controller(model, DataFolder(std::filesystem::temp_directory_path()), skins,
+        : controller(model, DataFolder(std::filesystem::temp_directory_path()), painter,
                      {&shell, nullptr, nullptr, nullptr, nullptr, nullptr}),
-          lighting(model, controller.state(), controller, chooser, keyFaces,
-                   ui::MainWindowController::kUiLanguage) {
+          lighting(model, controller.state(), controller, chooser, keyFaces, UiLanguage{}) {
         controller.setLightingPanel(&lighting);
         for (std::size_t i = 0; i < 108; i += 7) {
             model.marks().set(i, true);

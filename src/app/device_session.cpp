@@ -58,6 +58,13 @@ bool DeviceSession::simulated() const {
 QString DeviceSession::fallbackReason() const {
     return impl_->session->fallbackReason();
 }
+QString DeviceSession::hotplugProblem() const {
+    return impl_->session->hotplugProblem();
+}
+
+bool DeviceSession::keyboardInaccessible() const {
+    return impl_->session->keyboardInaccessible();
+}
 
 Status DeviceSession::finish() {
     impl_->session->close();

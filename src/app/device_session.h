@@ -37,6 +37,9 @@ public:
     bool simulated() const;
     // Why the simulated keyboard is used although none was asked for.
     QString fallbackReason() const;
+    QString hotplugProblem() const;
+    // The keyboard is there but its device nodes are closed to the user.
+    bool keyboardInaccessible() const;
     // Writes the simulated keyboard's state file (--sim-state).
     Status finish();
 

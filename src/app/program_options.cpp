@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/program_options.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
 
 namespace vantrel::app {
+
 namespace {
 
 constexpr int kExitBadUsage = 2;
@@ -39,6 +41,22 @@ void addProgramOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Render the window after start-up to FILE (PNG) and exit."),
                       QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("background"),
+                      QStringLiteral("Start hidden in the tray (minimised where there is none).")});
+}
+
+ProgramOptions parseProgramOptions(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    addProgramOptions(parser);
+    parser.process(app);
+    ProgramOptions o;
+    o.simulate = parser.isSet(QStringLiteral("simulate"));
+    o.simState = parser.value(QStringLiteral("sim-state"));
+    o.trace = parser.value(QStringLiteral("trace"));
+    o.dataDir = parser.value(QStringLiteral("data-dir"));
+    o.screenshot = parser.value(QStringLiteral("screenshot"));
+    o.background = parser.isSet(QStringLiteral("background"));
+    return o;
 }
 
 std::optional<int> answerWithoutDisplay(int argc, char** argv) {

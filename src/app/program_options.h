@@ -1,16 +1,31 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QCommandLineParser>
+#include <QString>
 #include <optional>
+
+class QCommandLineParser;
+class QCoreApplication;
 
 namespace vantrel::app {
 
-// The desktop program's own command-line options (with --help and
-// --version), for the parser the window's start-up uses.
+// What the desktop program was started with.
+struct ProgramOptions {
+    bool simulate = false;
+    QString simState;
+    QString trace;
+    QString dataDir;
+    QString screenshot;      // render the window to this PNG and end
+    bool background = false; // start hidden in the tray (on login)
+};
+
+// Parses the command line; --help and --version print and end the program.
+ProgramOptions parseProgramOptions(const QCoreApplication& app);
+
+// The program's options (with --help and --version), for every parser.
 void addProgramOptions(QCommandLineParser& parser);
 
-// Answers what needs no display before the window system is touched:
+// Answers what needs no display, before the window system is touched:
 // --help and --version print and end with 0; an unknown option or one
 // without its value is told on stderr and ends with 2, as vantrelctl does.
 // Empty when the program should start. Options of a single dash belong to

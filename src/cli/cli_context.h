@@ -36,12 +36,16 @@ struct GlobalOptions {
     std::optional<std::filesystem::path> dataDir;
     bool help = false;
     bool version = false;
+    // --complete WHAT: the words the shell completion offers.
+    std::optional<std::string> complete;
     std::string command;
     std::vector<std::string> args;
 };
 
-// Global options come before the command; the command's own arguments
-// after it. InvalidArgument for anything unknown or incomplete.
+// Global options may come before or after the command, as "--name value" or
+// "--name=value"; "--" ends them. Other options after the command are the
+// command's own and stay in its arguments. InvalidArgument for an unknown
+// option before the command or a missing value.
 Result<GlobalOptions> parseGlobalOptions(int argc, char** argv);
 
 // Prints "vantrelctl: <message>" on stderr and returns the exit status the

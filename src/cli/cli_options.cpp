@@ -7,44 +7,73 @@ namespace vantrel::cli {
 
 Result<GlobalOptions> parseGlobalOptions(int argc, char** argv) {
     GlobalOptions o;
-    int i = 1;
-    auto needValue = [&](const std::string& name) -> Result<std::string> {
-        if (i + 1 >= argc) {
-            return makeError(ErrorCode::InvalidArgument,
-                             name + " needs a value; see 'vantrelctl --help'.");
+    bool optionsEnded = false;
+    auto positional = [&o](std::string word) {
+        if (o.command.empty()) {
+            o.command = std::move(word);
+        } else {
+            o.args.push_back(std::move(word));
         }
-        return std::string(argv[++i]);
     };
-    for (; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--simulate") {
+        if (optionsEnded) {
+            positional(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        // "--name=value" or "--name value".
+        const auto eq = arg.find('=');
+        const std::string name = arg.rfind("--", 0) == 0 ? arg.substr(0, eq) : arg;
+        const bool inlineValue = name.size() != arg.size();
+        auto value = [&]() -> Result<std::string> {
+            if (inlineValue) {
+                return arg.substr(eq + 1);
+            }
+            if (i + 1 >= argc) {
+                return makeError(ErrorCode::InvalidArgument,
+                                 name + " needs a value; see 'vantrelctl --help'.");
+            }
+            return std::string(argv[++i]);
+        };
+        const bool takesValue = name == "--sim-state" || name == "--trace" ||
+                                name == "--data-dir" || name == "--complete";
+        const bool flag =
+            name == "--simulate" || name == "--help" || name == "-h" || name == "--version";
+        if (flag && inlineValue) {
+            return makeError(ErrorCode::InvalidArgument,
+                             name + " takes no value; see 'vantrelctl --help'.");
+        }
+        if (name == "--simulate") {
             o.simulate = true;
-        } else if (arg == "--sim-state" || arg == "--trace" || arg == "--data-dir") {
-            auto v = needValue(arg);
+        } else if (takesValue) {
+            auto v = value();
             if (!v) {
                 return v.error();
             }
-            if (arg == "--sim-state") {
+            if (name == "--sim-state") {
                 o.simState = *v;
                 o.simulate = true; // a state file only makes sense for the simulated keyboard
-            } else if (arg == "--trace") {
+            } else if (name == "--trace") {
                 o.trace = *v;
-            } else {
+            } else if (name == "--data-dir") {
                 o.dataDir = *v;
+            } else {
+                o.complete = *v;
             }
-        } else if (arg == "--help" || arg == "-h") {
+        } else if (name == "--help" || name == "-h") {
             o.help = true;
-        } else if (arg == "--version") {
+        } else if (name == "--version") {
             o.version = true;
-        } else if (arg.rfind("-", 0) == 0 && arg.size() > 1) {
+        } else if (arg.rfind('-', 0) == 0 && arg.size() > 1 && o.command.empty()) {
             return makeError(ErrorCode::InvalidArgument,
                              "unknown option '" + arg + "'; see 'vantrelctl --help'.");
         } else {
-            o.command = arg;
-            for (++i; i < argc; ++i) {
-                o.args.emplace_back(argv[i]);
-            }
-            break;
+            // A command's own options (--loop, --json) stay with its arguments.
+            positional(arg);
         }
     }
     return o;

@@ -137,8 +137,7 @@ int runAssign(Context& context, const std::vector<std::string>& args) {
         return reportError(s.error());
     }
     const std::span<const std::string> target(args.begin() + 1, args.end());
-    auto pending =
-        parseAssignmentTarget(target, m.keyNames(), m.macros(), *position, kUiLanguageDefault);
+    auto pending = parseAssignmentTarget(target, m.keyNames(), m.macros(), *position, UiLanguage{});
     if (!pending) {
         return reportError(makeError(pending.error().code,
                                      pending.error().message +

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
+#include "cli/json_writer.h"
 
 #include <cstdio>
 
@@ -8,14 +9,19 @@ namespace vantrel::cli {
 namespace {
 
 Status checkInfo(const std::vector<std::string>& args) {
-    if (!args.empty()) {
-        return makeError(ErrorCode::InvalidArgument,
-                         "info takes no arguments (\"" + args[0] + "\"); see 'vantrelctl --help'.");
+    if (!args.empty() && args != std::vector<std::string>{"--json"}) {
+        return makeError(ErrorCode::InvalidArgument, "info takes only --json.");
     }
     return Status::success();
 }
 
-int runInfo(Context& context, const std::vector<std::string>&) {
+std::string hex4(unsigned v) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%04X", v);
+    return buf;
+}
+
+int runInfo(Context& context, const std::vector<std::string>& args) {
     const auto shipped = LoadVersionFile(context.dataFolder().version());
     if (!shipped) {
         return reportError(shipped.error());
@@ -25,13 +31,41 @@ int runInfo(Context& context, const std::vector<std::string>&) {
     }
     const DeviceConnection& c = context.connection();
     const ConfiguratorModel& m = context.model();
+    const FirmwareVersion updater = *shipped;
+    if (!args.empty()) {
+        JsonWriter j;
+        j.beginObject();
+        j.key("vendorId");
+        j.value(hex4(c.vendorId()));
+        j.key("productId");
+        j.value(hex4(c.productId()));
+        j.key("simulated");
+        j.value(context.simulated());
+        j.key("controlInterface");
+        j.value(c.controlMatchName());
+        j.key("notificationInterface");
+        j.value(c.notificationMatchName());
+        j.key("firmware");
+        j.value(m.firmwareVersion().toString());
+        j.key("updaterFirmware");
+        if (updater == FirmwareVersion{}) {
+            j.null();
+        } else {
+            j.value(updater.toString());
+        }
+        j.key("dataFolder");
+        j.value(context.dataFolder().path().string());
+        j.endObject();
+        std::fputs(j.text().c_str(), stdout);
+        return kExitOk;
+    }
     std::printf("keyboard: %04X:%04X%s\n", c.vendorId(), c.productId(),
                 context.simulated() ? " (simulated)" : "");
     std::printf("control interface: %s\n", c.controlMatchName().c_str());
     std::printf("notification interface: %s\n", c.notificationMatchName().c_str());
     std::printf("firmware: %s\n", m.firmwareVersion().toString().c_str());
     std::printf("firmware of the updater: %s\n",
-                *shipped == FirmwareVersion{} ? "none" : shipped->toString().c_str());
+                updater == FirmwareVersion{} ? "none" : updater.toString().c_str());
     std::printf("data folder: %s\n", context.dataFolder().path().string().c_str());
     return kExitOk;
 }
@@ -39,8 +73,8 @@ int runInfo(Context& context, const std::vector<std::string>&) {
 } // namespace
 
 CliCommand infoCommand() {
-    return {"info", "",        "show the keyboard, its firmware and the data folder",
-            "",     checkInfo, runInfo};
+    return {"info", "[--json]", "show the keyboard, its firmware and the data folder",
+            "",     checkInfo,  runInfo};
 }
 
 } // namespace vantrel::cli

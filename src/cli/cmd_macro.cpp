@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
 #include "cli/edit_steps.h"
+#include "cli/json_writer.h"
 #include "core/macro/macro_event_parser.h"
 #include "core/macro/macro_list.h"
 #include "core/macro/macro_streams.h"
@@ -18,7 +19,7 @@ namespace {
 
 constexpr const char* kMacroHelp =
     "\n"
-    "  macro list                         every macro: number, name, loop count,\n"
+    "  macro list [--json]                every macro: number, name, loop count,\n"
     "                                     number of events\n"
     "  macro show N                       the event list of macro N\n"
     "  macro add NAME [--loop N] [EVENT ...]\n"
@@ -133,7 +134,10 @@ Status checkMacro(const std::vector<std::string>& args) {
     }
     const std::string& sub = args[0];
     if (sub == "list") {
-        return expectArgs(args, 1, "list");
+        if (args.size() == 2 && args[1] == "--json") {
+            return Status::success();
+        }
+        return expectArgs(args, 1, "list [--json]");
     }
     if (sub == "send") {
         return expectArgs(args, 1, "send");
@@ -160,12 +164,33 @@ Status checkMacro(const std::vector<std::string>& args) {
 
 // ---- list and show: MacroDefine.bin only -------------------------------------
 
-int runList(Context& context) {
+int runList(Context& context, bool json) {
     MacroTable& table = context.model().macros();
     if (Status s = peekMacroFile(context.dataFolder().macros(), table); !s) {
         return reportError(s.error());
     }
     const std::size_t n = usedMacroCount(table);
+    if (json) {
+        JsonWriter j;
+        j.beginArrayOfObjects();
+        for (std::size_t i = 0; i < n; ++i) {
+            j.beginObject();
+            j.key("number");
+            j.value(static_cast<int>(i));
+            j.key("name");
+            j.value(utf16ToUtf8(table[i].name()));
+            j.key("loopCount");
+            j.value(static_cast<int>(shownLoopCount(table[i])));
+            j.key("events");
+            j.value(static_cast<int>(MacroStreams::fromRecord(table[i]).events().size()));
+            j.key("onKeyboard");
+            j.value(i < macro::kMaxMacros);
+            j.endObject();
+        }
+        j.endArray();
+        std::printf("%s\n", j.text().c_str());
+        return kExitOk;
+    }
     for (std::size_t i = 0; i < n; ++i) {
         const MacroRecord& r = table[i];
         const std::size_t events = MacroStreams::fromRecord(r).events().size();
@@ -354,7 +379,7 @@ int runSend(Context& context) {
 int runMacro(Context& context, const std::vector<std::string>& args) {
     const std::string& sub = args[0];
     if (sub == "list") {
-        return runList(context);
+        return runList(context, args.size() == 2);
     }
     if (sub == "show") {
         return runShow(context, args[1]);

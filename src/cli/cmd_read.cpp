@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
+#include "cli/edit_steps.h"
 #include "cli/json_writer.h"
+#include "cli/key_words.h"
+#include "cli/set_fields.h"
+#include "core/macro/macro_event_parser.h"
+#include "core/macro/macro_list.h"
 #include "core/model/key_positions.h"
 #include "core/util/hex.h"
+#include "core/util/utf.h"
 
 #include <cstdio>
+#include <sstream>
 
 namespace vantrel::cli {
 
 namespace {
-
-std::string colour(Rgb c) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "#%02X%02X%02X", c.red, c.green, c.blue);
-    return buf;
-}
 
 // Bytes of a macro slot's event stream up to its end: the stream ends at
 // the first event whose key byte is 0; an event is 4 bytes when its delay
@@ -35,9 +36,78 @@ constexpr std::size_t kSlotLoopHigh = 0;
 constexpr std::size_t kSlotLoopLow = 1;
 constexpr std::size_t kSlotEvents = 2;
 
+void writeWords(JsonWriter& j, const std::vector<std::string>& words) {
+    j.beginArray();
+    for (const auto& w : words) {
+        j.value(w);
+    }
+    j.endArray();
+}
+
+// The key's assignment in the words of `assign`, with the macro's name or
+// the launch path spelled out for a reader.
+void writeAssignment(JsonWriter& j, const ConfiguratorModel& m, std::size_t position) {
+    const auto words = assignWords(m, position);
+    j.key("assign");
+    if (!words) {
+        j.null();
+        return;
+    }
+    writeWords(j, *words);
+    const std::string& kind = words->front();
+    if (kind == "macro") {
+        const std::size_t n = std::stoul((*words)[1]);
+        if (n < usedMacroCount(m.macros())) {
+            j.key("macro");
+            j.value(utf16ToUtf8(m.macros()[n].name()));
+        }
+    } else if (kind == "launch") {
+        j.key("path");
+        j.value(words->back());
+    }
+}
+
+// The macro list of MacroDefine.bin, each as `macro add` takes it.
+void writeMacros(JsonWriter& j, const ConfiguratorModel& m) {
+    j.key("macros");
+    j.beginArrayOfObjects();
+    for (std::size_t i = 0; i < usedMacroCount(m.macros()); ++i) {
+        const MacroRecord& r = m.macros()[i];
+        j.beginObject();
+        j.key("number");
+        j.value(static_cast<int>(i));
+        j.key("name");
+        j.value(utf16ToUtf8(r.name()));
+        j.key("loopCount");
+        j.value(static_cast<int>(shownLoopCount(r)));
+        j.key("onKeyboard");
+        j.value(i < macro::kMaxMacros);
+        std::istringstream events(formatMacroEvents(MacroStreams::fromRecord(r), m.keyNames()));
+        std::vector<std::string> words;
+        for (std::string w; events >> w;) {
+            words.push_back(w);
+        }
+        j.key("events");
+        writeWords(j, words);
+        j.endObject();
+    }
+    j.endArray();
+}
+
 void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
     const ConfigImage& img = m.image();
     j.beginObject();
+    j.key("settings");
+    j.beginObject();
+    for (const auto& f : fieldValues(img)) {
+        j.key(f.name);
+        if (f.number) {
+            j.value(std::stoi(f.value));
+        } else {
+            j.value(f.value);
+        }
+    }
+    j.endObject();
     j.key("firmware");
     j.value(m.firmwareVersion().toString());
     j.key("reportRate");
@@ -64,7 +134,7 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
     j.key("keyColours");
     j.beginArray();
     for (std::size_t i = 0; i < image::kColourCount; ++i) {
-        j.value(colour(img.keyColour(i)));
+        j.value(formatColour(img.keyColour(i)));
     }
     j.endArray();
 
@@ -77,10 +147,13 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
         j.value(static_cast<int>(p));
         j.key("name");
         j.value(positions[p].name);
+        j.key("key");
+        j.value(keyLabel(m.keyNames(), p));
         j.key("entry");
         j.value(hexBytes(img.keyTableEntry(positions[p].matrixCode())));
         j.key("enabled");
         j.value(img.keyEnabled(positions[p].enableBit));
+        writeAssignment(j, m, p);
         j.endObject();
     }
     j.endArray();
@@ -100,13 +173,14 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
         j.endObject();
     }
     j.endArray();
+    writeMacros(j, m);
 
     j.key("colourMaps");
     j.beginArrayOfObjects();
     for (std::size_t map = 0; map < image::kColourMapCount; ++map) {
         j.beginArray();
         for (const auto& pos : positions) {
-            j.value(colour(img.colourMapEntry(map, pos.matrixCode())));
+            j.value(formatColour(img.colourMapEntry(map, pos.matrixCode())));
         }
         j.endArray();
     }
@@ -117,11 +191,20 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
     j.key("wristColours");
     j.beginArray();
     for (std::size_t i = 0; i < image::kColourCount; ++i) {
-        j.value(colour(img.wristColour(i)));
+        j.value(formatColour(img.wristColour(i)));
     }
     j.endArray();
     j.endObject();
 }
+
+constexpr const char* kReadHelp =
+    "\n"
+    "Beside the raw bytes, \"settings\" holds every setting as FIELD and VALUE\n"
+    "of 'vantrelctl set', each entry of \"keys\" its assignment as the words of\n"
+    "'vantrelctl assign KEY' (\"assign\"; null where no assignment gives it), and\n"
+    "\"macros\" the macros of MacroDefine.bin with their loop counts and events\n"
+    "as 'vantrelctl macro add' takes them. For example:\n"
+    "  vantrelctl read | jq -r '.settings | to_entries[] | \"\\(.key)=\\(.value)\"'\n";
 
 Status checkRead(const std::vector<std::string>& args) {
     if (!args.empty()) {
@@ -131,6 +214,11 @@ Status checkRead(const std::vector<std::string>& args) {
 }
 
 int runRead(Context& context, const std::vector<std::string>&) {
+    // The names of the macros; the keyboard keeps only their events.
+    if (Status s = peekMacroFile(context.dataFolder().macros(), context.model().macros());
+        !s && s.error().code != ErrorCode::BadFile) {
+        return reportError(s.error());
+    }
     if (Status s = context.connect(); !s) {
         return reportError(s.error());
     }
@@ -143,7 +231,8 @@ int runRead(Context& context, const std::vector<std::string>&) {
 } // namespace
 
 CliCommand readCommand() {
-    return {"read", "", "read the whole keyboard and print it as JSON", "", checkRead, runRead};
+    return {"read",    "",        "read the whole keyboard and print it as JSON",
+            kReadHelp, checkRead, runRead};
 }
 
 } // namespace vantrel::cli

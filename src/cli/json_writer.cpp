@@ -112,6 +112,11 @@ void JsonWriter::value(long long number) {
     out_ += std::to_string(number);
 }
 
+void JsonWriter::null() {
+    beforeValue();
+    out_ += "null";
+}
+
 void JsonWriter::value(bool flag) {
     beforeValue();
     out_ += flag ? "true" : "false";

@@ -24,6 +24,7 @@ public:
     void value(int number) { value(static_cast<long long>(number)); }
     void value(unsigned number) { value(static_cast<long long>(number)); }
     void value(bool flag);
+    void null();
 
     const std::string& text() const { return out_; }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli_context.h"
 #include "cli/commands.h"
+#include "cli/completion_words.h"
 #include "core/util/guarded_main.h"
 
 #include <cstdio>
@@ -12,7 +13,7 @@ using namespace vantrel::cli;
 namespace {
 
 std::string usage() {
-    std::string u = "usage: vantrelctl [OPTIONS] COMMAND [ARGS]\n"
+    std::string u = "usage: vantrelctl [OPTIONS] COMMAND [ARGS] [OPTIONS]\n"
                     "\n"
                     "Configures the Vantrel gaming keyboard from the command line.\n"
                     "\n"
@@ -24,6 +25,7 @@ std::string usage() {
                     "  --data-dir DIR      where keymap.bin and the other files live\n"
                     "  --help              show this text (COMMAND --help: the command's)\n"
                     "  --version           show the version\n"
+                    "options also go after the command, and as --option=VALUE; '--' ends them\n"
                     "\n"
                     "commands:\n";
     for (const auto& c : allCommands()) {
@@ -44,6 +46,16 @@ int runCommandLine(int argc, char** argv) {
         return reportError(parsed.error());
     }
     const GlobalOptions& options = *parsed;
+    if (options.complete) {
+        auto words = completionWords(*options.complete);
+        if (!words) {
+            return reportError(words.error());
+        }
+        for (const auto& w : *words) {
+            std::printf("%s\n", w.c_str());
+        }
+        return kExitOk;
+    }
     if (options.version) {
         std::printf("vantrelctl %s\n", VANTREL_VERSION);
         return kExitOk;

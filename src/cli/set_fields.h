@@ -21,4 +21,15 @@ Result<std::vector<FieldEdit>> parseFieldEdits(const std::vector<std::string>& a
 // The fields and their ranges, for the help text.
 std::string fieldHelp();
 
+// Every field with the image's value in the form parseFieldEdits takes, so
+// that what `read` prints can be given back to `set`.
+struct FieldValue {
+    std::string name;
+    std::string value;
+    bool number = false; // a plain number, not a colour
+};
+std::vector<FieldValue> fieldValues(const ConfigImage& image);
+
+std::string formatColour(Rgb c);
+
 } // namespace vantrel::cli

@@ -26,6 +26,11 @@ namespace vantrel {
 namespace {
 
 constexpr std::size_t kBlockData = kBlockReportSize - 1;
+#ifdef VANTREL_UDEV_RULE_PATH
+constexpr const char* kUdevRulePath = VANTREL_UDEV_RULE_PATH;
+#else
+constexpr const char* kUdevRulePath = "70-vantrel.rules";
+#endif
 #if !defined(__linux__)
 constexpr std::size_t kNotificationReadSize = 64;
 #endif
@@ -250,9 +255,10 @@ Error openError(const std::string& path) {
     }
     if (::access(path.c_str(), R_OK | W_OK) != 0 && errno == EACCES) {
         return makeError(ErrorCode::PermissionDenied,
-                         "No permission to open " + path +
-                             ". Install the udev rule 70-vantrel.rules from packaging/linux "
-                             "(see README), then unplug the keyboard and plug it in again.");
+                         "No permission to open " + path + ". Install the udev rule " +
+                             kUdevRulePath +
+                             " (the vantrelctl package brings it; see README), then unplug the "
+                             "keyboard and plug it in again.");
     }
 #endif
     return ioError(nullptr, "The keyboard interface " + path + " could not be opened");

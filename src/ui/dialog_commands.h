@@ -18,12 +18,4 @@ public:
     virtual void macros() = 0;
 };
 
-// Until the dialogs exist their commands do nothing.
-class NoDialogCommands final : public DialogCommands {
-public:
-    void assignKey(int) override {}
-    void profiles() override {}
-    void macros() override {}
-};
-
 } // namespace vantrel::ui

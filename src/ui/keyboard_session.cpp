@@ -41,6 +41,7 @@ struct KeyboardSession::Impl {
     std::unique_ptr<Stack> stack;
     bool simulated = false;
     QString fallback;
+    bool inaccessible = false;
     // Reasons already told, so the nodes of one plug-in say it once.
     std::set<QString> told;
     // Monitor arrivals reach keyboardArrived() through this object; queued
@@ -50,6 +51,7 @@ struct KeyboardSession::Impl {
     // monitor's thread, which then talks to it directly.
     std::atomic<DeviceConnection*> realConnection{nullptr};
     std::unique_ptr<platform::HotplugMonitor> hotplug;
+    QString hotplugProblem;
 
     Impl(Options o, QObject* ctx, Events e)
         : options(std::move(o)), context(ctx), events(std::move(e)) {}
@@ -118,6 +120,7 @@ struct KeyboardSession::Impl {
                 // the simulated one rather than an empty window, and wait
                 // for the keyboard to come.
                 fallback = QString::fromStdString(real.error().message);
+                inaccessible = real.error().code == ErrorCode::PermissionDenied;
             }
         }
         if (!stack) {
@@ -158,7 +161,12 @@ struct KeyboardSession::Impl {
             }
         };
         hotplug = std::make_unique<platform::HotplugMonitor>(std::move(callbacks));
-        hotplug->start(); // without udev the program still runs
+        // Without the system's device events the program still runs, but
+        // the user must know that plugging the keyboard in does nothing.
+        if (Status s = hotplug->start(); !s.ok()) {
+            hotplugProblem = QString::fromStdString(s.error().message);
+            hotplug.reset();
+        }
     }
 
     void arrived() {
@@ -175,6 +183,7 @@ struct KeyboardSession::Impl {
         auto real = connectReal();
         if (!real) {
             const QString reason = QString::fromStdString(real.error().message);
+            inaccessible = real.error().code == ErrorCode::PermissionDenied;
             if (told.insert(reason).second && events.keyboardUnusable) {
                 events.keyboardUnusable(reason);
             }
@@ -187,6 +196,7 @@ struct KeyboardSession::Impl {
         stack->link = std::make_unique<ConnectionKeyboardPort>(*stack->connection, context, false);
         simulated = false;
         fallback.clear();
+        inaccessible = false;
         realConnection.store(stack->connection.get());
         if (events.switchedToKeyboard) {
             events.switchedToKeyboard(*stack->link);
@@ -211,6 +221,12 @@ bool KeyboardSession::simulated() const {
 }
 QString KeyboardSession::fallbackReason() const {
     return impl_->fallback;
+}
+QString KeyboardSession::hotplugProblem() const {
+    return impl_->hotplugProblem;
+}
+bool KeyboardSession::keyboardInaccessible() const {
+    return impl_->inaccessible;
 }
 void KeyboardSession::keyboardArrived() {
     impl_->arrived();

@@ -69,6 +69,12 @@ public:
     // Why the simulated keyboard is used although none was asked for; empty
     // once the real keyboard took over.
     QString fallbackReason() const;
+    // Why the system's device events cannot be watched (keyboards plugged
+    // in or out go unnoticed); empty while they are watched.
+    QString hotplugProblem() const;
+    // True when the simulated keyboard stands in because the real one was
+    // found but could not be opened (no access to its device nodes).
+    bool keyboardInaccessible() const;
 
     // The keyboard (one of its nodes) appeared: in the fallback, try the
     // real keyboard; otherwise the connection reconnects. The monitor's

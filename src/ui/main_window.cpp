@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWindow>
 
 namespace vantrel::ui {
@@ -162,6 +163,10 @@ void CQuendalDlg::startSystemMove() {
         return;
     }
     manualMove_ = true;
+}
+
+void CQuendalDlg::after(int milliseconds, std::function<void()> task) {
+    QTimer::singleShot(milliseconds, this, std::move(task));
 }
 
 bool CQuendalDlg::confirm(const QString& text, const QString& caption) {

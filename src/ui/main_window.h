@@ -33,6 +33,7 @@ public:
     void endProgram() override;
     void setBusy(bool busy) override;
     void startSystemMove() override;
+    void after(int milliseconds, std::function<void()> task) override;
 
     // UserPrompts
     bool confirm(const QString& text, const QString& caption) override;

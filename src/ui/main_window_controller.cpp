@@ -3,16 +3,16 @@
 
 #include "core/device/command_codes.h"
 #include "core/device/model_updates.h"
+#include "core/layout/main_window_layout.h"
 #include "core/lighting/effect_tables.h"
 #include "core/model/firmware_check.h"
 #include "core/model/key_picture_table.h"
 #include "ui/dialog_commands.h"
-#include "ui/hit_test.h"
 #include "ui/key_action_launcher.h"
 #include "ui/keyboard_port.h"
 #include "ui/lighting/lighting_controller.h"
 #include "ui/lighting/lighting_panel.h"
-#include "ui/skin_store.h"
+#include "ui/skin/interface_text.h"
 #include "ui/updater_launcher.h"
 #include "ui/user_prompts.h"
 #include "ui/window_shell.h"
@@ -20,32 +20,20 @@
 #include <QPoint>
 
 namespace vantrel::ui {
-namespace {
 
-constexpr int kSwatchRegion = 8;
-constexpr int kTopStripFirstY = 2;
-constexpr int kTopStripLastY = 30;
-
-bool isLightingCommand(int c) {
-    return (c >= 3 && c <= 15) || (c >= 23 && c <= 35);
-}
-
-QString fromUtf8(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
+using namespace vantrel::layout;
 
 MainWindowController::MainWindowController(ConfiguratorModel& model, DataFolder folder,
-                                           SkinStore& skins, Ports ports)
-    : model_(model), folder_(std::move(folder)), skins_(skins), ports_(ports) {}
+                                           SkinPainter& painter, Ports ports, UiLanguage language)
+    : model_(model), folder_(std::move(folder)), painter_(painter), ports_(ports),
+      language_(language) {}
 
-QString MainWindowController::text(const char* chinese, const char* russian) {
-    return QString::fromUtf8(kUiLanguage == 4 ? chinese : russian);
+QString MainWindowController::text(const char* chinese, const char* other) const {
+    return uiText(language_, chinese, other);
 }
 
 QSize MainWindowController::windowSize() {
-    return skins_.size(QStringLiteral("main.png"));
+    return painter_.store().size(QStringLiteral("main.png"));
 }
 
 int MainWindowController::hitTestButton(int x, int y) const {
@@ -122,7 +110,7 @@ void MainWindowController::mouseMove(int x, int y, bool leftDown) {
             if (ports_.shell) {
                 ports_.shell->startSystemMove();
             }
-        } else if (c == kSwatchRegion) {
+        } else if (c == kCmdFirstSwatch) {
             // A drag over the first swatch changes nothing: the speed has
             // its own slider.
         } else {
@@ -265,7 +253,13 @@ void MainWindowController::runCommand(int c) {
         if (ports_.dialogs) {
             ports_.dialogs->profiles();
         }
-        readBackDone(1);
+        // Whatever the profile manager did, the window shows the image again
+        // once the dialog has gone: sliders, marks, keymap.bin.
+        if (ports_.shell) {
+            ports_.shell->after(kProfilesRefreshDelayMs, [this] { readBackDone(1); });
+        } else {
+            readBackDone(1);
+        }
         break;
     case kCmdMacros:
         if (ports_.dialogs) {
@@ -506,11 +500,16 @@ void MainWindowController::setDeviceNotice(const QString& text) {
     repaint();
 }
 
+void MainWindowController::setWatchNotice(const QString& text) {
+    watchNotice_ = text;
+    repaint();
+}
+
 void MainWindowController::checkFirmwareVersion() {
     if (!firmwareUpdateDue(model_.firmwareVersion(), model_.shippedVersion())) {
         return;
     }
-    const auto prompt = firmwareUpdatePrompt(kUiLanguage);
+    const auto prompt = firmwareUpdatePrompt(language_);
     if (ports_.prompts &&
         ports_.prompts->confirm(fromUtf8(prompt.text), fromUtf8(prompt.caption))) {
         launchUpdater();

@@ -6,10 +6,9 @@
 #include "core/model/state_files.h"
 #include "ui/main_view_state.h"
 #include "ui/panel_host.h"
+#include "ui/skin/skin_painter.h"
 #include "ui/slider_bank.h"
 
-#include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QString>
 
@@ -19,7 +18,6 @@ class KeyboardPort;
 class DialogCommands;
 class KeyActionLauncher;
 class LightingPanel;
-class SkinStore;
 class UpdaterLauncher;
 class UserPrompts;
 class WindowShell;
@@ -40,12 +38,8 @@ public:
         KeyActionLauncher* keyLauncher = nullptr;
     };
 
-    // The interface language: 4 selects the Chinese texts, anything else
-    // the Russian ones.
-    static constexpr int kUiLanguage = 9;
-
-    MainWindowController(ConfiguratorModel& model, DataFolder folder, SkinStore& skins,
-                         Ports ports);
+    MainWindowController(ConfiguratorModel& model, DataFolder folder, SkinPainter& painter,
+                         Ports ports, UiLanguage language = {});
 
     // The lighting page is created after the window; set it before use.
     void setLightingPanel(LightingPanel* panel) { ports_.lighting = panel; }
@@ -56,6 +50,7 @@ public:
     const MainViewState& state() const { return state_; }
     SliderBank& sliders() { return sliders_; }
     ConfiguratorModel& model() { return model_; }
+    UiLanguage language() const { return language_; }
     QSize windowSize();
 
     // Input, in client pixels. `leftDown` is the physical state of the left
@@ -68,6 +63,9 @@ public:
 
     int hitTestButton(int x, int y) const;
     int hitTestKey(int x, int y) const;
+
+    // The pause between the end of the profile manager and the refresh.
+    static constexpr int kProfilesRefreshDelayMs = 50;
 
     // True while a device sequence runs, and from a connection until its
     // read-back arrived (edits before it would act on an image that has not
@@ -96,6 +94,11 @@ public:
 
     // A text shown on the window about the keyboard (simulated, missing).
     void setDeviceNotice(const QString& text);
+    // A lasting problem shown after the device notice (the system's device
+    // events cannot be watched).
+    void setWatchNotice(const QString& text);
+    // Why the window is on the simulated keyboard, said while it is.
+    void setSimulationNotice(const QString& text) { simulationNotice_ = text; }
 
     // Composes the whole window onto the canvas.
     const QImage& compose();
@@ -105,7 +108,8 @@ public:
 
     // PanelHost
     void drawSkinImage(QPainter& p, const QString& name, int x, int y) override;
-    void drawLabel(QPainter& p, const QString& text, int x, int y, int height) override;
+    void drawLabel(QPainter& p, const QString& text, int x, int y, int height,
+                   const QColor& colour) override;
     void drawOutline(QPainter& p, int x, int y, int w, int h) override;
     void drawSlider(QPainter& p, int id) override;
     void setSliderVisible(int id, bool visible) override;
@@ -115,8 +119,8 @@ public:
     void setSliderPosition(int id, int position) override;
     void repaint() override;
 
-    // The texts of the interface language.
-    static QString text(const char* chinese, const char* russian);
+    // A text of the interface language.
+    QString text(const char* chinese, const char* other) const;
 
 private:
     void release(int x, int y);
@@ -131,12 +135,12 @@ private:
     void showBusy();
     bool requireKeyboard();
     void paintKeyOverlays(QPainter& p);
-    const QFont& labelFont(int height);
 
     ConfiguratorModel& model_;
     DataFolder folder_;
-    SkinStore& skins_;
+    SkinPainter& painter_;
     Ports ports_;
+    UiLanguage language_;
     MainViewState state_;
     SliderBank sliders_;
     Slider* activeSlider_ = nullptr;
@@ -144,8 +148,9 @@ private:
     bool awaitingReadBack_ = false;
     bool connected_ = true;
     QString deviceNotice_;
+    QString watchNotice_;
+    QString simulationNotice_;
     QImage canvas_;
-    QHash<int, QFont> fonts_;
     int repaintRequests_ = 0;
 };
 

@@ -5,10 +5,8 @@
 #include "ui/keyboard_port.h"
 #include "ui/lighting/lighting_panel.h"
 #include "ui/main_window_controller.h"
-#include "ui/skin_store.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <cstring>
 
 namespace vantrel::ui {
@@ -25,36 +23,16 @@ QRect pictureRect(const KeyPicture& k) {
 } // namespace
 
 void MainWindowController::drawSkinImage(QPainter& p, const QString& name, int x, int y) {
-    const QImage& img = skins_.image(name);
-    if (!img.isNull()) {
-        p.drawImage(x, y, img);
-    }
+    painter_.image(p, name, x, y);
 }
 
-const QFont& MainWindowController::labelFont(int height) {
-    auto it = fonts_.find(height);
-    if (it == fonts_.end()) {
-        // The height is the text cell's (ascent plus descent), as the window
-        // asks for it; Arial's em is that divided by 1.15.
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(std::max(1, static_cast<int>(height / 1.15 + 0.5)));
-        f.setWeight(QFont::Light);
-        it = fonts_.insert(height, f);
-    }
-    return *it;
-}
-
-void MainWindowController::drawLabel(QPainter& p, const QString& text, int x, int y, int height) {
-    p.setFont(labelFont(height));
-    p.setPen(Qt::white);
-    p.drawText(QRect(x, y, 1000, height * 2), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-               text);
+void MainWindowController::drawLabel(QPainter& p, const QString& text, int x, int y, int height,
+                                     const QColor& colour) {
+    painter_.label(p, text, x, y, height, colour);
 }
 
 void MainWindowController::drawOutline(QPainter& p, int x, int y, int w, int h) {
-    p.setPen(QPen(Qt::white, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(x, y, w, h);
+    SkinPainter::outline(p, x, y, w, h);
 }
 
 void MainWindowController::drawSlider(QPainter& p, int id) {
@@ -67,8 +45,8 @@ void MainWindowController::drawSlider(QPainter& p, int id) {
         return;
     }
     const int tx = s->thumbX();
-    const QImage& filled = skins_.image(QStringLiteral("SliderFilled.png"));
-    const QImage& empty = skins_.image(QStringLiteral("SliderEmpty.png"));
+    const QImage& filled = painter_.store().image(QStringLiteral("SliderFilled.png"));
+    const QImage& empty = painter_.store().image(QStringLiteral("SliderEmpty.png"));
     if (!filled.isNull()) {
         p.drawImage(QPoint(s->x, s->y), filled, QRect(0, 0, tx, Slider::kHeight));
     }
@@ -83,7 +61,7 @@ void MainWindowController::paintKeyOverlays(QPainter& p) {
     const auto& keys = KeyPictureTable();
     const int effect = model_.image().lightEffect();
     if (!state_.perKeyColourView) {
-        const QImage& lit = skins_.image(kKeyboardLit);
+        const QImage& lit = painter_.store().image(kKeyboardLit);
         if (lit.isNull()) {
             return;
         }
@@ -117,7 +95,7 @@ void MainWindowController::paintKeyOverlays(QPainter& p) {
 }
 
 const QImage& MainWindowController::compose() {
-    const QImage& main = skins_.image(kMain);
+    const QImage& main = painter_.store().image(kMain);
     if (main.isNull()) {
         canvas_ = QImage();
         return canvas_;
@@ -132,9 +110,9 @@ const QImage& MainWindowController::compose() {
     drawSkinImage(p, QStringLiteral("button-help-normal.png"), 936, 5);
     if (state_.helpMenuOpen) {
         drawSkinImage(p, QStringLiteral("HelpWindow.png"), 830, 22);
-        drawLabel(p, text("恢復出廠設定", "сброс"), 850, 25, 15);
-        drawLabel(p, text("驱动更新", "Обновление драйвера"), 850, 50, 15);
-        drawLabel(p, text("版本: 1.4", "Версия ПО: 1.4"), 850, 75, 15);
+        painter_.label(p, text("恢復出廠設定", "сброс"), 850, 25, 15);
+        painter_.label(p, text("驱动更新", "Обновление драйвера"), 850, 50, 15);
+        painter_.label(p, text("版本: 1.4", "Версия ПО: 1.4"), 850, 75, 15);
     }
     drawSkinImage(p, QStringLiteral("button-min-normal.png"), 957, 5);
     drawSkinImage(p, QStringLiteral("button-close-normal.png"), 978, 5);
@@ -142,12 +120,12 @@ const QImage& MainWindowController::compose() {
     paintKeyOverlays(p);
     drawSkinImage(p, QStringLiteral("apply.png"), 868, 610);
     drawSkinImage(p, QStringLiteral("Config.png"), 25, 610);
-    if (kUiLanguage == 4) {
-        drawLabel(p, QStringLiteral("應用"), 878, 613, 20);
-        drawLabel(p, QStringLiteral("配置"), 43, 612, 15);
+    if (language_.chinese()) {
+        painter_.label(p, QStringLiteral("應用"), 878, 613, 20);
+        painter_.label(p, QStringLiteral("配置"), 43, 612, 15);
     } else {
-        drawLabel(p, QStringLiteral("Применить"), 870, 613, 13);
-        drawLabel(p, QStringLiteral("Профили"), 28, 612, 15);
+        painter_.label(p, QStringLiteral("Применить"), 870, 613, 13);
+        painter_.label(p, QStringLiteral("Профили"), 28, 612, 15);
     }
     if (ports_.lighting) {
         ports_.lighting->paint(p);
@@ -158,12 +136,17 @@ const QImage& MainWindowController::compose() {
         if (!ports_.device->present() || !connected_) {
             notice = QStringLiteral("Нет игровой клавиатуры!");
         } else if (ports_.device->simulated()) {
-            notice = QStringLiteral("Симулятор клавиатуры: клавиатура не подключена");
+            notice = simulationNotice_.isEmpty()
+                         ? QStringLiteral("Симулятор клавиатуры: клавиатура не подключена")
+                         : simulationNotice_;
         }
+    }
+    if (!watchNotice_.isEmpty()) {
+        notice = notice.isEmpty() ? watchNotice_ : notice + QStringLiteral("; ") + watchNotice_;
     }
     if (!notice.isEmpty()) {
         p.fillRect(300, 612, 8, 8, QColor(0xE0, 0x24, 0x3A));
-        drawLabel(p, notice, 314, 609, 13);
+        painter_.label(p, notice, 314, 609, 13);
     }
     return canvas_;
 }

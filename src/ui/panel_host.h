@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class QPainter;
@@ -15,9 +16,11 @@ public:
 
     // Copies the skin image `name` opaque at its own size to (x, y).
     virtual void drawSkinImage(QPainter& p, const QString& name, int x, int y) = 0;
-    // "Arial" of the given cell height, weight 300, white, transparent
-    // background; (x, y) is the top-left of the text cell.
-    virtual void drawLabel(QPainter& p, const QString& text, int x, int y, int height) = 0;
+    // The program's label ("Arial" of the given cell height, weight 300,
+    // transparent background) in `colour`; (x, y) is the top-left of the
+    // text cell.
+    virtual void drawLabel(QPainter& p, const QString& text, int x, int y, int height,
+                           const QColor& colour) = 0;
     // One-pixel white outline from (x, y) to (x + w, y + h).
     virtual void drawOutline(QPainter& p, int x, int y, int w, int h) = 0;
 

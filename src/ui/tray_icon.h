@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/model/interface_language.h"
+#include "platform/autostart.h"
+
 #include <QIcon>
 #include <QObject>
 #include <QSystemTrayIcon>
+#include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
+class QAction;
 class QMenu;
 
 namespace vantrel::ui {
@@ -21,23 +27,36 @@ public:
         std::function<void()> showWindow;
         std::function<void()> about;
         std::function<void()> quit;
+        // The start-on-login entry the menu writes and removes, and the
+        // program it starts; no menu item without it.
+        platform::AutostartEntry* autostart = nullptr;
+        std::filesystem::path program;
     };
 
     static constexpr const char* kBalloonText = "Нет игровой клавиатуры!";
     static constexpr const char* kBalloonTitle = "Внимание";
     static constexpr const char* kExitText = "Выход";
     static constexpr const char* kAboutText = "About Quendal...";
+    static constexpr const char* kShowText = "Показать окно";
+    static constexpr const char* kShowTextChinese = "显示窗口";
+    static constexpr const char* kStartOnLoginText = "Запускать при входе";
+    static constexpr const char* kStartOnLoginTextChinese = "登录时启动";
 
-    TrayIcon(const QIcon& icon, Actions actions, QObject* parent = nullptr);
+    TrayIcon(const QIcon& icon, Actions actions, UiLanguage language = {},
+             QObject* parent = nullptr);
     ~TrayIcon() override;
 
     // False where the desktop has no notification area.
     static bool available();
     void show();
 
-    // A double-click on the icon: the window when the keyboard is there,
-    // else the balloon.
+    // A click or a double-click on the icon (StatusNotifier trays report
+    // only the single click): the window when the keyboard is there, else
+    // the balloon.
     void doubleClicked();
+    // The start-on-login menu item was chosen: writes or removes the entry.
+    void toggleStartOnLogin();
+    QAction* startOnLoginAction() const { return startOnLogin_; }
     // Shown for a missing keyboard.
     void showMissingKeyboard();
     QMenu* menu() const { return menu_.get(); }
@@ -45,6 +64,7 @@ public:
 
 private:
     Actions actions_;
+    QAction* startOnLogin_ = nullptr;
     std::unique_ptr<QMenu> menu_;
     QSystemTrayIcon tray_;
 };

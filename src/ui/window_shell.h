@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+
 namespace vantrel::ui {
 
 // What the main window's controller asks of the window around it.
@@ -19,6 +21,9 @@ public:
     virtual void setBusy(bool busy) = 0;
     // Let the window system move the window with the pointer.
     virtual void startSystemMove() = 0;
+    // Runs `task` on the window's thread after `milliseconds`, unless the
+    // window is gone by then.
+    virtual void after(int milliseconds, std::function<void()> task) = 0;
 };
 
 } // namespace vantrel::ui

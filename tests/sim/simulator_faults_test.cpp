@@ -77,7 +77,7 @@ TEST_F(SimulatorTest, UnplugWakesAWaitingReader) {
 
 TEST_F(SimulatorTest, GarbageAndShortReplies) {
     keyboard.garbageReplies(1);
-    control->setFeature(makeFeatureReport(cmd::kGetVersion));
+    ASSERT_TRUE(control->setFeature(makeFeatureReport(cmd::kGetVersion)).ok());
     auto g = control->getFeature();
     ASSERT_TRUE(g.ok());
     EXPECT_NE((*g)[8], featureChecksum(*g));

@@ -1,22 +1,24 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/layout/main_window_layout.h"
 #include "core/model/key_picture_table.h"
 #include "fakes.h"
 #include "support/temp_dir.h"
-#include "ui/hit_test.h"
 #include "ui/main_window_controller.h"
-#include "ui/skin_store.h"
+#include "ui/skin/skin_painter.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel::ui::testing {
 
+using namespace vantrel::layout;
+
 class ControllerTest : public ::testing::Test {
 protected:
     ControllerTest()
         : folder(dir.path()), skins(dir.path()),
-          controller(model, folder, skins,
+          controller(model, folder, painter,
                      MainWindowController::Ports{&shell, &prompts, &dialogs, &lighting, &device,
                                                  &updater}) {}
 
@@ -42,6 +44,7 @@ protected:
     vantrel::testing::TempDir dir;
     DataFolder folder;
     SkinStore skins;
+    SkinPainter painter{skins};
     ConfiguratorModel model;
     FakeShell shell;
     FakePrompts prompts;

@@ -213,11 +213,18 @@ TEST_F(ControllerTest, MarksFollowTheRulesAfterARefresh) {
     EXPECT_TRUE(prompts.confirms.empty());
 }
 
-TEST_F(ControllerTest, ProfilesAlwaysRefresh) {
+TEST_F(ControllerTest, ProfilesAlwaysRefreshAfterTheDialogHasGone) {
     model.image().setReportRate(3);
     clickRegion(kCmdProfiles);
     EXPECT_EQ(dialogs.profileRuns, 1);
+    // The refresh comes 50 ms after the dialog, not inside it.
+    ASSERT_EQ(shell.later.size(), 1u);
+    EXPECT_EQ(shell.later.front().first, MainWindowController::kProfilesRefreshDelayMs);
+    EXPECT_NE(controller.sliderPosition(kSliderReportRate), 3);
+    EXPECT_FALSE(std::filesystem::exists(folder.keymap()));
+    shell.runLater();
     EXPECT_EQ(controller.sliderPosition(kSliderReportRate), 3);
+    EXPECT_TRUE(std::filesystem::exists(folder.keymap())); // written by the refresh
     clickRegion(kCmdMacros);
     EXPECT_EQ(dialogs.macroRuns, 1);
 }

@@ -66,12 +66,10 @@ protected:
     DeviceStackTest()
         : folder(dir.path()), skins(dir.path()), transport(keyboard), traced(transport, trace),
           pacer(recording, trace),
-          controller(model, folder, skins,
+          controller(model, folder, painter,
                      MainWindowController::Ports{&shell, &prompts, &dialogs, nullptr, nullptr,
                                                  &updater, &launcher}),
-          page(model, controller.state(), controller, chooser, faces,
-               MainWindowController::kUiLanguage),
-          spy(page) {
+          page(model, controller.state(), controller, chooser, faces, UiLanguage{}), spy(page) {
         controller.setLightingPanel(&spy);
     }
 
@@ -137,6 +135,7 @@ protected:
     vantrel::testing::TempDir dir;
     DataFolder folder;
     SkinStore skins;
+    SkinPainter painter{skins};
     ConfiguratorModel model;
     sim::SimulatedKeyboard keyboard;
     sim::SimTransport transport;

@@ -25,6 +25,18 @@ struct FakeShell : WindowShell {
     void endProgram() override { ++ends; }
     void setBusy(bool b) override { busy.push_back(b); }
     void startSystemMove() override { ++moves; }
+    std::vector<std::pair<int, std::function<void()>>> later;
+    void after(int ms, std::function<void()> task) override {
+        later.emplace_back(ms, std::move(task));
+    }
+    // Runs what the controller asked to run later.
+    void runLater() {
+        auto tasks = std::move(later);
+        later.clear();
+        for (auto& [ms, task] : tasks) {
+            task();
+        }
+    }
 };
 
 struct FakePrompts : UserPrompts {

@@ -81,6 +81,7 @@ protected:
 TEST_F(KeyboardSessionTest, PluggedInKeyboardTakesOverFromTheSimulatedOne) {
     startInFallback();
     EXPECT_TRUE(noticeShown());
+    EXPECT_FALSE(session->keyboardInaccessible()); // not there at all
 
     plugged.replug();
     session->keyboardArrived();
@@ -118,6 +119,7 @@ TEST_F(KeyboardSessionTest, KeyboardThatCannotBeOpenedKeepsTheSimulatorAndIsTold
     EXPECT_TRUE(session->simulated());
     EXPECT_EQ(prompts.informs.size(), 1u);
     EXPECT_TRUE(noticeShown());
+    EXPECT_TRUE(session->keyboardInaccessible());
 
     // The simulator still takes the window's changes.
     const std::uint8_t gameMode = standIn.state().gameMode();
@@ -129,8 +131,17 @@ TEST_F(KeyboardSessionTest, KeyboardThatCannotBeOpenedKeepsTheSimulatorAndIsTold
     session->keyboardArrived();
     EXPECT_EQ(switches, 1);
     EXPECT_FALSE(session->simulated());
+    EXPECT_FALSE(session->keyboardInaccessible());
     ASSERT_TRUE(waitFor([&] { return readBacks.size() == 2; }));
     EXPECT_FALSE(noticeShown());
+}
+
+TEST_F(KeyboardSessionTest, KeyboardWithClosedNodesAtStartIsToldApartFromNoKeyboard) {
+    plugged.replug();
+    plugged.denyPermission(true);
+    startInFallback();
+    EXPECT_TRUE(session->keyboardInaccessible());
+    EXPECT_FALSE(session->fallbackReason().isEmpty());
 }
 
 TEST_F(KeyboardSessionTest, AskedForSimulatorIsNeverReplaced) {

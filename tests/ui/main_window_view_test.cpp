@@ -4,7 +4,7 @@
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/main_window_controller.h"
-#include "ui/skin_store.h"
+#include "ui/skin/skin_painter.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -18,11 +18,12 @@ TEST(MainWindowView, RoutesInputToTheController) {
     vantrel::testing::TempDir dir;
     ConfiguratorModel model;
     SkinStore skins;
+    SkinPainter painter(skins);
     FakeDialogs dialogs;
     FakeLighting lighting;
     FakeDevice device;
     CQuendalDlg window;
-    MainWindowController controller(model, DataFolder(dir.path()), skins,
+    MainWindowController controller(model, DataFolder(dir.path()), painter,
                                     {&window, &window, &dialogs, &lighting, &device, nullptr});
     window.attach(&controller);
     window.show();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "support/temp_dir.h"
-#include "ui/skin_store.h"
+#include "ui/skin/skin_store.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

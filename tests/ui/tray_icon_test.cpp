@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "support/temp_dir.h"
+#include "ui/keyboard_notice.h"
 #include "ui/tray_icon.h"
 
 #include <QAction>
 #include <QMenu>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace vantrel::ui {
@@ -13,25 +16,33 @@ struct Calls {
     int shown = 0, about = 0, quit = 0;
 };
 
-TrayIcon::Actions actionsFor(Calls& c) {
+TrayIcon::Actions actionsFor(Calls& c, platform::AutostartEntry* autostart = nullptr) {
     return {[&c] { return c.present; }, [&c] { ++c.shown; }, [&c] { ++c.about; },
-            [&c] { ++c.quit; }};
+            [&c] { ++c.quit; },         autostart,           "/usr/bin/vantrel"};
 }
 
-TEST(TrayIcon, MenuOffersAboutAndExitInRussianNeverExit) {
-    Calls calls;
-    TrayIcon tray(QIcon(), actionsFor(calls));
+QStringList menuTexts(const TrayIcon& tray) {
     QStringList texts;
     for (QAction* a : tray.menu()->actions()) {
         if (!a->isSeparator()) {
             texts << a->text();
         }
     }
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("About Quendal..."), QStringLiteral("Выход")}));
+    return texts;
+}
+
+TEST(TrayIcon, MenuOffersTheWindowAboutAndExitInRussianNeverExit) {
+    Calls calls;
+    TrayIcon tray(QIcon(), actionsFor(calls));
+    const QStringList texts = menuTexts(tray);
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Показать окно"),
+                                  QStringLiteral("About Quendal..."), QStringLiteral("Выход")}));
     EXPECT_FALSE(texts.contains(QStringLiteral("Exit")));
     tray.menu()->actions().last()->trigger();
     EXPECT_EQ(calls.quit, 1);
-    tray.menu()->actions().first()->trigger();
+    tray.menu()->actions().first()->trigger(); // shown even without a keyboard
+    EXPECT_EQ(calls.shown, 1);
+    tray.menu()->actions()[2]->trigger();
     EXPECT_EQ(calls.about, 1);
     EXPECT_EQ(tray.icon().toolTip(), QStringLiteral("VANTREL"));
 }
@@ -46,6 +57,74 @@ TEST(TrayIcon, DoubleClickShowsTheWindowOnlyWithTheKeyboard) {
     EXPECT_EQ(calls.shown, 1);
     EXPECT_STREQ(TrayIcon::kBalloonText, "Нет игровой клавиатуры!");
     EXPECT_STREQ(TrayIcon::kBalloonTitle, "Внимание");
+}
+
+TEST(TrayIcon, ASingleClickAsStatusNotifierTraysReportItShowsTheWindowLikeADoubleClick) {
+    Calls calls;
+    calls.present = true;
+    TrayIcon tray(QIcon(), actionsFor(calls));
+    emit tray.icon().activated(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(calls.shown, 1);
+    emit tray.icon().activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_EQ(calls.shown, 2);
+    emit tray.icon().activated(QSystemTrayIcon::MiddleClick);
+    emit tray.icon().activated(QSystemTrayIcon::Context); // the menu, not the window
+    EXPECT_EQ(calls.shown, 2);
+}
+
+TEST(TrayIcon, StartOnLoginWritesAndRemovesTheAutostartEntryAndShowsItsState) {
+    vantrel::testing::TempDir dir;
+    platform::AutostartEntry entry(dir / "autostart" / "vantrel.desktop");
+    Calls calls;
+    TrayIcon tray(QIcon(), actionsFor(calls, &entry));
+    EXPECT_EQ(menuTexts(tray)[1], QStringLiteral("Запускать при входе"));
+    QAction* item = tray.startOnLoginAction();
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_FALSE(item->isChecked());
+    item->trigger();
+    EXPECT_TRUE(entry.enabled());
+    EXPECT_TRUE(item->isChecked());
+    item->trigger();
+    EXPECT_FALSE(std::filesystem::exists(entry.file()));
+    EXPECT_FALSE(item->isChecked());
+    // Switched on elsewhere: the menu says so when it opens.
+    ASSERT_TRUE(entry.enable("/usr/bin/vantrel").ok());
+    emit tray.menu()->aboutToShow();
+    EXPECT_TRUE(item->isChecked());
+}
+
+TEST(TrayIcon, StartOnLoginThatCannotBeWrittenStaysOff) {
+    vantrel::testing::TempDir dir;
+    // A file where the autostart folder should be.
+    std::ofstream(dir / "autostart") << "x";
+    platform::AutostartEntry entry(dir / "autostart" / "vantrel.desktop");
+    Calls calls;
+    TrayIcon tray(QIcon(), actionsFor(calls, &entry));
+    tray.startOnLoginAction()->trigger();
+    EXPECT_FALSE(tray.startOnLoginAction()->isChecked());
+    EXPECT_FALSE(entry.enabled());
+}
+
+TEST(TrayIcon, ChineseMenuTexts) {
+    Calls calls;
+    vantrel::testing::TempDir dir;
+    platform::AutostartEntry entry(dir / "vantrel.desktop");
+    TrayIcon tray(QIcon(), actionsFor(calls, &entry), UiLanguage::chineseInterface());
+    EXPECT_EQ(menuTexts(tray)[0], QStringLiteral("显示窗口"));
+    EXPECT_EQ(menuTexts(tray)[1], QStringLiteral("登录时启动"));
+}
+
+TEST(KeyboardNotice, NoKeyboardAndNoAccessAreToldApartAndTheRuleIsNamedWhereItIsInstalled) {
+    const QString missing = simulationNotice(false, UiLanguage{});
+    const QString closed = simulationNotice(true, UiLanguage{});
+    EXPECT_NE(missing, closed);
+    EXPECT_TRUE(closed.contains(QStringLiteral("udev")));
+    EXPECT_TRUE(closed.contains(installedUdevRulePath()));
+    EXPECT_TRUE(installedUdevRulePath().startsWith(QLatin1Char('/')));
+    EXPECT_TRUE(installedUdevRulePath().endsWith(QStringLiteral("/rules.d/70-vantrel.rules")));
+    EXPECT_FALSE(closed.contains(QStringLiteral("packaging")));
+    EXPECT_TRUE(simulationNotice(true, UiLanguage::chineseInterface()).contains(installedUdevRulePath()));
 }
 
 } // namespace

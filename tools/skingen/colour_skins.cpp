@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The colour chooser's background: title strip with the close square, wells
 // for the 64 palette cells, a frame for the spectrum and the preview.
+#include "core/layout/colour_dialog_layout.h"
+#include "core/lighting/chooser_palette.h"
 #include "skin_canvas.h"
 
 namespace vantrel::skingen {
@@ -8,13 +10,9 @@ namespace {
 
 using namespace palette;
 
-constexpr int kWidth = 337;
-constexpr int kHeight = 240;
-
-// Must agree with the dialog's palette layout.
-constexpr int kCellW = 14;
-constexpr int kCellH = 13;
-constexpr int kRowTops[] = {41, 57, 73, 89, 105, 122, 162, 178};
+namespace cd = vantrel::layout::colour_dialog;
+constexpr int kWidth = cd::kFallbackWidth;
+constexpr int kHeight = cd::kFallbackHeight;
 
 QImage colourBackground() {
     QImage img = newImage(kWidth, kHeight, kFar);
@@ -23,38 +21,37 @@ QImage colourBackground() {
     // Title strip; the program writes "COLOR" at its left.
     p.fillRect(QRect(0, 0, kWidth, 22), kTitle);
     p.fillRect(QRect(0, 22, kWidth, 1), kAccent);
-    // Close square 322..327 x 8..14, glyph in white.
+    // The close square's glyph in white, over exactly its pixels.
+    const auto& close = cd::kCloseSquare;
     QPen x(Qt::white, 1.4);
     x.setCapStyle(Qt::RoundCap);
     p.setPen(x);
-    p.drawLine(QPointF(322, 8), QPointF(327.5, 14));
-    p.drawLine(QPointF(322, 14), QPointF(327.5, 8));
+    p.drawLine(QPointF(close.left, close.top), QPointF(close.right + 0.5, close.bottom));
+    p.drawLine(QPointF(close.left, close.bottom), QPointF(close.right + 0.5, close.top));
 
     // Basic colours (six rows) and custom colours (two rows).
     drawPanel(p, QRect(6, 34, 158, 105));
     drawPanel(p, QRect(66, 144, 98, 54));
     drawPanel(p, QRect(6, 144, 58, 58));
     p.setRenderHint(QPainter::Antialiasing, false);
-    for (int row = 0; row < 8; ++row) {
-        for (int c = 0; c < 8; ++c) {
-            const int x0 = 13 + 19 * c;
-            const int y0 = kRowTops[row];
-            if (row >= 6) {
-                continue; // the custom cells sit below, over the value panel
-            }
-            p.setPen(kCapEdge);
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(QRect(x0 - 2, y0 - 2, kCellW + 3, kCellH + 3));
-        }
+    // Wells for the basic cells; the custom cells sit below, under the
+    // value panel, and get none.
+    for (int cell = 0; cell < lighting::kBasicColourCount; ++cell) {
+        const auto o = lighting::chooserCellOrigin(cell);
+        p.setPen(kCapEdge);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(o.x - 2, o.y - 2, lighting::kCellWidth + 3, lighting::kCellHeight + 3));
     }
-    // Spectrum frame at (171, 27), 160 x 140.
+    // Spectrum frame around the spectrum.
+    const auto& sp = cd::kSpectrum;
     p.setRenderHint(QPainter::Antialiasing, true);
-    drawPanel(p, QRect(166, 24, 169, 148));
-    // Preview well (14, 150) - (59, 195).
+    drawPanel(p, QRect(sp.left - 5, sp.top - 3, sp.width() + 9, sp.height() + 8));
+    // Preview well.
+    const auto& pv = cd::kPreview;
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(kCapEdge);
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(12, 148, 48, 48));
+    p.drawRect(QRect(pv.left - 2, pv.top - 2, pv.width() + 3, pv.height() + 3));
     // A thin accent rule above the buttons.
     p.fillRect(QRect(171, 180, 160, 1), kPanelBorder);
     return img;

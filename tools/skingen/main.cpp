@@ -1,20 +1,45 @@
 // SPDX-License-Identifier: MIT
 // Draws every skin image into a folder and writes a resource list for them.
 // Usage: vantrel_skingen OUTPUT_DIR
+//        vantrel_skingen --icons OUTPUT_DIR   (the icon theme's hicolor/ tree)
 #include "skin_canvas.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+
+namespace {
+
+// The sizes desktops look for in the hicolor theme: menus and panels
+// (16-32), launchers and software centres (48-256).
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+int writeIcons(const QString& folder) {
+    for (int size : kIconSizes) {
+        const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(folder).arg(size);
+        if (!QDir().mkpath(dir) || !vantrel::skingen::programIcon(size).save(
+                                       dir + QStringLiteral("/vantrel.png"), "PNG")) {
+            std::fprintf(stderr, "cannot write the icons into %s\n", qPrintable(dir));
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // Fonts need a GUI application; no screen is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--icons") {
+        return writeIcons(QString::fromLocal8Bit(argv[2]));
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: vantrel_skingen OUTPUT_DIR\n");
+        std::fprintf(stderr, "usage: vantrel_skingen [--icons] OUTPUT_DIR\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -34,7 +59,9 @@ int main(int argc, char** argv) {
     QTextStream q(&qrc);
     q << "<RCC>\n  <qresource prefix=\"/skins\">\n";
     for (const auto& [name, image] : set.images()) {
-        if (!image.save(out.filePath(name), "PNG")) {
+        // Dialog pictures live in folders of their own ("Config/...").
+        const QString file = out.filePath(name);
+        if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !image.save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
             return 1;
         }

@@ -47,6 +47,9 @@ void drawButtonFace(QPainter& p, const QRectF& r, const QColor& face);
 // A dark panel with a one-pixel border and 4-pixel corners.
 void drawPanel(QPainter& p, const QRect& r);
 
+// The program's icon, a lit key cap, size x size pixels.
+QImage programIcon(int size);
+
 // Skin groups register themselves with a static Registrar.
 using SkinGroup = std::function<void(SkinSet&)>;
 std::map<QString, SkinGroup>& groups();

@@ -103,6 +103,24 @@ QImage bottomButton(int w, int h, const QColor& face, const QColor& bg) {
     return img;
 }
 
+const Registrar kWindow(QStringLiteral("window"), [](SkinSet& set) {
+    set.add(QStringLiteral("main.png"), mainBackground());
+    set.add(QStringLiteral("button-help-normal.png"), glyphButton(0));
+    set.add(QStringLiteral("button-min-normal.png"), glyphButton(1));
+    set.add(QStringLiteral("button-close-normal.png"), glyphButton(2));
+    set.add(QStringLiteral("HelpWindow.png"), helpWindow());
+    // apply (868, 610) .. (926, 633); profiles (25, 610) .. (83, 633);
+    // macros (107, 610) .. (164, 632).
+    set.add(QStringLiteral("apply.png"), bottomButton(59, 24, kAccent, kFar));
+    set.add(QStringLiteral("Config.png"), bottomButton(59, 24, kPanelBorder.lighter(115), kFar));
+    set.add(QStringLiteral("MacroButton3.png"),
+            bottomButton(58, 23, kPanelBorder.lighter(115), kFar));
+    set.add(QStringLiteral("icon.png"), programIcon(64));
+    set.add(QStringLiteral("icon-256.png"), programIcon(256));
+});
+
+} // namespace
+
 QImage programIcon(int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
@@ -124,21 +142,4 @@ QImage programIcon(int size) {
     return img;
 }
 
-const Registrar kWindow(QStringLiteral("window"), [](SkinSet& set) {
-    set.add(QStringLiteral("main.png"), mainBackground());
-    set.add(QStringLiteral("button-help-normal.png"), glyphButton(0));
-    set.add(QStringLiteral("button-min-normal.png"), glyphButton(1));
-    set.add(QStringLiteral("button-close-normal.png"), glyphButton(2));
-    set.add(QStringLiteral("HelpWindow.png"), helpWindow());
-    // apply (868, 610) .. (926, 633); profiles (25, 610) .. (83, 633);
-    // macros (107, 610) .. (164, 632).
-    set.add(QStringLiteral("apply.png"), bottomButton(59, 24, kAccent, kFar));
-    set.add(QStringLiteral("Config.png"), bottomButton(59, 24, kPanelBorder.lighter(115), kFar));
-    set.add(QStringLiteral("MacroButton3.png"),
-            bottomButton(58, 23, kPanelBorder.lighter(115), kFar));
-    set.add(QStringLiteral("icon.png"), programIcon(64));
-    set.add(QStringLiteral("icon-256.png"), programIcon(256));
-});
-
-} // namespace
 } // namespace vantrel::skingen

@@ -54,8 +54,8 @@ std::optional<WristEffect> findWristEffect(std::uint8_t code) {
     return std::nullopt;
 }
 
-std::u8string_view keyboardEffectName(const KeyboardEffect& e, std::uint16_t uiLanguage) {
-    return isChinese(uiLanguage) ? e.nameChinese : e.nameRussian;
+std::u8string_view keyboardEffectName(const KeyboardEffect& e, UiLanguage language) {
+    return language.pick(e.nameChinese, e.nameRussian);
 }
 
 } // namespace vantrel::lighting

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/model/interface_language.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -26,13 +28,6 @@ inline constexpr std::uint8_t kWristSteady = 2;
 inline constexpr std::uint8_t kWristWave = 3;
 inline constexpr std::uint8_t kWristOff = 4;
 
-// The language rule of the whole interface: 4 selects Chinese, every other
-// value the Russian texts.
-inline constexpr std::uint16_t kLanguageChinese = 4;
-inline constexpr bool isChinese(std::uint16_t uiLanguage) {
-    return uiLanguage == kLanguageChinese;
-}
-
 struct KeyboardEffect {
     std::uint8_t code;
     std::u8string_view nameChinese;
@@ -56,7 +51,7 @@ std::optional<KeyboardEffect> findKeyboardEffect(std::uint8_t code);
 std::optional<WristEffect> findWristEffect(std::uint8_t code);
 
 // Name of a keyboard effect in the interface language.
-std::u8string_view keyboardEffectName(const KeyboardEffect& e, std::uint16_t uiLanguage);
+std::u8string_view keyboardEffectName(const KeyboardEffect& e, UiLanguage language);
 
 constexpr bool isPerKeyEffect(std::uint8_t code) {
     return code >= kFirstPerKeyEffect && code <= kLastPerKeyEffect;

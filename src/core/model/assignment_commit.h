@@ -29,7 +29,7 @@ struct PendingAssignment {
     std::string PendingFunctionName; // in the interface language, UTF-8
     std::u16string PendingPath;      // for the launch kinds
     std::uint8_t PendingKeyEnabled = 1;
-    std::uint16_t UiLanguage = kUiLanguageDefault;
+    UiLanguage language;
 };
 
 // Checks everything the commit needs without changing anything: the key

@@ -102,14 +102,14 @@ Result<const BasicFunction*> parseBasicFunction(std::string_view name) {
 
 Result<PendingAssignment> parseAssignmentTarget(std::span<const std::string> words,
                                                 const KeyNameTable& names, const MacroTable& macros,
-                                                std::size_t keyIndex, std::uint16_t uiLanguage) {
+                                                std::size_t keyIndex, UiLanguage language) {
     if (words.empty()) {
         return bad("the target is missing: key, combo, macro, function, launch, disable or "
                    "default");
     }
     PendingAssignment p;
     p.CurrentKeyIndex = static_cast<std::uint8_t>(std::min<std::size_t>(keyIndex, 255));
-    p.UiLanguage = uiLanguage;
+    p.language = language;
     const std::string verb = lower(words[0]);
 
     if (verb == "key") {
@@ -166,7 +166,7 @@ Result<PendingAssignment> parseAssignmentTarget(std::span<const std::string> wor
             return f.error();
         }
         p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::BasicFunction);
-        p.PendingFunctionName = std::string((*f)->name(uiLanguage));
+        p.PendingFunctionName = std::string((*f)->name(language));
         return p;
     }
     if (verb == "launch") {

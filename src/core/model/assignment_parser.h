@@ -28,7 +28,7 @@ namespace vantrel {
 // and the key codes are checked again by the commit.
 Result<PendingAssignment> parseAssignmentTarget(std::span<const std::string> words,
                                                 const KeyNameTable& names, const MacroTable& macros,
-                                                std::size_t keyIndex, std::uint16_t uiLanguage);
+                                                std::size_t keyIndex, UiLanguage language);
 
 // "NAME+NAME[+NAME]" into virtual-key codes; a "+" where a name should start
 // is the plus key itself ("LCtrl++").

@@ -55,9 +55,9 @@ std::span<const BasicFunction, kBasicFunctionRowCount> BasicFunctionTable() {
     return kRows;
 }
 
-const BasicFunction* findBasicFunction(std::string_view name, std::uint16_t uiLanguage) {
+const BasicFunction* findBasicFunction(std::string_view name, UiLanguage language) {
     for (const auto& row : kRows) {
-        if (!row.groupHeader && row.name(uiLanguage) == name) {
+        if (!row.groupHeader && row.name(language) == name) {
             return &row;
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/model/interface_language.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -9,14 +11,6 @@
 #include <string_view>
 
 namespace vantrel {
-
-// The interface language: 4 selects the Chinese texts, every other value the
-// second (Russian) ones.
-inline constexpr std::uint16_t kUiLanguageChinese = 4;
-inline constexpr std::uint16_t kUiLanguageDefault = 9;
-inline constexpr bool isChinese(std::uint16_t uiLanguage) {
-    return uiLanguage == kUiLanguageChinese;
-}
 
 // Byte 0 of a key table entry.
 namespace entry {
@@ -39,8 +33,8 @@ struct BasicFunction {
     bool inGroup = false; // a child of the last group header above it
     KeyTableEntry entry{};
 
-    std::string_view name(std::uint16_t uiLanguage) const {
-        return isChinese(uiLanguage) ? chineseName : secondName;
+    std::string_view name(UiLanguage language) const {
+        return language.pick(chineseName, secondName);
     }
 };
 
@@ -49,7 +43,7 @@ std::span<const BasicFunction, kBasicFunctionRowCount> BasicFunctionTable();
 
 // The function (never a header) whose name in the interface language is
 // `name`, in table order.
-const BasicFunction* findBasicFunction(std::string_view name, std::uint16_t uiLanguage);
+const BasicFunction* findBasicFunction(std::string_view name, UiLanguage language);
 // The function whose entry bytes equal `entry`.
 const BasicFunction* findBasicFunctionByEntry(std::span<const std::uint8_t, entry::kSize> entry);
 

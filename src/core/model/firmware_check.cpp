@@ -11,8 +11,8 @@ constexpr std::string_view kRussianUpdateText =
 
 } // namespace
 
-FirmwarePrompt firmwareUpdatePrompt(int uiLanguage) {
-    if (uiLanguage == 4) {
+FirmwarePrompt firmwareUpdatePrompt(UiLanguage language) {
+    if (language.chinese()) {
         return {"更新到新的固件吗？", "固件更新"};
     }
     return {kRussianUpdateText, "Firmware Update"};

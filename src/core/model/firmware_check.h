@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/model/firmware_version.h"
+#include "core/model/interface_language.h"
 
 #include <string_view>
 
@@ -19,7 +20,7 @@ struct FirmwarePrompt {
     std::string_view text;
     std::string_view caption;
 };
-FirmwarePrompt firmwareUpdatePrompt(int uiLanguage);
+FirmwarePrompt firmwareUpdatePrompt(UiLanguage language);
 
 // The driver-update confirmation of the help menu, the same in every language.
 FirmwarePrompt driverUpdatePrompt();

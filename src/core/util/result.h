@@ -31,7 +31,7 @@ struct Error {
 };
 
 // A value or an error, in the spirit of std::expected (C++23).
-template <class T> class Result {
+template <class T> class [[nodiscard]] Result {
 public:
     Result(T value) : data_(std::move(value)) {}
     Result(Error error) : data_(std::move(error)) {}
@@ -66,7 +66,7 @@ private:
 };
 
 // Success or an error, for operations without a value.
-class Status {
+class [[nodiscard]] Status {
 public:
     Status() = default;
     Status(Error error) : error_(std::move(error)), failed_(true) {}

@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "ui/lighting/dialog_colour_chooser.h"
 
-#include "ui/lighting/custom_colour_dialog.h"
+#include "ui/skin/skin_painter.h"
 
 namespace vantrel::ui {
 
-DialogColourChooser::DialogColourChooser(ConfiguratorModel& model, const QImage& skin,
-                                         std::uint16_t uiLanguage, QWidget* parent)
-    : dialog_(new CCustomColorDialog(model, skin, uiLanguage, parent)) {}
+DialogColourChooser::DialogColourChooser(ConfiguratorModel& model, SkinPainter& painter,
+                                         UiLanguage language, QWidget* parent)
+    : dialog_(new CCustomColorDialog(
+          model, painter,
+          painter.store().image(SkinFolder::of(language, {}), QStringLiteral("Color_BK.png")),
+          language, parent)) {}
 
 DialogColourChooser::~DialogColourChooser() {
     delete dialog_.data();
 }
 
 bool DialogColourChooser::run() {
-    return dialog_->run();
+    return dialog_ && dialog_->run();
 }
 
 } // namespace vantrel::ui

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/model/interface_language.h"
 #include "ui/lighting/colour_chooser.h"
 #include "ui/lighting/custom_colour_dialog.h"
 
-#include <QImage>
 #include <QPointer>
-#include <cstdint>
 
 class QWidget;
 
@@ -16,11 +15,13 @@ class ConfiguratorModel;
 
 namespace vantrel::ui {
 
+class SkinPainter;
+
 // The colour chooser of the running program: one long-lived dialog, run
-// again for each colour edit.
+// again for each colour edit, on the skin of the interface language.
 class DialogColourChooser : public ColourChooser {
 public:
-    DialogColourChooser(ConfiguratorModel& model, const QImage& skin, std::uint16_t uiLanguage,
+    DialogColourChooser(ConfiguratorModel& model, SkinPainter& painter, UiLanguage language,
                         QWidget* parent = nullptr);
     ~DialogColourChooser() override;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/lighting/lighting_controller.h"
 
+#include "core/layout/main_window_layout.h"
 #include "core/lighting/effect_tables.h"
 #include "core/lighting/lighting_sliders.h"
 #include "core/lighting/palette_rules.h"
@@ -14,33 +15,11 @@ namespace vantrel::ui {
 namespace {
 
 using namespace vantrel::lighting;
+using namespace vantrel::layout;
 
 // The chooser always starts from this dark grey, which matches no palette
 // cell, so no cell is preselected.
 constexpr Rgb kChooserStartColour{0x0C, 0x0C, 0x0C};
-
-constexpr int kListLeft = 28;
-constexpr int kListRight = 248;
-constexpr int kKeyboardListTop = 148;
-constexpr int kWristListTop = 332;
-constexpr int kListRowHeight = 20;
-
-// Lighting command numbers of the main window's regions.
-constexpr int kCmdEffectBox = 3;
-constexpr int kCmdArrowTop = 4;
-constexpr int kCmdArrowBottom = 5;
-constexpr int kCmdArrowRight = 6;
-constexpr int kCmdArrowLeft = 7;
-constexpr int kCmdFirstSwatch = 8;
-constexpr int kCmdLastSwatch = 15;
-constexpr int kCmdWristBox = 23;
-constexpr int kCmdWristChoice0 = 24;
-constexpr int kCmdWristChoice1 = 25;
-constexpr int kCmdFirstWristSwatch = 26;
-constexpr int kCmdLastWristSwatch = 32;
-constexpr int kCmdWristMulti = 33;
-constexpr int kCmdKeymapView = 34;
-constexpr int kCmdDiyView = 35;
 
 // Direction codes of lightDirection.
 constexpr std::uint8_t kDirectionLeft = 1;
@@ -120,10 +99,10 @@ void LightingController::command(int c) {
         }
         return;
     }
-    case kCmdKeymapView:
-    case kCmdDiyView:
+    case kCmdKeymapRadio:
+    case kCmdDiyRadio:
         if (image.lightEffect() >= kFirstPerKeyEffect) {
-            view_.perKeyColourView = (c == kCmdDiyView);
+            view_.perKeyColourView = (c == kCmdDiyRadio);
         }
         return;
     default:

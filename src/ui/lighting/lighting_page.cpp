@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ui/lighting/lighting_page.h"
 
+#include "core/layout/main_window_layout.h"
 #include "core/lighting/effect_tables.h"
 #include "core/lighting/palette_rules.h"
 #include "core/model/configurator_model.h"
 #include "core/model/key_picture_table.h"
 #include "core/model/key_positions.h"
 #include "ui/lighting/key_faces.h"
-#include "ui/lighting/panel_text.h"
 #include "ui/main_view_state.h"
 #include "ui/panel_host.h"
+#include "ui/skin/interface_text.h"
 
 #include <QPainter>
 #include <QPoint>
@@ -25,14 +26,15 @@ const QColor kGreyedSwatch(0xC0, 0xC0, 0xC0);
 const QColor kListRow(0x3B, 0x3B, 0x3B);
 const QColor kListRowHovered(80, 0, 0);
 
-constexpr int kPanelLeft = 28;
+using layout::kKeyboardListTop;
+using layout::kListRowHeight;
+using layout::kWristListTop;
+
+constexpr int kPanelLeft = layout::kListLeft;
+constexpr int kListWidth = layout::kListRight - layout::kListLeft;
 constexpr int kSwatchPitch = 25;
 constexpr int kSwatchSize = 20;
 constexpr int kOutlineSize = 23;
-constexpr int kListWidth = 220;
-constexpr int kListRowHeight = 20;
-constexpr int kKeyboardListTop = 148;
-constexpr int kWristListTop = 332;
 
 constexpr int kFirstSmallKey = 16;
 constexpr int kLastSmallKey = 19;
@@ -74,20 +76,20 @@ QColor keyLabelColour(Rgb key) {
 } // namespace
 
 LightingPage::LightingPage(ConfiguratorModel& model, MainViewState& view, PanelHost& host,
-                           ColourChooser& chooser, const KeyFaces& keys, std::uint16_t uiLanguage)
-    : model_(model), view_(view), host_(host), keys_(keys), language_(uiLanguage),
+                           ColourChooser& chooser, const KeyFaces& keys, UiLanguage language)
+    : model_(model), view_(view), host_(host), keys_(keys), language_(language),
       controller_(model, view, host, chooser) {}
 
 bool LightingPage::chinese() const {
-    return isChinese(language_);
+    return language_.chinese();
 }
 
-QString LightingPage::tr2(const char8_t* zh, const char8_t* ru) const {
-    return fromU8(chinese() ? zh : ru);
+QString LightingPage::text(const char* chinese, const char* other) const {
+    return uiText(language_, chinese, other);
 }
 
 void LightingPage::label(QPainter& p, const QString& text, int x, int y, int height) {
-    host_.drawLabel(p, text, x, y, height);
+    host_.drawLabel(p, text, x, y, height, Qt::white);
 }
 
 void LightingPage::keyboardListClick(const QPoint& at) {
@@ -100,8 +102,8 @@ void LightingPage::wristListClick(const QPoint& at) {
 
 void LightingPage::paint(QPainter& p) {
     const ConfigImage& image = model_.image();
-    label(p, tr2(u8"灯光", u8"подсветка"), 27, 85, 15);
-    label(p, tr2(u8"效果", u8"эффект подсветки"), 28, 112, 15);
+    label(p, text("灯光", "подсветка"), 27, 85, 15);
+    label(p, text("效果", "эффект подсветки"), 28, 112, 15);
     host_.drawSkinImage(p, QStringLiteral("Light_Item.png"), 28, 133);
 
     paintSpeedAndBrightness(p);
@@ -128,28 +130,28 @@ void LightingPage::paintSpeedAndBrightness(QPainter& p) {
         host_.drawSlider(p, kSliderSpeed);
         if (!view_.effectListOpen) {
             host_.setSliderVisible(kSliderSpeed, true);
-            label(p, tr2(u8"速度", u8"скорость"), 28, 248, 13);
+            label(p, text("速度", "скорость"), 28, 248, 13);
             host_.setSliderVisible(kSliderBrightness, true);
             if (chinese()) {
-                label(p, fromU8(u8"慢"), 28, 275, 13);
-                label(p, fromU8(u8"快"), 230, 275, 13);
+                label(p, QString::fromUtf8("慢"), 28, 275, 13);
+                label(p, QString::fromUtf8("快"), 230, 275, 13);
             } else {
-                label(p, fromU8(u8"уменьшить"), 28, 275, 13);
-                label(p, fromU8(u8"увеличить"), 200, 275, 13);
+                label(p, QString::fromUtf8("уменьшить"), 28, 275, 13);
+                label(p, QString::fromUtf8("увеличить"), 200, 275, 13);
             }
         }
     } else {
         host_.setSliderVisible(kSliderSpeed, false);
     }
 
-    label(p, tr2(u8"亮度", u8"Яркость"), 28, 206, 13);
+    label(p, text("亮度", "Яркость"), 28, 206, 13);
     host_.setSliderVisible(kSliderBrightness, true);
     if (chinese()) {
-        label(p, fromU8(u8"黑"), 28, 235, 13);
-        label(p, fromU8(u8"亮"), 230, 235, 13);
+        label(p, QString::fromUtf8("黑"), 28, 235, 13);
+        label(p, QString::fromUtf8("亮"), 230, 235, 13);
     } else {
-        label(p, fromU8(u8"Уменьшить"), 28, 235, 13);
-        label(p, fromU8(u8"Увеличить"), 200, 235, 13);
+        label(p, QString::fromUtf8("Уменьшить"), 28, 235, 13);
+        label(p, QString::fromUtf8("Увеличить"), 200, 235, 13);
     }
 
     const bool listClosed = !view_.effectListOpen;
@@ -183,7 +185,7 @@ void LightingPage::paintKeyboardPalette(QPainter& p) {
 void LightingPage::paintDirectionOrView(QPainter& p) {
     const std::uint8_t effect = model_.image().lightEffect();
     if (effect == kEffectWave || effect == kEffectRadar) {
-        label(p, fromU8(u8"Направление"), 29, 152, 15);
+        label(p, QString::fromUtf8("Направление"), 29, 152, 15);
         host_.drawSkinImage(p, QStringLiteral("Direction-T-Disable.png"), 116, 152);
         host_.drawSkinImage(p, QStringLiteral("Direction-B-Disable.png"), 148, 152);
         host_.drawSkinImage(p, QStringLiteral("Direction-R-Disable.png"), 179, 152);
@@ -226,32 +228,32 @@ void LightingPage::paintDeviceItems(QPainter& p) {
     const ConfigImage& image = model_.image();
     host_.drawSkinImage(p, QStringLiteral("MacroButton3.png"), 107, 610);
     if (chinese()) {
-        label(p, fromU8(u8"巨集"), 122, 612, 15);
-        label(p, fromU8(u8"游戏模式"), 26, 576, 16);
+        label(p, QString::fromUtf8("巨集"), 122, 612, 15);
+        label(p, QString::fromUtf8("游戏模式"), 26, 576, 16);
     } else {
-        label(p, fromU8(u8"макросами"), 108, 612, 14);
-        label(p, fromU8(u8"Режим \"Игра\""), 21, 576, 14);
+        label(p, QString::fromUtf8("макросами"), 108, 612, 14);
+        label(p, QString::fromUtf8("Режим \"Игра\""), 21, 576, 14);
     }
     const QString on = QStringLiteral("Enable.png");
     const QString off = QStringLiteral("Disable.png");
     host_.drawSkinImage(p, image.gameMode() != 0 ? on : off, 99, 578);
     if (chinese()) {
-        label(p, fromU8(u8"Win Lock模式"), 133, 576, 16);
+        label(p, QString::fromUtf8("Win Lock模式"), 133, 576, 16);
     } else {
         label(p, QStringLiteral("WinLock Mold"), 156, 576, 14);
     }
     host_.drawSkinImage(p, image.winLock() != 0 ? on : off, 231, 578);
 
     if (chinese()) {
-        label(p, fromU8(u8"按键响应时间"), 26, 465, 15);
+        label(p, QString::fromUtf8("按键响应时间"), 26, 465, 15);
     } else {
-        label(p, fromU8(u8"Время отклика кнопки"), 26, 460, 15);
+        label(p, QString::fromUtf8("Время отклика кнопки"), 26, 460, 15);
     }
     host_.setSliderVisible(kSliderResponseTime, true);
     host_.drawSlider(p, kSliderResponseTime);
     host_.drawSkinImage(p, QStringLiteral("responsetime_txt.png"), 25, 500);
 
-    label(p, fromU8(u8"Частота опроса USB"), 26, 518, 15);
+    label(p, QString::fromUtf8("Частота опроса USB"), 26, 518, 15);
     host_.drawSkinImage(p, QStringLiteral("responsetime_txt.png"), 25, 500);
     host_.drawSkinImage(p, QStringLiteral("reportRate_txt.png"), 25, 550);
     host_.drawSlider(p, kSliderReportRate);
@@ -261,14 +263,14 @@ void LightingPage::paintDeviceItems(QPainter& p) {
 void LightingPage::paintWrist(QPainter& p) {
     ConfigImage& image = model_.image();
     host_.drawSlider(p, kSliderWristBrightness);
-    label(p, fromU8(u8"Яркость"), 28, 380, 13);
-    label(p, fromU8(u8"Уменьшить"), 28, 410, 13);
-    label(p, fromU8(u8"Увеличить"), 200, 410, 13);
+    label(p, QString::fromUtf8("Яркость"), 28, 380, 13);
+    label(p, QString::fromUtf8("Уменьшить"), 28, 410, 13);
+    label(p, QString::fromUtf8("Увеличить"), 200, 410, 13);
     host_.drawSlider(p, kSliderWristSpeed);
-    label(p, fromU8(u8"скорость"), 28, 420, 13);
-    label(p, fromU8(u8"Уменьшить"), 28, 448, 13);
-    label(p, fromU8(u8"Увеличить"), 200, 448, 13);
-    label(p, fromU8(u8"Эффекты подставки для рук"), 28, 302, 15);
+    label(p, QString::fromUtf8("скорость"), 28, 420, 13);
+    label(p, QString::fromUtf8("Уменьшить"), 28, 448, 13);
+    label(p, QString::fromUtf8("Увеличить"), 200, 448, 13);
+    label(p, QString::fromUtf8("Эффекты подставки для рук"), 28, 302, 15);
     host_.drawSkinImage(p, QStringLiteral("Light_Item.png"), 28, 317);
 
     const std::uint8_t effect = image.wristLighting()[image::kWristEffect];
@@ -342,8 +344,8 @@ void LightingPage::paintPerKeyOverlay(QPainter& p) {
                              f.right - f.left, f.bottom - f.top),
                        toQColor(c));
             const bool small = i >= kFirstSmallKey && i <= kLastSmallKey;
-            drawTextCell(p, f.label, f.anchorX + 296, f.anchorY + 90, small ? 7 : 10,
-                         keyLabelColour(c));
+            host_.drawLabel(p, f.label, f.anchorX + 296, f.anchorY + 90, small ? 7 : 10,
+                            keyLabelColour(c));
         }
         if (view_.keySelected[static_cast<std::size_t>(i)]) {
             host_.drawOutline(p, f.left + 299, f.top + 93, f.right - f.left + 3,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/model/interface_language.h"
 #include "ui/lighting/lighting_controller.h"
 #include "ui/lighting/lighting_panel.h"
 
@@ -21,7 +22,7 @@ class KeyFaces;
 class LightingPage : public LightingPanel {
 public:
     LightingPage(ConfiguratorModel& model, MainViewState& view, PanelHost& host,
-                 ColourChooser& chooser, const KeyFaces& keys, std::uint16_t uiLanguage);
+                 ColourChooser& chooser, const KeyFaces& keys, UiLanguage language);
 
     void paint(QPainter& p) override;
     void command(int c) override { controller_.command(c); }
@@ -35,8 +36,7 @@ public:
 
 private:
     bool chinese() const;
-    // Picks the first text for the Chinese interface, the second otherwise.
-    QString tr2(const char8_t* chinese, const char8_t* russian) const;
+    QString text(const char* chinese, const char* other) const;
     void label(QPainter& p, const QString& text, int x, int y, int height);
     void paintSpeedAndBrightness(QPainter& p);
     void paintKeyboardPalette(QPainter& p);
@@ -50,7 +50,7 @@ private:
     MainViewState& view_;
     PanelHost& host_;
     const KeyFaces& keys_;
-    std::uint16_t language_;
+    UiLanguage language_;
     LightingController controller_;
 };
 

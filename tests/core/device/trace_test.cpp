@@ -91,15 +91,15 @@ TEST(Trace, EveryTransferAndPauseIsOneExactLine) {
     auto control = transport.openControl("x");
     auto notes = transport.openNotification("y");
     ASSERT_TRUE(control.ok() && notes.ok());
-    (*control)->setFeature(makeFeatureReport(0x13, {{2, 0xFF}}));
-    (*control)->getFeature();
+    (void)(*control)->setFeature(makeFeatureReport(0x13, {{2, 0xFF}}));
+    (void)(*control)->getFeature();
     BlockReport out{};
     out.fill(0x01);
     out[0] = 0;
     EXPECT_FALSE((*control)->writeBlock(out).ok());
-    (*control)->readBlock();
-    (*notes)->read(0ms);
-    (*notes)->read(0ms); // nothing arrived: no line
+    (void)(*control)->readBlock();
+    (void)(*notes)->read(0ms);
+    (void)(*notes)->read(0ms); // nothing arrived: no line
     pacer.pause(300ms);
     pacer.yield();
 

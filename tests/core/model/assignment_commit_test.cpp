@@ -136,7 +136,7 @@ TEST_F(AssignmentCommit, MacroFillsTheSlots) {
 
 TEST_F(AssignmentCommit, BasicFunctionsInBothLanguages) {
     auto p = pending(kPosA, AssignmentKind::BasicFunction);
-    p.UiLanguage = kUiLanguageChinese;
+    p.language = UiLanguage::chineseInterface();
     p.PendingFunctionName = "静音";
     ASSERT_TRUE(assign(p).ok());
     EXPECT_EQ(entry(kPosA), (Bytes{3, 0, 0xE2, 0}));
@@ -147,7 +147,7 @@ TEST_F(AssignmentCommit, BasicFunctionsInBothLanguages) {
     ASSERT_TRUE(assign(p).ok());
     EXPECT_EQ(entry(kPosA), (Bytes{0, 0xE2, 0x2C, 0x1B}));
 
-    p.UiLanguage = kUiLanguageDefault;
+    p.language = UiLanguage{};
     p.PendingFunctionName = "Без звука";
     ASSERT_TRUE(assign(p).ok());
     EXPECT_EQ(entry(kPosA), (Bytes{3, 0, 0xE2, 0}));

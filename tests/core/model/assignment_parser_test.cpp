@@ -13,8 +13,7 @@ namespace {
 
 class Parsers : public ::testing::Test {
 protected:
-    Result<PendingAssignment> target(std::vector<std::string> words,
-                                     std::uint16_t lang = kUiLanguageDefault) {
+    Result<PendingAssignment> target(std::vector<std::string> words, UiLanguage lang = {}) {
         return parseAssignmentTarget(words, names, macros, 63, lang);
     }
     std::string errorOf(std::vector<std::string> words) {
@@ -107,7 +106,7 @@ TEST_F(Parsers, Targets) {
     EXPECT_EQ(m->PendingMacro, 0);
     EXPECT_EQ(target({"macro", "5"})->PendingMacro, 5); // range checked by the commit
 
-    auto f = target({"function", "mute"}, kUiLanguageChinese);
+    auto f = target({"function", "mute"}, UiLanguage::chineseInterface());
     ASSERT_TRUE(f.ok());
     EXPECT_EQ(f->PendingKind, 3);
     EXPECT_EQ(f->PendingFunctionName, "静音");
@@ -193,13 +192,13 @@ TEST_F(Parsers, DescribedAssignmentsParseBack) {
         {"function", "mute"}, {"launch", "music", "/tmp/a b.ogg"}, {"default"},
     };
     for (const auto& words : targets) {
-        auto p = parseAssignmentTarget(words, names, model.macros(), 63, kUiLanguageDefault);
+        auto p = parseAssignmentTarget(words, names, model.macros(), 63, UiLanguage{});
         ASSERT_TRUE(p.ok()) << words[0];
         ASSERT_TRUE(assignKey(model, *p, dir / "keymap.bin").ok()) << words[0];
         EXPECT_EQ(describeAssignment(model.assignments()[63], names), words);
     }
     auto self = parseAssignmentTarget(std::vector<std::string>{"key", "A"}, names, model.macros(),
-                                      63, kUiLanguageDefault);
+                                      63, UiLanguage{});
     ASSERT_TRUE(assignKey(model, *self, dir / "keymap.bin").ok());
     EXPECT_EQ(describeAssignment(model.assignments()[63], names),
               (std::vector<std::string>{"default"}));

@@ -32,7 +32,7 @@ TEST(BasicFunctions, TreeShape) {
 }
 
 TEST(BasicFunctions, NamesAreUniqueAndFindTheirRow) {
-    for (std::uint16_t lang : {kUiLanguageChinese, kUiLanguageDefault}) {
+    for (UiLanguage lang : {UiLanguage::chineseInterface(), UiLanguage{}}) {
         std::set<std::string_view> seen;
         for (const auto& r : BasicFunctionTable()) {
             EXPECT_TRUE(seen.insert(r.name(lang)).second || r.groupHeader) << r.name(lang);
@@ -42,12 +42,13 @@ TEST(BasicFunctions, NamesAreUniqueAndFindTheirRow) {
             }
         }
     }
-    EXPECT_EQ(findBasicFunction("Закрыть", kUiLanguageChinese), nullptr);
-    EXPECT_EQ(findBasicFunction("Vol+", kUiLanguageChinese), nullptr);
-    const auto* home = findBasicFunction("Главная страница", 9);
+    EXPECT_EQ(findBasicFunction("Закрыть", UiLanguage::chineseInterface()), nullptr);
+    EXPECT_EQ(findBasicFunction("Vol+", UiLanguage::chineseInterface()), nullptr);
+    const auto* home = findBasicFunction("Главная страница", UiLanguage{9});
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(home->entry, (KeyTableEntry{3, 0, 0x23, 2}));
-    EXPECT_EQ(findBasicFunction("任务管理器", 4)->entry, (KeyTableEntry{0, 0xE0, 0xE2, 0x4C}));
+    EXPECT_EQ(findBasicFunction("任务管理器", UiLanguage{4})->entry,
+              (KeyTableEntry{0, 0xE0, 0xE2, 0x4C}));
 }
 
 } // namespace

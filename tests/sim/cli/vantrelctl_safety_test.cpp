@@ -164,7 +164,7 @@ TEST_F(CliSafety, OddFilesAreReportedByNameAsFileErrors) {
 TEST_F(CliSafety, ArgumentsTheCommandsDoNotTake) {
     CliRun info = run("info extra");
     EXPECT_EQ(info.status, 2);
-    EXPECT_THAT(info.err, HasSubstr("info takes no arguments"));
+    EXPECT_THAT(info.err, HasSubstr("info takes only --json"));
     EXPECT_FALSE(fs::exists(dir / "kb.bin"));
 }
 

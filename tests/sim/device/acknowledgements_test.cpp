@@ -111,6 +111,8 @@ TEST(Acknowledgements, AnIdleListenerNeverWakes) {
     WatchedRig rig(false);
     ASSERT_TRUE(rig.connection.start().ok());
     rig.connection.waitIdle();
+    // The read-back's last acknowledgement may still be on its way in.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
     const int before = rig.watched.reads();
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(rig.watched.reads(), before);

@@ -3,6 +3,7 @@
 #include "lighting_fakes.h"
 #include "ui/lighting/colour_spectrum_ctrl.h"
 #include "ui/lighting/custom_colour_dialog.h"
+#include "ui/skin/skin_painter.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -164,10 +165,12 @@ class ColourDialogTest : public ::testing::Test {
 protected:
     ColourDialogTest() { testing::lightingTestApp(); }
     ConfiguratorModel model;
+    SkinStore skins;
+    SkinPainter painter{skins};
 };
 
 TEST_F(ColourDialogTest, StartingColourFillsTheBoxesAndSelectsItsCell) {
-    CCustomColorDialog dialog(model, QImage(), 9);
+    CCustomColorDialog dialog(model, painter, QImage(), UiLanguage{9});
     model.setExchangeColour(Rgb{255, 0, 0});
     dialog.startFromExchangeColour();
     EXPECT_EQ(dialog.selectedCell(), 8);
@@ -186,13 +189,13 @@ TEST_F(ColourDialogTest, StartingColourFillsTheBoxesAndSelectsItsCell) {
 TEST_F(ColourDialogTest, SkinGivesTheSize) {
     QImage skin(350, 250, QImage::Format_RGB32);
     skin.fill(Qt::darkGray);
-    CCustomColorDialog dialog(model, skin, 4);
+    CCustomColorDialog dialog(model, painter, skin, UiLanguage{4});
     EXPECT_EQ(dialog.size(), QSize(350, 250));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Color"));
 }
 
 TEST_F(ColourDialogTest, CellClicksAndSpectrumChangesUpdateTheExchangeColour) {
-    CCustomColorDialog dialog(model, QImage(), 9);
+    CCustomColorDialog dialog(model, painter, QImage(), UiLanguage{9});
     model.setExchangeColour(Rgb{0x0C, 0x0C, 0x0C});
     dialog.startFromExchangeColour();
     dialog.show();
@@ -211,7 +214,7 @@ TEST_F(ColourDialogTest, CellClicksAndSpectrumChangesUpdateTheExchangeColour) {
 }
 
 TEST_F(ColourDialogTest, CloseSquareAndButtonsEndTheDialog) {
-    CCustomColorDialog dialog(model, QImage(), 9);
+    CCustomColorDialog dialog(model, painter, QImage(), UiLanguage{9});
     dialog.show();
     QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(324, 10));
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
@@ -223,7 +226,7 @@ TEST_F(ColourDialogTest, CloseSquareAndButtonsEndTheDialog) {
 }
 
 TEST_F(ColourDialogTest, DoubleClickInTheSpectrumDoesNotEndTheChoice) {
-    CCustomColorDialog dialog(model, QImage(), 9);
+    CCustomColorDialog dialog(model, painter, QImage(), UiLanguage{9});
     dialog.show();
     QTest::mouseDClick(dialog.spectrum(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 50));
     EXPECT_TRUE(dialog.isVisible());

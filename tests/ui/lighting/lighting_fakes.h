@@ -6,6 +6,7 @@
 #include "ui/lighting/colour_chooser.h"
 #include "ui/lighting/key_faces.h"
 #include "ui/panel_host.h"
+#include "ui/skin/skin_painter.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -44,8 +45,10 @@ public:
     void drawSkinImage(QPainter&, const QString& name, int, int) override {
         images.push_back(name);
     }
-    void drawLabel(QPainter&, const QString& text, int, int, int) override {
+    void drawLabel(QPainter& p, const QString& text, int x, int y, int height,
+                   const QColor& colour) override {
         labels.push_back(text);
+        painter_.label(p, text, x, y, height, colour);
     }
     void drawOutline(QPainter& p, int x, int y, int w, int h) override {
         outlines.push_back({x, y, w, h});
@@ -80,6 +83,8 @@ public:
 
 private:
     ConfigImage& image_;
+    SkinStore store_;
+    SkinPainter painter_{store_};
     std::map<int, bool> enabled_;
 };
 

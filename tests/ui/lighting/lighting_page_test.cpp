@@ -46,7 +46,7 @@ protected:
     FakePanelHost host{model.image()};
     FakeColourChooser chooser{model};
     FakeKeyFaces keys;
-    LightingPage page{model, view, host, chooser, keys, 9};
+    LightingPage page{model, view, host, chooser, keys, UiLanguage{9}};
 };
 
 TEST_F(LightingPageTest, WaveGreysThePaletteShowsDirectionsAndOutlinesMultiColour) {

@@ -9,7 +9,7 @@
 #include "ui/lighting/key_picture_faces.h"
 #include "ui/lighting/lighting_page.h"
 #include "ui/main_window_controller.h"
-#include "ui/skin_store.h"
+#include "ui/skin/skin_painter.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -47,11 +47,11 @@ protected:
     ::vantrel::testing::TempDir temp;
     ConfiguratorModel model;
     SkinStore skins;
-    MainWindowController controller{model, DataFolder(temp.path()), skins, {}};
+    SkinPainter painter{skins};
+    MainWindowController controller{model, DataFolder(temp.path()), painter, {}};
     testing::FakeColourChooser chooser{model};
     KeyPictureFaces faces;
-    LightingPage page{
-        model, controller.state(), controller, chooser, faces, MainWindowController::kUiLanguage};
+    LightingPage page{model, controller.state(), controller, chooser, faces, UiLanguage{}};
 };
 
 TEST_F(LightingInWindowTest, EffectListOpensAndChoosesDiyThroughTheWindow) {
@@ -119,7 +119,7 @@ TEST_F(LightingInWindowTest, CtrlClicksThenReleaseThenClickColourTheGatheredKeys
 TEST_F(LightingInWindowTest, ChooserDialogFromTheBuiltInSkin) {
     const QImage& skin = skins.image(QStringLiteral("Color_BK.png"));
     ASSERT_FALSE(skin.isNull());
-    CCustomColorDialog dialog(model, skin, MainWindowController::kUiLanguage);
+    CCustomColorDialog dialog(model, painter, skin, UiLanguage{});
     model.setExchangeColour(Rgb{255, 0, 0});
     dialog.startFromExchangeColour();
     EXPECT_EQ(dialog.size(), skin.size());

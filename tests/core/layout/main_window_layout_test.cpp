@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "core/layout/main_window_layout.h"
 #include "core/model/key_picture_table.h"
-#include "ui/hit_test.h"
 
 #include <gtest/gtest.h>
 
-namespace vantrel::ui {
+namespace vantrel::layout {
 namespace {
 
 TEST(HitTest, OnlyTheOriginPixelReverts) {
@@ -84,4 +84,4 @@ TEST(HitTest, NoCommandRegionOverlapsTheKeyboardPicture) {
 }
 
 } // namespace
-} // namespace vantrel::ui
+} // namespace vantrel::layout

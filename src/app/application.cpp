@@ -1,0 +1,285 @@
+// SPDX-License-Identifier: MIT
+#include "app/application.h"
+
+#include "app/data_folder_hold.h"
+#include "app/device_session.h"
+#include "core/model/configurator_model.h"
+#include "core/model/state_files.h"
+#include "platform/autostart.h"
+#include "platform/data_folder.h"
+#include "ui/key_action_launcher.h"
+#include "ui/keyboard_notice.h"
+#include "ui/lighting/dialog_colour_chooser.h"
+#include "ui/lighting/key_picture_faces.h"
+#include "ui/lighting/lighting_page.h"
+#include "ui/main_dialog_commands.h"
+#include "ui/main_window.h"
+#include "ui/main_window_controller.h"
+#include "ui/process_updater_launcher.h"
+#include "ui/single_instance.h"
+#include "ui/skin/skin_painter.h"
+#include "ui/tray_icon.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <optional>
+
+namespace vantrel::app {
+namespace {
+
+void noteLoadReport(const Result<LoadReport>& r, QStringList& messages) {
+    if (!r.ok()) {
+        messages << QString::fromStdString(r.error().message);
+    } else if (r->outcome == LoadOutcome::MovedAside) {
+        messages << QString::fromStdString(r->message);
+    }
+}
+
+std::optional<std::filesystem::path> pathOf(const QString& p) {
+    if (p.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(p.toStdString());
+}
+
+std::filesystem::path dataPathOf(const ProgramOptions& o) {
+    return platform::chooseDataFolder(pathOf(o.dataDir), o.simulate, pathOf(o.simState));
+}
+
+DeviceSession::Options sessionOptionsOf(const ProgramOptions& o) {
+    DeviceSession::Options s;
+    // A state file belongs to the simulated keyboard only, as for vantrelctl.
+    s.simulate = o.simulate || !o.simState.isEmpty();
+    if (!o.simState.isEmpty()) {
+        s.simState = std::filesystem::path(o.simState.toStdString());
+    }
+    if (!o.trace.isEmpty()) {
+        s.trace = std::filesystem::path(o.trace.toStdString());
+    }
+    return s;
+}
+
+} // namespace
+
+// Members are made in this order and go in the reverse one: everything a
+// part uses is declared before it.
+struct Application::Parts {
+    ProgramOptions options;
+    bool screenshot;
+    UiLanguage language; // set once, never changed
+    ui::CQuendalApp instance;
+    std::filesystem::path dataPath;
+    DataFolder folder;
+    // Held for the whole run and let go last, after every part that writes
+    // into the folder.
+    std::optional<platform::DataFolderLock> folderLock;
+    QStringList problems; // told once the window is up
+    ConfiguratorModel model;
+    ui::SkinStore skins;
+    ui::SkinPainter painter{skins};
+    ui::CQuendalDlg window;
+    ui::ProcessUpdaterLauncher updater{QString::fromStdString(platform::programFolder().string())};
+    ui::PlatformKeyActionLauncher keyLauncher;
+    std::unique_ptr<DeviceSession> session;
+    std::unique_ptr<ui::MainWindowController> controller;
+    std::unique_ptr<ui::DialogColourChooser> chooser;
+    const ui::KeyPictureFaces keyFaces;
+    std::unique_ptr<ui::LightingPage> lighting;
+    std::unique_ptr<ui::MainDialogCommands> dialogs;
+    platform::AutostartEntry autostart = platform::AutostartEntry::forCurrentUser();
+    std::unique_ptr<ui::TrayIcon> tray;
+
+    explicit Parts(ProgramOptions o)
+        : options(std::move(o)), screenshot(!options.screenshot.isEmpty()),
+          dataPath(dataPathOf(options)), folder(dataPath), skins(dataPath) {}
+
+    void loadFiles();
+    ui::KeyboardSession::Events deviceEvents();
+    Status openKeyboard();
+    void buildWindow();
+    void buildTray();
+    void about();
+};
+
+void Application::Parts::loadFiles() {
+    if (Status s = folder.ensureExists(); !s.ok()) {
+        problems << QString::fromStdString(s.error().message);
+    }
+    noteLoadReport(LoadMacroFile(folder.macros(), model.macros()), problems);
+    if (const auto shipped = LoadVersionFile(folder.version()); shipped) {
+        model.setShippedVersion(*shipped);
+    } else {
+        problems << QString::fromStdString(shipped.error().message);
+    }
+    noteLoadReport(LoadKeymapFile(folder.keymap(), model.image(), model.assignments(), false),
+                   problems);
+    model.syncImage();
+    model.syncAssignments();
+}
+
+ui::KeyboardSession::Events Application::Parts::deviceEvents() {
+    // The handlers run from the event loop, after the window is complete.
+    ui::KeyboardSession::Events events;
+    ui::GuiConnectionObserver::Handlers& h = events.device;
+    h.readBackDone = [this](const Result<DeviceSnapshot>& r) {
+        controller->deviceReadBack(r);
+        if (screenshot) {
+            const bool saved = controller->compose().save(options.screenshot, "PNG");
+            if (!saved) {
+                std::fprintf(stderr, "vantrel: cannot write %s\n", qPrintable(options.screenshot));
+            }
+            QApplication::exit(saved ? 0 : 1);
+        }
+    };
+    h.deviceLighting = [this](std::uint8_t type, std::uint8_t value) {
+        controller->deviceLighting(type, value);
+    };
+    h.connectionChanged = [this](bool connected) { controller->connectionChanged(connected); };
+    h.keyAction = [this](std::uint8_t key) { controller->keyAction(key); };
+    events.switchedToKeyboard = [this](ui::KeyboardPort& link) {
+        std::fprintf(stderr, "vantrel: keyboard plugged in, leaving the simulated one\n");
+        controller->setKeyboardPort(&link);
+        if (tray) {
+            tray->icon().setToolTip(QStringLiteral("VANTREL"));
+        }
+        controller->repaint();
+    };
+    events.keyboardUnusable = [this](const QString& reason) {
+        controller->setSimulationNotice(
+            ui::simulationNotice(session->keyboardInaccessible(), language));
+        controller->repaint();
+        window.inform(QStringLiteral("Клавиатура подключена, но открыть её не удалось: ") + reason,
+                      QStringLiteral("VANTREL"));
+    };
+    return events;
+}
+
+Status Application::Parts::openKeyboard() {
+    session = std::make_unique<DeviceSession>(sessionOptionsOf(options), &window, deviceEvents());
+    // Results of the start-up read-back arrive as queued calls, so the
+    // window below is complete before the first one is handled.
+    Status s = session->open();
+    if (s.ok() && !session->fallbackReason().isEmpty()) {
+        std::fprintf(stderr, "vantrel: using the simulated keyboard: %s\n",
+                     qPrintable(session->fallbackReason()));
+    }
+    return s;
+}
+
+void Application::Parts::buildWindow() {
+    dialogs = std::make_unique<ui::MainDialogCommands>(model, folder, painter, language, &window);
+    ui::MainWindowController::Ports ports;
+    ports.shell = &window;
+    ports.prompts = &window;
+    ports.dialogs = dialogs.get();
+    ports.device = &session->link();
+    ports.updater = &updater;
+    ports.keyLauncher = &keyLauncher;
+    controller =
+        std::make_unique<ui::MainWindowController>(model, folder, painter, ports, language);
+    chooser = std::make_unique<ui::DialogColourChooser>(model, painter, language, &window);
+    lighting = std::make_unique<ui::LightingPage>(model, controller->state(), *controller, *chooser,
+                                                  keyFaces, language);
+    controller->setLightingPanel(lighting.get());
+    controller->setSimulationNotice(
+        ui::simulationNotice(session->keyboardInaccessible(), language));
+    if (const QString problem = session->hotplugProblem(); !problem.isEmpty()) {
+        controller->setWatchNotice(
+            QStringLiteral("клавиатура, подключённая позже, не будет замечена (%1)").arg(problem));
+    }
+    window.attach(controller.get());
+    window.setWindowIcon(QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon-256.png")))));
+    window.setAboutAction([this] { about(); });
+    window.setEndProgram([] { QApplication::quit(); });
+    QObject::connect(&instance, &ui::CQuendalApp::showRequested, &window,
+                     [this] { window.showWindow(); });
+}
+
+void Application::Parts::about() {
+    QMessageBox::about(&window, QStringLiteral("关于 Quendal"), QStringLiteral("Quendal 1.1 版"));
+}
+
+void Application::Parts::buildTray() {
+    if (screenshot || !ui::TrayIcon::available()) {
+        return;
+    }
+    tray = std::make_unique<ui::TrayIcon>(
+        QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon.png")))),
+        ui::TrayIcon::Actions{[this] { return session->link().present(); },
+                              [this] { window.showWindow(); }, [this] { about(); },
+                              [] { QApplication::quit(); }, &autostart,
+                              QApplication::applicationFilePath().toStdString()},
+        language);
+    if (session->simulated()) {
+        tray->icon().setToolTip(QStringLiteral("VANTREL — симулятор клавиатуры"));
+    }
+    tray->show();
+    window.setCanHide(true);
+}
+
+Application::Application(ProgramOptions options)
+    : parts_(std::make_unique<Parts>(std::move(options))) {}
+
+Application::~Application() = default;
+
+int Application::run() {
+    Parts& p = *parts_;
+    // One copy per user; a screenshot run is a tool, not a second copy.
+    if (!p.screenshot) {
+        switch (p.instance.start()) {
+        case ui::CQuendalApp::Start::Forwarded:
+            return 0;
+        case ui::CQuendalApp::Start::Failed:
+            std::fprintf(stderr, "vantrel: single-instance check failed: %s\n",
+                         qPrintable(p.instance.errorString()));
+            break;
+        case ui::CQuendalApp::Start::First:
+            break;
+        }
+    }
+    if (!holdDataFolder(p.dataPath, p.folderLock, p.problems, !p.screenshot)) {
+        return 1;
+    }
+    p.loadFiles();
+    if (Status s = p.openKeyboard(); !s.ok()) {
+        // Not even the simulated keyboard could be opened (a bad state file).
+        std::fprintf(stderr, "vantrel: %s\n", s.error().message.c_str());
+        if (!p.screenshot) {
+            QMessageBox::critical(nullptr, QStringLiteral("VANTREL"),
+                                  QString::fromStdString(s.error().message));
+        }
+        return 1;
+    }
+    p.buildWindow();
+    p.buildTray();
+
+    if (!p.screenshot) {
+        // Without a keyboard the window waits hidden behind the tray icon;
+        // where there is no tray it stays in sight and says what is missing.
+        if (p.options.background) {
+            // Started on login: out of the way until the tray icon is clicked.
+            if (!p.tray) {
+                p.window.showMinimized();
+            }
+        } else if (p.session->link().present() || !p.tray) {
+            p.window.show();
+        } else {
+            p.tray->showMissingKeyboard();
+        }
+        if (!p.problems.isEmpty()) {
+            QTimer::singleShot(0, &p.window, [&p] {
+                p.window.inform(p.problems.join(QLatin1Char('\n')), QStringLiteral("VANTREL"));
+            });
+        }
+    }
+    const int rc = QApplication::exec();
+    p.window.hide();
+    if (Status s = p.session->finish(); !s.ok()) {
+        std::fprintf(stderr, "vantrel: %s\n", s.error().message.c_str());
+    }
+    return rc;
+}
+
+} // namespace vantrel::app

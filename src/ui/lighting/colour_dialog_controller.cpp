@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "ui/lighting/colour_dialog_controller.h"
+
+#include "core/layout/colour_dialog_layout.h"
+#include "core/lighting/chooser_palette.h"
+#include "core/model/configurator_model.h"
+#include "ui/skin/skin_painter.h"
+
+#include <QPainter>
+
+namespace vantrel::ui {
+namespace {
+
+using namespace vantrel::lighting;
+namespace cd = vantrel::layout::colour_dialog;
+
+QColor toQColor(Rgb c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+QRect toQRect(const layout::Region& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
+} // namespace
+
+ColourDialogController::ColourDialogController(ConfiguratorModel& model, SkinPainter& painter,
+                                               QImage skin, DialogHost& host,
+                                               ColourDialogWidgets& widgets)
+    : model_(model), painter_(painter), skin_(skin.isNull() ? plainFace() : std::move(skin)),
+      host_(host), widgets_(widgets) {}
+
+QImage ColourDialogController::plainFace() {
+    QImage img(cd::kFallbackWidth, cd::kFallbackHeight, QImage::Format_ARGB32_Premultiplied);
+    img.fill(QColor(0x14, 0x16, 0x1B));
+    QPainter p(&img);
+    p.setPen(QColor(0x2A, 0x2E, 0x37));
+    p.drawRect(0, 0, cd::kFallbackWidth - 1, cd::kFallbackHeight - 1);
+    p.fillRect(QRect(0, 0, cd::kFallbackWidth, 22), QColor(0x1F, 0x23, 0x2B));
+    // Panels behind the palette, the spectrum and the values.
+    p.fillRect(QRect(6, 34, 158, 106), QColor(0x1C, 0x1F, 0x26));
+    p.fillRect(QRect(6, 144, 158, 58), QColor(0x1C, 0x1F, 0x26));
+    p.fillRect(QRect(166, 24, 168, 146), QColor(0x1C, 0x1F, 0x26));
+    const auto& close = cd::kCloseSquare;
+    p.setPen(QPen(Qt::white, 1));
+    p.drawLine(close.left, close.top, close.right, close.bottom);
+    p.drawLine(close.left, close.bottom, close.right, close.top);
+    return img;
+}
+
+void ColourDialogController::start() {
+    selectedCell_ = chooserCellOfColour(model_.exchangeColour()).value_or(-1);
+    host_.repaint();
+}
+
+void ColourDialogController::spectrumChanged(Rgb c) {
+    model_.setExchangeColour(c);
+    widgets_.refillValues();
+    host_.repaint();
+}
+
+void ColourDialogController::compose(QPainter& p) {
+    p.drawImage(0, 0, skin_);
+    // The basic cells are drawn from the table so they always show what a
+    // click picks. The custom cells lie under the preview and the value
+    // boxes; they answer clicks (white) but are not drawn.
+    const auto& colours = chooserPaletteColours();
+    for (int i = 0; i < kBasicColourCount; ++i) {
+        const CellOrigin o = chooserCellOrigin(i);
+        p.fillRect(QRect(o.x, o.y, kCellWidth, kCellHeight),
+                   toQColor(colours[static_cast<std::size_t>(i)]));
+    }
+    if (selectedCell_ >= 0) {
+        const CellOrigin o = chooserCellOrigin(selectedCell_);
+        p.setPen(Qt::black);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(QPoint(o.x - 1, o.y - 1), QPoint(o.x + 12, o.y + 11)));
+    }
+    painter_.label(p, QStringLiteral("COLOR"), 0, 0, 18);
+    const char* rgb[] = {"R", "G", "B"};
+    const char* hsl[] = {"H", "S", "L"};
+    for (std::size_t i = 0; i < cd::kBoxRows.size(); ++i) {
+        painter_.label(p, QString::fromLatin1(rgb[i]), cd::kRgbBoxX - 10, cd::kBoxRows[i], 15);
+        painter_.label(p, QString::fromLatin1(hsl[i]), cd::kHslBoxX - 10, cd::kBoxRows[i], 15);
+    }
+    p.fillRect(toQRect(cd::kPreview), toQColor(model_.exchangeColour()));
+}
+
+bool ColourDialogController::dragsFrom(int x, int y) const {
+    // Click targets never move the window, so a shaky click still picks.
+    return !chooserCellAt(x, y) && !cd::kCloseSquare.contains(x, y);
+}
+
+void ColourDialogController::release(int x, int y) {
+    if (const auto cell = chooserCellAt(x, y)) {
+        const Rgb c = chooserPaletteColours()[static_cast<std::size_t>(*cell)];
+        model_.setExchangeColour(c);
+        widgets_.showInSpectrum(c);
+        selectedCell_ = *cell;
+        widgets_.refillValues();
+        host_.repaint();
+    } else if (cd::kCloseSquare.contains(x, y)) {
+        host_.finish(false);
+    }
+}
+
+} // namespace vantrel::ui

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: MIT
+#include "ui/profiles/profile_dialog_controller.h"
+
+#include "core/layout/profile_dialog_layout.h"
+#include "core/model/configurator_model.h"
+#include "ui/skin/interface_text.h"
+#include "ui/skin/skin_painter.h"
+#include "ui/widgets/file_picker.h"
+#include "ui/widgets/path_text.h"
+#include "ui/widgets/transparent_list_box.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace vantrel::ui {
+namespace {
+
+namespace pd = vantrel::layout::profile_dialog;
+
+const QString kBackground = QStringLiteral("Profile_BK.png");
+const QString kCloseImage = QStringLiteral("button-close-normal.png");
+const QString kRussianCaption = QStringLiteral("Профиль");
+const QString kChineseCaption = QStringLiteral("配置管理");
+
+QStringList profileFilters() {
+    return {QStringLiteral("bin Files(*.bin)"), QStringLiteral("All files (*)")};
+}
+
+} // namespace
+
+ProfileDialogController::ProfileDialogController(ConfiguratorModel& model, ProfileStore& store,
+                                                 SkinPainter& painter, UiLanguage language,
+                                                 FilePicker& files, DialogHost& host)
+    : model_(model), store_(store), painter_(painter), language_(language), files_(files),
+      host_(host) {}
+
+const QString& ProfileDialogController::skinFolderName() {
+    static const QString name = QStringLiteral("Config");
+    return name;
+}
+
+QString ProfileDialogController::caption() const {
+    return language_.chinese() ? kChineseCaption : kRussianCaption;
+}
+
+bool ProfileDialogController::report(const Status& s) {
+    if (!s.ok()) {
+        host_.inform(QString::fromStdString(s.error().message), caption());
+    }
+    return s.ok();
+}
+
+void ProfileDialogController::open() {
+    selected_ = -1;
+    relist();
+}
+
+void ProfileDialogController::relist() {
+    const QString keep =
+        selected_ >= 0 && selected_ < lines_.size() ? lines_[selected_] : QString();
+    entries_.clear();
+    lines_.clear();
+    auto listed = store_.list();
+    if (!listed) {
+        report(listed.error());
+    } else {
+        entries_ = std::move(*listed);
+        std::sort(entries_.begin(), entries_.end(),
+                  [](const ProfileEntry& a, const ProfileEntry& b) {
+                      return CTransparentListBox::lineLess(fromUtf8(a.name), fromUtf8(b.name));
+                  });
+        for (const ProfileEntry& e : entries_) {
+            lines_ << fromUtf8(e.name);
+        }
+    }
+    selected_ = keep.isEmpty() ? -1 : static_cast<int>(lines_.indexOf(keep));
+    if (list_) {
+        list_->showLines(lines_, selected_);
+    }
+    host_.repaint();
+}
+
+void ProfileDialogController::replaceProfile(const QString& name,
+                                             const std::optional<std::filesystem::path>& keep) {
+    report(store_.replaceWith(name.toStdString(), keep));
+    relist();
+    selected_ = static_cast<int>(lines_.indexOf(name));
+    if (list_) {
+        list_->showLines(lines_, selected_);
+    }
+}
+
+void ProfileDialogController::adoptChosenFile(const std::filesystem::path& chosen) {
+    // The folder's one profile follows the chosen file, under its name cut
+    // at the first dot.
+    const QString name = fromUtf8(ProfileStore::nameOf(chosen));
+    if (!acceptName(name)) {
+        return;
+    }
+    std::optional<std::filesystem::path> keep;
+    if (!entries_.empty()) {
+        keep = entries_.front().path;
+    }
+    replaceProfile(name, keep);
+}
+
+void ProfileDialogController::importProfile() {
+    const auto file = files_.openFile(uiText(language_, "导入配置", "импорт"), profileFilters());
+    if (!file) {
+        return;
+    }
+    // Only a whole profile replaces the configuration; the model is
+    // untouched otherwise.
+    if (!report(store_.importFrom(*file, model_.image(), model_.assignments()))) {
+        return;
+    }
+    adoptChosenFile(*file);
+}
+
+void ProfileDialogController::exportProfile() {
+    const auto file = files_.saveFile(uiText(language_, "导出配置", "экспорт"), profileFilters(),
+                                      QStringLiteral("bin"));
+    if (!file) {
+        return;
+    }
+    if (!report(store_.exportTo(*file, model_.image(), model_.assignments()))) {
+        return;
+    }
+    adoptChosenFile(*file);
+}
+
+bool ProfileDialogController::acceptName(const QString& name) {
+    return report(ProfileStore::checkName(name.toStdString()));
+}
+
+void ProfileDialogController::renamed(int oldIndex, const QString& name) {
+    if (oldIndex < 0 || oldIndex >= static_cast<int>(entries_.size())) {
+        relist();
+        return;
+    }
+    if (!acceptName(name)) {
+        relist();
+        return;
+    }
+    replaceProfile(name, entries_[static_cast<std::size_t>(oldIndex)].path);
+}
+
+void ProfileDialogController::command(int id) {
+    switch (id) {
+    case kMenuNew:
+        newProfile();
+        break;
+    case kMenuCopy:
+        copyProfile();
+        break;
+    case kMenuSave:
+        exportProfile();
+        break;
+    case kMenuOpen:
+        importProfile();
+        break;
+    case kMenuDelete:
+        deleteProfile();
+        break;
+    default:
+        break;
+    }
+}
+
+void ProfileDialogController::newProfile() {
+    // The folder keeps one profile; the message has always said six.
+    if (!lines_.isEmpty()) {
+        host_.inform(
+            uiText(language_, "最多可以存储6个配置\n", "Разрешено не более шести профилей"),
+            caption());
+        return;
+    }
+    int n = 1;
+    const auto nameOf = [](int i) { return QStringLiteral("Профиль_%1").arg(i); };
+    while (lines_.contains(nameOf(n))) {
+        ++n;
+    }
+    report(store_.createEmpty(nameOf(n).toStdString()));
+    relist();
+}
+
+void ProfileDialogController::copyProfile() {
+    if (selected_ < 0) {
+        host_.inform(uiText(language_, "请选择一个配置拷贝", "Выберите профиль для копирования"),
+                     caption());
+    }
+}
+
+void ProfileDialogController::deleteProfile() {
+    if (lines_.size() == 1) {
+        host_.inform(QStringLiteral("Требуется не менее одного профиля"), kRussianCaption);
+        return;
+    }
+    if (selected_ < 0) {
+        host_.inform(QStringLiteral("Выбор профиля для удаления"), kRussianCaption);
+        return;
+    }
+    if (host_.confirm(QStringLiteral("Удалить выбранный профиль?"), kRussianCaption)) {
+        report(store_.remove(entries_[static_cast<std::size_t>(selected_)].path));
+        selected_ = -1;
+    }
+    relist();
+}
+
+QSize ProfileDialogController::size() {
+    const QSize s =
+        painter_.store().image(SkinFolder::of(language_, skinFolderName()), kBackground).size();
+    return s.isValid() ? s : QSize(pd::kWidth, pd::kHeight);
+}
+
+void ProfileDialogController::compose(QPainter& p) {
+    const SkinFolder folder = SkinFolder::of(language_, skinFolderName());
+    painter_.image(p, folder, kBackground, 0, 0);
+    const layout::Region& close = pd::kRegions[pd::kCloseBox];
+    painter_.image(p, folder, kCloseImage, close.left - 4, close.top - 4);
+    // The same words in both languages.
+    painter_.label(p, QStringLiteral("Профиль"), 5, 8, 20);
+    painter_.label(p, QStringLiteral("импорт"), 295, 54, 20);
+    painter_.label(p, QStringLiteral("экспорт"), 295, 102, 20);
+    painter_.label(p, QStringLiteral("Закрыть"), 18, 367, 14);
+}
+
+bool ProfileDialogController::dragsFrom(int x, int y) const {
+    return layout::hitTest(pd::kRegions, x, y) == pd::kNone;
+}
+
+void ProfileDialogController::release(int x, int y) {
+    switch (layout::hitTest(pd::kRegions, x, y)) {
+    case pd::kCloseBox:
+    case pd::kCloseButton:
+        host_.finish(true);
+        break;
+    case pd::kImport:
+        importProfile();
+        break;
+    case pd::kExport:
+        exportProfile();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace vantrel::ui

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/skin/skin_store.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QString>
+
+class QPainter;
+
+namespace vantrel::ui {
+
+// How every window draws its face: skin pictures at their own size, the
+// program's labels and the one-pixel outline. One label rule for all
+// windows, so a text of a given height looks the same everywhere.
+class SkinPainter {
+public:
+    explicit SkinPainter(SkinStore& store) : store_(store) {}
+
+    SkinStore& store() { return store_; }
+
+    // Copies the picture `name` of `folder` at its own size to (x, y);
+    // nothing when the picture is missing.
+    void image(QPainter& p, const SkinFolder& folder, const QString& name, int x, int y);
+    void image(QPainter& p, const QString& name, int x, int y) {
+        image(p, SkinFolder::mainWindow(), name, x, y);
+    }
+    // "Arial" of the given cell height (ascent plus descent), weight 300, on
+    // a transparent background; (x, y) is the top-left of the text cell.
+    void label(QPainter& p, const QString& text, int x, int y, int height,
+               const QColor& colour = Qt::white);
+    // A one-pixel white outline from (x, y) to (x + w, y + h).
+    static void outline(QPainter& p, int x, int y, int w, int h);
+
+    // The label font of a cell height.
+    const QFont& labelFont(int height);
+    // The same face in bold at a pixel size (the skinned list boxes).
+    static QFont boldFont(int pixelSize);
+
+private:
+    SkinStore& store_;
+    QHash<int, QFont> fonts_;
+};
+
+} // namespace vantrel::ui

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/skin/dialog_controller.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+
+namespace vantrel::ui {
+
+// The view of every skinned dialog: frameless and modal, as large as its
+// background, its face composed off-screen by the controller and copied in
+// one piece. A press on the background followed by a move drags the window
+// (by the window system where it can, else by hand); a press and release
+// without a move is a click for the controller. Message boxes are the
+// dialog's own.
+class SkinnedDialog : public QDialog, public DialogHost {
+    Q_OBJECT
+public:
+    explicit SkinnedDialog(QWidget* parent = nullptr);
+
+    // The controller must outlive the view's use of it; the dialog takes
+    // its size.
+    void setController(DialogController* controller);
+    // One modal run; true for OK.
+    bool runModal() { return exec() == QDialog::Accepted; }
+
+    // DialogHost
+    void repaint() override;
+    void finish(bool ok) override;
+    bool confirm(const QString& text, const QString& caption) override;
+    void inform(const QString& text, const QString& caption) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    DialogController* controller_ = nullptr;
+    QImage canvas_;
+    bool pressed_ = false;  // the left button went down on the face
+    bool dragFrom_ = false; // ... on a point that moves the window
+    bool movingByHand_ = false;
+    QPoint pressAt_; // client point of the press
+};
+
+} // namespace vantrel::ui

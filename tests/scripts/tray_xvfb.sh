@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The program on a real X server (Xvfb) with an XEmbed tray (trayer), as a
+# desktop without StatusNotifier has it: --background starts hidden, one
+# click on the tray icon brings the window back, and the tray menu's start
+# on login item writes and removes the autostart entry. Without any tray,
+# --background starts minimised. Usage: tray_xvfb.sh VANTREL
+set -uo pipefail
+vantrel=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "tray_xvfb: $*" >&2; exit 1; }
+for tool in Xvfb trayer xdotool xwininfo xprop; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/bootstrap installs it)"
+done
+
+# Everything of this run apart from the user's: the single-instance socket
+# (in TMPDIR), the data folder and the autostart folder.
+mkdir -p "$work/tmp" "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+export TMPDIR=$work/tmp XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+    [[ -s $work/display ]] && break
+    sleep 0.1
+done
+export DISPLAY=:$(cat "$work/display")
+
+# until SECONDS COMMAND...: polls COMMAND every 0.2 s.
+until_true() {
+    local tries=$(($1 * 5))
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    return 1
+}
+window_shown() { xdotool search --onlyvisible --name '^VANTREL$'; }
+# The tray icon's centre, once the tray has taken it in: "X Y".
+tray_icon() {
+    xwininfo -root -tree | awk '/"vantrel": \("vantrel" "vantrel"\)/ {
+        split($(NF-1), size, "[x+]"); split($NF, at, "+");
+        print at[2] + int(size[1] / 2), at[3] + int(size[2] / 2); found = 1; exit }
+        END { exit !found }'
+}
+start_vantrel() {
+    "$vantrel" --background --simulate --data-dir "$work/data" >>"$work/vantrel.log" 2>&1 &
+    pids+=($!)
+}
+
+trayer --edge top --align right --widthtype pixel --width 64 --heighttype pixel --height 24 \
+    >"$work/trayer.log" 2>&1 &
+trayer_pid=$!
+pids+=($trayer_pid)
+until_true 10 xdotool search --class trayer || fail "the tray did not start"
+
+start_vantrel
+until_true 15 tray_icon || { cat "$work/vantrel.log" >&2; fail "no tray icon"; }
+sleep 1 # the start-up read-back
+window_shown && fail "--background showed the window"
+read -r x y < <(tray_icon)
+
+# One click, as StatusNotifier trays report it too.
+xdotool mousemove "$x" "$y" click 1
+until_true 5 window_shown || fail "one click on the tray icon did not bring the window back"
+
+entry=$XDG_CONFIG_HOME/autostart/io.github.vantrel.Vantrel.desktop
+choose_start_on_login() {
+    xdotool mousemove "$x" "$y" click 3
+    sleep 0.7
+    # Show the window, then start on login.
+    xdotool key Down Down Return
+}
+choose_start_on_login
+until_true 5 test -f "$entry" || fail "start on login wrote no $entry"
+grep -qx "Exec=$vantrel --background" "$entry" || fail "the entry does not start $vantrel hidden"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$entry" || fail "the autostart entry is not valid"
+fi
+choose_start_on_login
+until_true 5 test ! -e "$entry" || fail "start on login did not remove $entry"
+
+# No tray at all: minimised instead of hidden, so the window can come back.
+kill "${pids[-1]}" "$trayer_pid"
+wait "${pids[-1]}" 2>/dev/null
+start_vantrel
+until_true 15 xdotool search --name '^VANTREL$' || fail "no window without a tray"
+minimised() {
+    local w
+    w=$(xdotool search --name '^VANTREL$' | head -1)
+    xprop -id "$w" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN
+}
+until_true 5 minimised || fail "--background without a tray did not minimise the window"
+echo "tray: hidden start, one click back, start on login written and removed, minimised without tray"

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// The profile manager: background with the list well, the import and
+// export buttons, the close button, and its close box. Everything is
+// placed from the same regions the dialog hit-tests.
+#include "core/layout/profile_dialog_layout.h"
+#include "skin_canvas.h"
+
+namespace vantrel::skingen {
+namespace {
+
+using namespace palette;
+namespace pd = vantrel::layout::profile_dialog;
+
+QRectF faceOf(const layout::Region& r) {
+    return QRectF(r.left, r.top, r.width(), r.height());
+}
+
+QImage profileBackground() {
+    QImage img = newImage(pd::kWidth, pd::kHeight, kFar);
+    QPainter p(&img);
+    prepare(p);
+    // Title strip; the program writes "Профиль" at its left.
+    p.fillRect(QRect(0, 0, pd::kWidth, 34), kTitle);
+    p.fillRect(QRect(0, 34, pd::kWidth, 1), kPanelBorder);
+    p.fillRect(QRect(0, 34, 90, 2), kAccent);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(kPanelBorder);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, pd::kWidth - 1, pd::kHeight - 1);
+    p.setRenderHint(QPainter::Antialiasing, true);
+
+    // The list's well, a little larger than the list.
+    const auto& list = pd::kList;
+    drawPanel(p, QRect(list.left - 6, list.top - 6, list.width() + 12, list.height() + 12));
+    p.fillRect(QRect(list.left - 3, list.top - 3, list.width() + 6, list.height() + 6),
+               kFar.darker(115));
+
+    // Import and export carry the program's words; the spare places stay
+    // plain panel, as they do nothing.
+    drawPanel(p, QRect(266, 44, 114, 243));
+    drawButtonFace(p, faceOf(pd::kRegions[pd::kImport]), kPanelBorder.lighter(125));
+    drawButtonFace(p, faceOf(pd::kRegions[pd::kExport]), kPanelBorder.lighter(125));
+    // Arrows into and out of the list beside the words.
+    QPen arrow(kSecondary, 2);
+    arrow.setCapStyle(Qt::RoundCap);
+    p.setPen(arrow);
+    for (const auto& [area, in] : {std::pair{pd::kImport, true}, std::pair{pd::kExport, false}}) {
+        const auto& r = pd::kRegions[area];
+        const qreal y = (r.top + r.bottom) / 2.0;
+        const qreal x0 = r.left + 8;
+        const qreal x1 = r.left + 18;
+        p.drawLine(QPointF(x0, y), QPointF(x1, y));
+        const qreal tip = in ? x0 : x1;
+        const qreal back = in ? tip + 4 : tip - 4;
+        p.drawLine(QPointF(tip, y), QPointF(back, y - 4));
+        p.drawLine(QPointF(tip, y), QPointF(back, y + 4));
+    }
+
+    // "Закрыть" at the bottom left.
+    p.fillRect(QRect(0, 350, pd::kWidth, 1), kPanelBorder);
+    drawButtonFace(p, faceOf(pd::kRegions[pd::kCloseButton]).adjusted(-1, -1, 1, 1),
+                   kPanelBorder.lighter(115));
+    return img;
+}
+
+// The close box: a glyph over the box's few pixels, drawn at (left - 4,
+// top - 4) by the dialog.
+QImage closeBox() {
+    const auto& r = pd::kRegions[pd::kCloseBox];
+    QImage img = newImage(r.width() + 8, r.height() + 8, kTitle);
+    QPainter p(&img);
+    prepare(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x3A, 0x1A, 0x20));
+    p.drawRoundedRect(QRectF(0, 0, img.width(), img.height()), 3, 3);
+    QPen pen(Qt::white, 1.4);
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    p.drawLine(QPointF(4, 4), QPointF(4 + r.width(), 4 + r.height()));
+    p.drawLine(QPointF(4 + r.width(), 4), QPointF(4, 4 + r.height()));
+    return img;
+}
+
+const Registrar kProfiles(QStringLiteral("profiles"), [](SkinSet& set) {
+    set.add(QStringLiteral("Config/Profile_BK.png"), profileBackground());
+    set.add(QStringLiteral("Config/button-close-normal.png"), closeBox());
+});
+
+} // namespace
+} // namespace vantrel::skingen
