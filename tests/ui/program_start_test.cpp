@@ -7,6 +7,7 @@
 #include "support/temp_dir.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -16,10 +17,15 @@ namespace {
 
 using vantrel::testing::ProgramRun;
 
+// The program as the build made it ($VANTREL overrides it).
+std::string program() {
+    const char* env = std::getenv("VANTREL");
+    return env ? env : VANTREL_PATH;
+}
+
 ProgramRun runProgram(const std::string& environment, const std::string& args) {
     vantrel::testing::TempDir dir;
-    return vantrel::testing::runInFolder(dir.path(), environment + " '" +
-                                                         std::string(VANTREL_PATH) + "' " + args);
+    return vantrel::testing::runInFolder(dir.path(), environment + " '" + program() + "' " + args);
 }
 
 // No display at all: the window system would end the program at once.
