@@ -66,6 +66,7 @@ void BM_IdleDesktopProgramWakeUps(benchmark::State& state) {
             args.emplace_back("--simulate");
         }
         std::vector<char*> argv;
+        argv.reserve(args.size() + 1);
         for (auto& a : args) {
             argv.push_back(a.data());
         }

@@ -43,11 +43,11 @@ bool isPrivateFolder(const QString& path) {
 }
 
 QString privateRuntimeFolder() {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isAbsolute() && isPrivateFolder(runtime)) {
         return runtime;
     }
-    const QString fallback =
+    QString fallback =
         QDir(QDir::tempPath()).filePath(QStringLiteral("vantrel-%1").arg(::getuid()));
     ::mkdir(QFile::encodeName(fallback).constData(), 0700);
     if (isPrivateFolder(fallback)) {
