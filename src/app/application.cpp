@@ -16,6 +16,7 @@
 #include "ui/main_window_controller.h"
 #include "ui/process_updater_launcher.h"
 #include "ui/single_instance.h"
+#include "ui/skin/menu_style.h"
 #include "ui/skin/skin_painter.h"
 #include "ui/tray_icon.h"
 
@@ -168,7 +169,8 @@ void Application::Parts::buildWindow() {
     lighting = std::make_unique<ui::LightingPage>(model, controller->state(), *controller, *chooser,
                                                   keyFaces, language);
     controller->setLightingPanel(lighting.get());
-    controller->setSimulationNotice(ui::simulationNotice(session->keyboardInaccessible(), language));
+    controller->setSimulationNotice(
+        ui::simulationNotice(session->keyboardInaccessible(), language));
     if (const QString problem = session->hotplugProblem(); !problem.isEmpty()) {
         controller->setWatchNotice(
             QStringLiteral("клавиатура, подключённая позже, не будет замечена (%1)").arg(problem));
@@ -223,6 +225,7 @@ int Application::run() {
             break;
         }
     }
+    qApp->setStyleSheet(ui::skinnedMenuStyle());
     p.loadFiles();
     if (Status s = p.openKeyboard(); !s.ok()) {
         // Not even the simulated keyboard could be opened (a bad state file).
