@@ -17,6 +17,7 @@
 #include "ui/main_window_controller.h"
 #include "ui/process_updater_launcher.h"
 #include "ui/single_instance.h"
+#include "ui/skin/menu_style.h"
 #include "ui/skin/skin_painter.h"
 #include "ui/tray_icon.h"
 
@@ -242,6 +243,7 @@ int Application::run() {
     if (!holdDataFolder(p.dataPath, p.folderLock, p.problems, !p.screenshot)) {
         return 1;
     }
+    qApp->setStyleSheet(ui::skinnedMenuStyle());
     p.loadFiles();
     if (Status s = p.openKeyboard(); !s.ok()) {
         // Not even the simulated keyboard could be opened (a bad state file).
