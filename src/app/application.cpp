@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/application.h"
 
+#include "app/data_folder_hold.h"
 #include "app/device_session.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
@@ -24,6 +25,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 namespace vantrel::app {
 namespace {
@@ -36,9 +38,15 @@ void noteLoadReport(const Result<LoadReport>& r, QStringList& messages) {
     }
 }
 
+std::optional<std::filesystem::path> pathOf(const QString& p) {
+    if (p.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(p.toStdString());
+}
+
 std::filesystem::path dataPathOf(const ProgramOptions& o) {
-    return o.dataDir.isEmpty() ? platform::defaultDataFolder()
-                               : std::filesystem::path(o.dataDir.toStdString());
+    return platform::chooseDataFolder(pathOf(o.dataDir), o.simulate, pathOf(o.simState));
 }
 
 DeviceSession::Options sessionOptionsOf(const ProgramOptions& o) {
@@ -65,6 +73,9 @@ struct Application::Parts {
     ui::CQuendalApp instance;
     std::filesystem::path dataPath;
     DataFolder folder;
+    // Held for the whole run and let go last, after every part that writes
+    // into the folder.
+    std::optional<platform::DataFolderLock> folderLock;
     QStringList problems; // told once the window is up
     ConfiguratorModel model;
     ui::SkinStore skins;
@@ -98,7 +109,11 @@ void Application::Parts::loadFiles() {
         problems << QString::fromStdString(s.error().message);
     }
     noteLoadReport(LoadMacroFile(folder.macros(), model.macros()), problems);
-    model.setShippedVersion(LoadVersionFile(folder.version()));
+    if (const auto shipped = LoadVersionFile(folder.version()); shipped) {
+        model.setShippedVersion(*shipped);
+    } else {
+        problems << QString::fromStdString(shipped.error().message);
+    }
     noteLoadReport(LoadKeymapFile(folder.keymap(), model.image(), model.assignments(), false),
                    problems);
     model.syncImage();
@@ -224,6 +239,9 @@ int Application::run() {
         case ui::CQuendalApp::Start::First:
             break;
         }
+    }
+    if (!holdDataFolder(p.dataPath, p.folderLock, p.problems, !p.screenshot)) {
+        return 1;
     }
     qApp->setStyleSheet(ui::skinnedMenuStyle());
     p.loadFiles();
