@@ -3,6 +3,7 @@
 
 #include "core/layout/key_map_layout.h"
 #include "ui/skin/interface_text.h"
+#include "ui/skin/menu_style.h"
 #include "ui/skin/skin_painter.h"
 #include "ui/widgets/transparent_list_box.h"
 #include "ui/widgets/vivid_tree.h"
@@ -168,6 +169,7 @@ bool CKeyMap::eventFilter(QObject* watched, QEvent* event) {
 
 void CKeyMap::showComboMenu(const QPoint& at) {
     QMenu menu(this);
+    menu.setStyleSheet(skinnedMenuStyle());
     menu.addAction(QStringLiteral("Delete All"), this, [this] { command(kDeleteAll); });
     // The menu takes the keyboard while it is open.
     suspendCapture();

@@ -21,7 +21,7 @@ protected:
 
 TEST_F(KeyMapAdvancedTest, BrowseChoosesTheRowAndItsKind) {
     openOnAdvancedTab();
-    files.answers.push_back(std::filesystem::path("/home/u/music/song.mp3"));
+    files.opens.push_back(std::filesystem::path("/home/u/music/song.mp3"));
     clickRow(0, km::kRowBrowse);
     EXPECT_EQ(controller->advancedChoice(), 0);
     EXPECT_EQ(kind(), kindOf(K::PlayMusic));
@@ -41,7 +41,7 @@ TEST_F(KeyMapAdvancedTest, BrowseChoosesTheRowAndItsKind) {
               (QStringList{QStringLiteral("txt Files(*.txt)"), QStringLiteral("All files (*)")}));
 
     click(km::kSave);
-    EXPECT_EQ(host.finishes, std::vector<bool>{true});
+    EXPECT_EQ(host.finished, true);
     EXPECT_EQ(kind(), kindOf(K::PlayMusic)) << "save keeps what the browse chose";
     ASSERT_TRUE(commit().ok());
     EXPECT_EQ(entry(kEscKey), (std::vector<std::uint8_t>{10, 0, 0x1B, 0}));
@@ -51,7 +51,7 @@ TEST_F(KeyMapAdvancedTest, BrowseChoosesTheRowAndItsKind) {
 
 TEST_F(KeyMapAdvancedTest, ProgramsAndFoldersHaveTheirOwnPickers) {
     openOnAdvancedTab();
-    files.answers.push_back(std::filesystem::path("/usr/bin/gimp"));
+    files.opens.push_back(std::filesystem::path("/usr/bin/gimp"));
     clickRow(1, km::kRowBrowse);
     EXPECT_EQ(kind(), kindOf(K::LaunchProgram));
 #ifndef _WIN32
@@ -59,7 +59,7 @@ TEST_F(KeyMapAdvancedTest, ProgramsAndFoldersHaveTheirOwnPickers) {
 #endif
     EXPECT_TRUE(files.filters[0].contains(QStringLiteral("exe Files(*.exe)")));
 
-    files.answers.push_back(std::filesystem::path("/home/u/Music"));
+    files.folders.push_back("/home/u/Music");
     clickRow(3, km::kRowBrowse);
     EXPECT_EQ(files.folderQuestions, 1);
     EXPECT_EQ(files.captions.back(), QStringLiteral("modification path"));
@@ -107,14 +107,14 @@ TEST_F(KeyMapAdvancedTest, StoredLaunchSavedAgainKeepsItsPath) {
 
 TEST_F(KeyMapAdvancedTest, PathsThatCannotBeStoredAreRefusedWhole) {
     openOnAdvancedTab();
-    files.answers.push_back(std::filesystem::path("/a/" + std::string(253, 'x'))); // 256
+    files.opens.push_back(std::filesystem::path("/a/" + std::string(253, 'x'))); // 256
     clickRow(0, km::kRowBrowse);
     EXPECT_EQ(controller->advancedChoice(), KeyMapController::kNoChoice);
     EXPECT_TRUE(pending.PendingPath.empty());
     ASSERT_EQ(host.informs.size(), 1u);
     EXPECT_TRUE(host.informs[0].startsWith(QStringLiteral("Путь длиннее 255 знаков")));
     // 255 characters fit.
-    files.answers.push_back(std::filesystem::path("/a/" + std::string(252, 'x')));
+    files.opens.push_back(std::filesystem::path("/a/" + std::string(252, 'x')));
     clickRow(0, km::kRowBrowse);
     EXPECT_EQ(pending.PendingPath.size(), 255u);
     EXPECT_EQ(kind(), kindOf(K::PlayMusic));
@@ -122,10 +122,10 @@ TEST_F(KeyMapAdvancedTest, PathsThatCannotBeStoredAreRefusedWhole) {
 
 TEST_F(KeyMapAdvancedTest, FolderWithoutAPathEmptiesTheChoice) {
     openOnAdvancedTab();
-    files.answers.push_back(std::filesystem::path("/home/u/Music"));
+    files.folders.push_back("/home/u/Music");
     clickRow(3, km::kRowBrowse);
     ASSERT_EQ(kind(), kindOf(K::OpenFolder));
-    files.answers.push_back(std::filesystem::path());
+    files.folders.push_back(std::filesystem::path());
     clickRow(3, km::kRowBrowse);
     ASSERT_EQ(host.informs.size(), 1u);
     EXPECT_EQ(host.informs[0], QStringLiteral("Выберите папку"));
@@ -134,23 +134,23 @@ TEST_F(KeyMapAdvancedTest, FolderWithoutAPathEmptiesTheChoice) {
 }
 
 TEST(BrowseForTarget, AChoiceGoesInOnlyOnSuccess) {
-    FakeFilePicker files;
+    KeyMapFilePicker files;
     FakeDialogHost prompts;
     std::u16string path = u"/kept";
     EXPECT_FALSE(BrowseForTarget(files, prompts, {}, 4, path));
     EXPECT_FALSE(BrowseForTarget(files, prompts, {}, 0, path)); // cancelled
     EXPECT_EQ(path, u"/kept");
-    files.answers.push_back(std::filesystem::path("/tmp/Тест.txt"));
+    files.opens.push_back(std::filesystem::path("/tmp/Тест.txt"));
     EXPECT_TRUE(BrowseForTarget(files, prompts, UiLanguage::chineseInterface(), 2, path));
     EXPECT_EQ(path, u"/tmp/Тест.txt");
-    files.answers.push_back(std::filesystem::path());
+    files.folders.push_back(std::filesystem::path());
     EXPECT_FALSE(BrowseForTarget(files, prompts, UiLanguage::chineseInterface(), 3, path));
     EXPECT_EQ(prompts.informs.back(), QStringLiteral("請選擇文件夾"));
     EXPECT_TRUE(path.empty());
 #ifndef _WIN32
     // A name that is no text could not be opened again from the record.
     path = u"/kept";
-    files.answers.push_back(std::filesystem::path("/tmp/bad\xff.txt"));
+    files.opens.push_back(std::filesystem::path("/tmp/bad\xff.txt"));
     EXPECT_FALSE(BrowseForTarget(files, prompts, {}, 2, path));
     EXPECT_EQ(path, u"/kept");
     EXPECT_TRUE(prompts.informs.back().startsWith(QStringLiteral("Этот путь нельзя сохранить")));
@@ -220,7 +220,7 @@ TEST_F(KeyMapAdvancedTest, FaceShowsHoverMarkersAndTheShortenedPath) {
     controller->hover(save.left + 2, save.top + 2);
     EXPECT_EQ(face().pixel(probe + QPoint(save.left, save.top)), over.pixel(probe));
 
-    files.answers.push_back(std::filesystem::path("/home/u/music/song.mp3"));
+    files.opens.push_back(std::filesystem::path("/home/u/music/song.mp3"));
     clickRow(1, km::kRowBrowse);
     const QImage img = face();
     const QImage& on = skins.image(folder, QStringLiteral("Enable.png"));

@@ -25,7 +25,7 @@ TEST_F(KeyMapControllerTest, StoredCombinationOpensOnTheKeyTabAndSavesTheSameKey
     EXPECT_EQ(controller->title(), QStringLiteral("выбранная клавиша:F1 "));
 
     click(km::kSave);
-    ASSERT_EQ(host.finishes, std::vector<bool>{true});
+    ASSERT_EQ(host.finished, true);
     EXPECT_EQ(kind(), kindOf(K::Combination));
     EXPECT_EQ(pending.PendingKeyCount, 2);
     ASSERT_TRUE(commit().ok());
@@ -86,7 +86,7 @@ TEST_F(KeyMapControllerTest, SingleFieldKeepsTheLastKeyAndCombinationStartsAgain
 TEST_F(KeyMapControllerTest, SaveWithNothingCapturedGivesNone) {
     openOn(kEscKey);
     click(km::kSave);
-    EXPECT_EQ(host.finishes, std::vector<bool>{true});
+    EXPECT_EQ(host.finished, true);
     EXPECT_EQ(kind(), kindOf(K::None));
     // Nor does an empty combination field name anything.
     openOn(kEscKey);
@@ -183,19 +183,19 @@ TEST_F(KeyMapControllerTest, GroupHeaderOrNoItemKeepsTheBasicTabOpen) {
     click(km::kTabBasic);
     controller->functionSelected(functionRow("мультимедиа"));
     click(km::kSave);
-    EXPECT_TRUE(host.finishes.empty());
+    EXPECT_FALSE(host.finished);
     ASSERT_EQ(host.informs.size(), 1u);
     EXPECT_EQ(host.informs[0], QStringLiteral("Выберите подпункт"));
     EXPECT_EQ(view.suspends, 1) << "the message needs the keyboard";
     EXPECT_EQ(view.resumes, 1);
     controller->functionSelected(-1);
     click(km::kSave);
-    EXPECT_TRUE(host.finishes.empty());
+    EXPECT_FALSE(host.finished);
     EXPECT_EQ(host.informs.size(), 2u);
 
     controller->functionSelected(functionRow("Vol+"));
     click(km::kSave);
-    EXPECT_EQ(host.finishes, std::vector<bool>{true});
+    EXPECT_EQ(host.finished, true);
     EXPECT_EQ(kind(), kindOf(K::BasicFunction));
     EXPECT_EQ(pending.PendingFunctionName, "Vol+");
     ASSERT_TRUE(commit().ok());
@@ -236,12 +236,12 @@ TEST_F(KeyMapControllerTest, StoredBasicFunctionOpensItsRow) {
 
 TEST_F(KeyMapControllerTest, DefaultGivesCount255OnEveryTab) {
     for (int button : {km::kTabKeys, km::kTabMacro, km::kTabBasic, km::kTabAdvanced}) {
-        host.finishes.clear();
+        host.finished.reset();
         openOn(kEscKey);
         click(button);
         click(km::kDefault);
         EXPECT_EQ(pending.PendingKeyCount, kRestoreDefaultKeyCount) << "tab button " << button;
-        EXPECT_EQ(host.finishes, std::vector<bool>{true});
+        EXPECT_EQ(host.finished, true);
     }
     // The default enables a key that was disabled and the box ticked.
     model.image().setKeyEnabled(KeyPositionEnableBit(kEscKey), false);
@@ -278,12 +278,13 @@ TEST_F(KeyMapControllerTest, CancelAndCloseBoxEndWithoutAChoice) {
     openOn(kEscKey);
     press(0x41);
     click(km::kCancel);
-    EXPECT_EQ(host.finishes, std::vector<bool>{false});
+    EXPECT_EQ(host.finished, false);
     EXPECT_EQ(pending.PendingKeys[0], 0);
     EXPECT_EQ(pending.PendingKeyCount, 0);
+    host.finished.reset();
     openOn(kEscKey);
     click(km::kCloseBox);
-    EXPECT_EQ(host.finishes, (std::vector<bool>{false, false}));
+    EXPECT_EQ(host.finished, false);
     // Neither Enter nor Escape ends the dialog.
     EXPECT_FALSE(controller->escapeCancels());
 }

@@ -136,7 +136,7 @@ protected:
     }
 
     FakeKeyHook hook;
-    FakeFilePicker files;
+    KeyMapFilePicker files;
     MainDialogCommands commands{model,   folder,  painter, UiLanguage{},
                                 nullptr, prompts, hook,    &files};
 };
@@ -178,7 +178,7 @@ TEST_F(KeyMapDialogTest, EveryKindOfAssignmentReachesTheKeyboard) {
     });
     const char* paths[] = {"/home/u/a.mp3", "/usr/bin/gimp", "/home/u/notes.txt", "/home/u"};
     for (int row = 0; row < km::kAdvancedRows; ++row) {
-        files.answers.push_back(std::filesystem::path(paths[row]));
+        (row == 3 ? files.folders : files.opens).push_back(paths[row]);
         files.whileOpen = [&] { EXPECT_FALSE(hook.installed()) << "the picker gets the keys"; };
         assign(kLaunchKeys[row], [&](CKeyMap& d) {
             clickButton(d, km::kTabAdvanced);

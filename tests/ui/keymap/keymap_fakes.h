@@ -1,64 +1,36 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/dialog_fakes.h"
 #include "ui/keymap/key_map_controller.h"
-#include "ui/widgets/file_picker.h"
 
-#include <deque>
 #include <functional>
 #include <vector>
 
 namespace vantrel::ui::testing {
 
-// File dialogs that give the answers the test queued (none: cancelled).
-struct FakeFilePicker : FilePicker {
-    std::deque<std::optional<std::filesystem::path>> answers;
-    std::vector<QStringList> filters; // of every open-file question
+// The shared file dialogs, also noting their captions and running a check
+// while one is open.
+struct KeyMapFilePicker : FakeFilePicker {
     std::vector<QString> captions;
     int folderQuestions = 0;
-    std::function<void()> whileOpen; // runs while a picker is "open"
+    std::function<void()> whileOpen;
 
-    std::optional<std::filesystem::path> next() {
+    void note(const QString& caption) {
+        captions.push_back(caption);
         if (whileOpen) {
             whileOpen();
         }
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        auto a = answers.front();
-        answers.pop_front();
-        return a;
     }
     std::optional<std::filesystem::path> openFile(const QString& caption,
                                                   const QStringList& f) override {
-        captions.push_back(caption);
-        filters.push_back(f);
-        return next();
-    }
-    std::optional<std::filesystem::path> saveFile(const QString& caption, const QStringList& f,
-                                                  const QString&) override {
-        return openFile(caption, f);
+        note(caption);
+        return FakeFilePicker::openFile(caption, f);
     }
     std::optional<std::filesystem::path> folder(const QString& caption) override {
-        captions.push_back(caption);
+        note(caption);
         ++folderQuestions;
-        return next();
-    }
-};
-
-struct FakeDialogHost : DialogHost {
-    int repaints = 0;
-    std::vector<bool> finishes; // true: OK
-    std::vector<QString> informs;
-    std::function<void()> whileInforming;
-    void repaint() override { ++repaints; }
-    void finish(bool ok) override { finishes.push_back(ok); }
-    bool confirm(const QString&, const QString&) override { return true; }
-    void inform(const QString& text, const QString&) override {
-        if (whileInforming) {
-            whileInforming();
-        }
-        informs.push_back(text);
+        return FakeFilePicker::folder(caption);
     }
 };
 

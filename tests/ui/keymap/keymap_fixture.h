@@ -83,7 +83,7 @@ protected:
     PendingAssignment pending;
     SkinStore skins;
     SkinPainter painter{skins};
-    FakeFilePicker files;
+    KeyMapFilePicker files;
     FakeDialogHost host;
     FakeKeyMapView view;
     std::unique_ptr<KeyMapController> controller;
