@@ -15,7 +15,7 @@ namespace {
 using namespace palette;
 namespace km = vantrel::layout::key_map;
 
-constexpr int kTitleStrip = 24;
+constexpr int kTitleStrip = 22;
 constexpr int kFooterRule = 340;
 
 QString inFolder(const char* name) {

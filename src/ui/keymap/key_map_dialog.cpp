@@ -158,10 +158,21 @@ void CKeyMap::resumeCapture() {
 
 bool CKeyMap::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        if (watched == fields_[kSingleField]) {
-            controller_.fieldFocused(kSingleField);
-        } else if (watched == fields_[kComboField]) {
-            controller_.fieldFocused(kComboField);
+        for (std::size_t f = 0; f < fields_.size(); ++f) {
+            QLineEdit* field = fields_[f];
+            if (watched != field) {
+                continue;
+            }
+            controller_.fieldFocused(static_cast<Field>(f));
+            // The keys are shown, not picked for editing: no selection, the
+            // caret at the end (after the field's own focus handling).
+            QMetaObject::invokeMethod(
+                field,
+                [field] {
+                    field->deselect();
+                    field->setCursorPosition(static_cast<int>(field->text().size()));
+                },
+                Qt::QueuedConnection);
         }
     }
     return SkinnedDialog::eventFilter(watched, event);
