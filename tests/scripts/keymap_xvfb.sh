@@ -9,52 +9,18 @@
 set -uo pipefail
 vantrel=$1
 vantrelctl=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/xvfb_session.sh" keymap_xvfb xdotool jq
 fail() {
     echo "keymap_xvfb: $*" >&2
     [[ -f $work/vantrel.log ]] && cat "$work/vantrel.log" >&2
     exit 1
 }
-for tool in Xvfb xdotool jq; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/bootstrap installs it)"
-done
 shots=${VANTREL_SHOT_DIR:-}
 if [[ -n $shots ]]; then
     command -v import >/dev/null || fail "import (imagemagick) is needed for VANTREL_SHOT_DIR"
     mkdir -p "$shots"
 fi
 
-mkdir -p "$work/tmp" "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-export TMPDIR=$work/tmp XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-export DISPLAY=:$(cat "$work/display")
-
-until_true() {
-    local tries=$(($1 * 5))
-    shift
-    for _ in $(seq "$tries"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.2
-    done
-    return 1
-}
 # "X Y" of a window's top left.
 origin() {
     xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x = $2} /^Y=/ {y = $2} END {print x, y}'

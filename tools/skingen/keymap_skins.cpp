@@ -75,11 +75,7 @@ QImage checkBox(bool on) {
     p.setBrush(on ? kAccent : kFar);
     p.drawRoundedRect(QRectF(0.5, 0.5, r.width() - 1, r.height() - 1), 2.5, 2.5);
     if (on) {
-        QPen tick(Qt::white, 1.5);
-        tick.setCapStyle(Qt::RoundCap);
-        tick.setJoinStyle(Qt::RoundJoin);
-        p.setPen(tick);
-        p.drawPolyline(QPolygonF({QPointF(2.5, 5), QPointF(4.5, 7), QPointF(8.5, 2.5)}));
+        drawTick(p, QPolygonF({QPointF(2.5, 5), QPointF(4.5, 7), QPointF(8.5, 2.5)}), 1.5);
     }
     return img;
 }

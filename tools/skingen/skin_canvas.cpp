@@ -22,6 +22,14 @@ QFont arial(int pixelHeight, int weight) {
     return f;
 }
 
+void drawTick(QPainter& p, const QPolygonF& tick, qreal width) {
+    QPen pen(Qt::white, width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.drawPolyline(tick);
+}
+
 void drawPanel(QPainter& p, const QRect& r) {
     using namespace palette;
     p.setPen(QPen(kPanelBorder, 1));

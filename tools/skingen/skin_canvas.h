@@ -46,6 +46,8 @@ void prepare(QPainter& p);
 QFont arial(int pixelHeight, int weight = QFont::Normal);
 // A flat button face: rounded, a lighter top edge.
 void drawButtonFace(QPainter& p, const QRectF& r, const QColor& face);
+// The white tick of a lit check box or switch.
+void drawTick(QPainter& p, const QPolygonF& tick, qreal width);
 // A dark panel with a one-pixel border and 4-pixel corners.
 void drawPanel(QPainter& p, const QRect& r);
 
