@@ -94,13 +94,12 @@ inline constexpr std::array<Region, kPartsPerRow> kFirstRowRegions{{
 }};
 
 // AdvancedRegionTable: index kPartsPerRow * row + part.
-constexpr std::array<Region, kAdvancedRows * kPartsPerRow> makeAdvancedRegionTable() {
-    std::array<Region, kAdvancedRows * kPartsPerRow> table{};
-    for (int r = 0; r < kAdvancedRows; ++r) {
-        for (int part = 0; part < kPartsPerRow; ++part) {
-            table[static_cast<std::size_t>(r * kPartsPerRow + part)] =
-                kFirstRowRegions[static_cast<std::size_t>(part)].shifted(0, r * kRowClickPitch);
-        }
+inline constexpr std::size_t kAdvancedRegionCount = std::size_t{kAdvancedRows} * kPartsPerRow;
+constexpr std::array<Region, kAdvancedRegionCount> makeAdvancedRegionTable() {
+    std::array<Region, kAdvancedRegionCount> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const auto row = static_cast<int>(i / kPartsPerRow);
+        table[i] = kFirstRowRegions[i % kPartsPerRow].shifted(0, row * kRowClickPitch);
     }
     return table;
 }

@@ -37,7 +37,7 @@ constexpr std::array<Text, km::kAdvancedRows> kChineseRowLabels{{
     {"打開文件", 22, 81 + 120},
     {"打開目錄", 22, 81 + 180},
 }};
-constexpr std::array<Text, 2 * km::kAdvancedRows> kOtherRowLabels{{
+constexpr std::array<Text, std::size_t{2} * km::kAdvancedRows> kOtherRowLabels{{
     {"Воспроизведение", 15, 68},
     {"Громкость", 15, 89},
     {"Диспетчер", 15, 134},
@@ -51,7 +51,7 @@ constexpr std::array<Text, 2 * km::kAdvancedRows> kOtherRowLabels{{
 } // namespace
 
 QString KeyMapController::shownPath(const std::u16string& path) {
-    const QString whole = QString::fromStdU16String(path);
+    QString whole = QString::fromStdU16String(path);
     if (whole.size() < kShortPathLength) {
         return whole;
     }
@@ -103,10 +103,9 @@ void KeyMapController::compose(QPainter& p) {
 }
 
 void KeyMapController::composeTabs(QPainter& p) {
-    for (int t = 0; t < km::kTabCount; ++t) {
-        const auto& r = km::kButtonRegions[static_cast<std::size_t>(km::kTabKeys + t)];
-        image(p, km::kButtonImages[static_cast<std::size_t>(km::kTabKeys + t)].normal, r.left,
-              r.top);
+    for (std::size_t b = km::kTabKeys; b < km::kTabKeys + std::size_t{km::kTabCount}; ++b) {
+        image(p, km::kButtonImages[b].normal, km::kButtonRegions[b].left,
+              km::kButtonRegions[b].top);
     }
     const auto colour = [this](int t) { return t == tab_ ? kCurrentTab : kOtherTab; };
     const auto title = [&](int t, const QString& text, int x, int y) {
