@@ -3,7 +3,8 @@
 # A key assignment as a user makes it, on a real X server (Xvfb) with real
 # pointer clicks and key presses: Esc on the keyboard picture, B on the
 # keyboard, save, apply, close; then the simulated keyboard's state file
-# holds Esc as B. Enter and Esc typed into the dialog do not close it.
+# holds Esc as B. Enter and Esc typed into the dialog do not close it, and
+# keys reach it through its keyboard grab while another window has the focus.
 # With VANTREL_SHOT_DIR set, the dialog's tabs are photographed there.
 # Usage: keymap_xvfb.sh VANTREL VANTRELCTL
 set -uo pipefail
@@ -64,6 +65,10 @@ for tab in 1 2 3; do
     shoot "keymap-tab$tab"
 done
 click 47 41 # back to the key tab: the single-key field has the focus
+sleep 0.3
+# The dialog holds the keyboard grab: keys reach it even while the X focus
+# is given to another window.
+xdotool windowfocus "$main" 2>/dev/null
 sleep 0.3
 xdotool key b
 shoot keymap-tab0-B
