@@ -60,6 +60,7 @@ xdotool key Escape Return
 sleep 0.5
 has_dialog || fail "Esc or Enter closed the dialog"
 shoot keymap-tab0-keys
+[[ -n $shots ]] && import -window root -crop "1000x640+$mx+$my" +repage "$shots/keymap-over-main.png"
 for tab in 1 2 3; do
     click $((48 + 97 * tab)) 41
     shoot "keymap-tab$tab"
