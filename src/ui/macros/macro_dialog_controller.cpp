@@ -128,7 +128,8 @@ void MacroDialogController::closing() {
 }
 
 void MacroDialogController::selectMacro(int index) {
-    if (index == manager_.selected()) {
+    // A list that lost its selection chose nothing.
+    if (index < 0 || index == manager_.selected()) {
         return;
     }
     manager_.select(index);

@@ -34,7 +34,12 @@ CMacroRecordDlg::CMacroRecordDlg(const KeyNameTable& names, MonotonicClock clock
     place(macroList_, md::kMacroList);
     macroList_->setFontPixelSize(md::kListFontPixels);
     macroList_->setEditMode(CTransparentListBox::kEditRename);
-    macroList_->setRenameCheck([this](const QString& n) { return controller_.acceptName(n); });
+    macroList_->setRenameCheck([this](const QString& n) {
+        // An accepted name is put in by taking the line out and back in;
+        // the selection changes that makes are no choice of the user's.
+        renaming_ = controller_.acceptName(n);
+        return renaming_;
+    });
 
     eventList_ = new CTransparentListBox(this);
     place(eventList_, md::kEventList);
@@ -53,12 +58,16 @@ CMacroRecordDlg::CMacroRecordDlg(const KeyNameTable& names, MonotonicClock clock
     loopEdit_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,3}")), loopEdit_));
 
-    connect(macroList_, &CTransparentListBox::currentRowChanged, this,
-            [this](int row) { controller_.selectMacro(row); });
+    connect(macroList_, &CTransparentListBox::currentRowChanged, this, [this](int row) {
+        if (!renaming_) {
+            controller_.selectMacro(row);
+        }
+    });
     connect(macroList_, &CTransparentListBox::editStarted, this,
             [this](int) { controller_.editStarted(); });
     connect(macroList_, &CTransparentListBox::editCommitted, this,
             [this](int oldIndex, int newIndex) {
+                renaming_ = false;
                 controller_.renamed(oldIndex, macroList_->item(newIndex)->text());
             });
     connect(eventList_, &CTransparentListBox::currentRowChanged, this,

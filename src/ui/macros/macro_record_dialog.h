@@ -51,6 +51,7 @@ private:
     CTransparentListBox* eventList_ = nullptr;
     QLineEdit* loopEdit_ = nullptr;
     QTimer names_; // carries renames into the working table
+    bool renaming_ = false;
 };
 
 } // namespace vantrel::ui

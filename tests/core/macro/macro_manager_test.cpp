@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "core/macro/macro_manager.h"
-
 #include "core/macro/macro_list.h"
+#include "core/macro/macro_manager.h"
 
 #include <gtest/gtest.h>
 

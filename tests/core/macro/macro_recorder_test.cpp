@@ -45,8 +45,8 @@ TEST_F(RecorderTest, WithoutDelaysEveryEventIsShortAndThereAreNoDelayLines) {
     after(5000);
     stroke(kB, false);
     EXPECT_EQ(recorder.lines(), (Lines{"A  dn", "A  up", "B  dn", "B  up"}));
-    EXPECT_EQ(head(s().device(), 10), (Bytes{0x01, kUsageA, 0x81, kUsageA, 0x01, kUsageB, 0x81,
-                                             kUsageB, 0, 0}));
+    EXPECT_EQ(head(s().device(), 10),
+              (Bytes{0x01, kUsageA, 0x81, kUsageA, 0x01, kUsageB, 0x81, kUsageB, 0, 0}));
     EXPECT_EQ(head(s().display(), 8), (Bytes{0x01, kA, 0x81, kA, 0x01, kB, 0x81, kB}));
     EXPECT_EQ(recorder.selectedLine(), 3) << "the last line is selected";
 }
@@ -65,9 +65,9 @@ TEST_F(RecorderTest, MeasuredDelaysInShortAndLongFormAndTheirLimits) {
     key(kC, false);
     EXPECT_EQ(recorder.lines(),
               (Lines{"A  dn", "250 ms", "A  up", "B  dn", "126 ms", "B  up", "60000 ms", "C  dn"}));
-    EXPECT_EQ(head(s().device(), 16), (Bytes{0x01, kUsageA, 0xFF, kUsageA, 0x00, 0xFA, 0x01,
-                                             kUsageB, 0x80 | 126, kUsageB, 0x7F, 0x06, 0xEA,
-                                             0x60, 0, 0}));
+    EXPECT_EQ(head(s().device(), 16),
+              (Bytes{0x01, kUsageA, 0xFF, kUsageA, 0x00, 0xFA, 0x01, kUsageB, 0x80 | 126, kUsageB,
+                     0x7F, 0x06, 0xEA, 0x60, 0, 0}));
     EXPECT_EQ(head(s().display(), 6), (Bytes{0x01, kA, 0xFF, kA, 0x00, 0xFA}));
 }
 

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "core/model/macro_followers.h"
-
 #include "core/macro/macro_list.h"
 #include "core/model/assignment_commit.h"
 #include "core/model/key_positions.h"
+#include "core/model/macro_followers.h"
 #include "core/model/state_files.h"
 #include "support/temp_dir.h"
 
