@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The macro manager: background with the two list wells and the options
-// panel, the Record button, the small buttons, the check boxes, and the
+// panel, the Record button (its words, which change while recording, are
+// the program's and fill it), the small buttons, the check boxes, and the
 // pictures the event list draws for "dn", "up" and "ms". Everything is
 // placed from the same regions the dialog hit-tests.
 #include "core/layout/macro_dialog_layout.h"
@@ -59,7 +60,7 @@ QImage macroBackground() {
     return img;
 }
 
-QImage button(const layout::Region& r, bool over, bool record) {
+QImage button(const layout::Region& r, bool over) {
     QImage img = newImage(r.width(), r.height(), Qt::transparent);
     QPainter p(&img);
     prepare(p);
@@ -69,12 +70,6 @@ QImage button(const layout::Region& r, bool over, bool record) {
         p.setPen(QPen(kAccentHover, 1));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(face.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    }
-    if (record) {
-        // A lit dot at the right end: the button starts and stops recording.
-        p.setPen(Qt::NoPen);
-        p.setBrush(over ? kGlow : kAccent);
-        p.drawEllipse(QPointF(r.width() - 11.5, r.height() / 2.0), 4.5, 4.5);
     }
     return img;
 }
@@ -140,11 +135,11 @@ const Registrar kMacros(QStringLiteral("macros"), [](SkinSet& set) {
     const QString dir = QStringLiteral("MacroManagement/");
     set.add(dir + QStringLiteral("MacroManagement.png"), macroBackground());
     const auto& rec = md::kRegions[md::kRecord];
-    set.add(dir + QStringLiteral("Record-normal.png"), button(rec, false, true));
-    set.add(dir + QStringLiteral("Record-over.png"), button(rec, true, true));
+    set.add(dir + QStringLiteral("Record-normal.png"), button(rec, false));
+    set.add(dir + QStringLiteral("Record-over.png"), button(rec, true));
     const auto& small = md::kRegions[md::kNew];
-    set.add(dir + QStringLiteral("button-new-normal.png"), button(small, false, false));
-    set.add(dir + QStringLiteral("button-new-over.png"), button(small, true, false));
+    set.add(dir + QStringLiteral("button-new-normal.png"), button(small, false));
+    set.add(dir + QStringLiteral("button-new-over.png"), button(small, true));
     set.add(dir + QStringLiteral("Pane.png"), checkBox(false));
     set.add(dir + QStringLiteral("PaneMakingTick.png"), checkBox(true));
     set.add(dir + QStringLiteral("word-dn.png"), arrow(true));

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 
 namespace vantrel::ui {
 namespace {
@@ -16,6 +17,17 @@ namespace {
 namespace md = vantrel::layout::macro_dialog;
 
 constexpr int kNameTimerMs = 100;
+
+// The field and the scroll bars in the skin's colours, so nothing light
+// stands out on the dark face.
+const QString kLoopStyle =
+    QStringLiteral("QLineEdit { color: white; background: #14161B; border: 1px solid #343946;"
+                   " padding: 0px 2px; } QLineEdit:disabled { color: #5A606C; }");
+const QString kListStyle = QStringLiteral(
+    "QScrollBar:vertical { background: #1C1F26; width: 8px; margin: 0; }"
+    " QScrollBar::handle:vertical { background: #343946; min-height: 20px; border-radius: 3px; }"
+    " QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+    " QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }");
 
 void place(QWidget* w, const layout::Region& r) {
     w->setGeometry(r.left, r.top, r.width(), r.height());
@@ -51,10 +63,14 @@ CMacroRecordDlg::CMacroRecordDlg(const KeyNameTable& names, MonotonicClock clock
                                 skins.image(folder, QStringLiteral("word-up.png")),
                                 skins.image(folder, QStringLiteral("word-ms.png")));
     eventList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (CTransparentListBox* list : {macroList_, eventList_}) {
+        list->verticalScrollBar()->setStyleSheet(kListStyle);
+    }
 
     loopEdit_ = new QLineEdit(this);
     place(loopEdit_, md::kLoopEdit);
     loopEdit_->setMaxLength(md::kLoopDigits);
+    loopEdit_->setStyleSheet(kLoopStyle);
     loopEdit_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,3}")), loopEdit_));
 
