@@ -24,8 +24,8 @@ protected:
         controller.setWidgets(&widgets);
     }
     void click(int area) {
-        const auto& r = md::kRegions[static_cast<std::size_t>(area)];
-        controller.release((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        const QPoint at = centreOfArea(area);
+        controller.release(at.x(), at.y());
     }
     // A new macro with A pressed and, 250 ms later, released.
     void recordA(bool delays) {

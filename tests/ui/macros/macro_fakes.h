@@ -1,13 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/layout/macro_dialog_layout.h"
 #include "ui/capture/key_hook.h"
 #include "ui/macros/macro_dialog_controller.h"
 
+#include <QPoint>
+#include <QTest>
 #include <chrono>
 #include <vector>
 
 namespace vantrel::ui::testing {
+
+// The middle of one of the macro manager's regions.
+inline QPoint centreOfArea(int area) {
+    const auto& r = layout::macro_dialog::kRegions[static_cast<std::size_t>(area)];
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+// A real click there on the dialog's window.
+inline void clickArea(QWidget& dialog, int area) {
+    QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, centreOfArea(area));
+}
 
 // A key capture the test types into.
 struct FakeKeyHook : KeyHook {

@@ -27,11 +27,7 @@ class MacroDialogTest : public ::testing::Test {
 protected:
     MacroDialogTest() : dialog(names, clock.clock(), painter, UiLanguage{}, hook) {}
 
-    void click(int area) {
-        const auto& r = md::kRegions[static_cast<std::size_t>(area)];
-        const QPoint at((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, at);
-    }
+    void click(int area) { clickArea(dialog, area); }
     QStringList events() const { return dialog.eventList()->lines(); }
 
     vantrel::testing::TempDir dir;
