@@ -9,6 +9,7 @@
 #include "core/device/sleeping_pacer.h"
 #include "hid/sim/sim_transport.h"
 #include "hid/sim/simulated_keyboard.h"
+#include "quiet_observer.h"
 
 #include <algorithm>
 #include <atomic>
@@ -22,13 +23,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-class QuietObserver : public ConnectionObserver {
-public:
-    void readBackDone(const Result<DeviceSnapshot>&) override {}
-    void deviceLighting(std::uint8_t, std::uint8_t) override {}
-    void keyAction(std::uint8_t) override {}
-    void connectionChanged(bool) override {}
-};
+using bench::QuietObserver;
 
 // Sleeps like the real pacer and adds up what it was asked for.
 class SummingPacer final : public Pacer {
@@ -108,8 +103,11 @@ public:
             std::make_unique<Notification>(*this, std::move(*h)));
     }
 
+    // The latencies so far; an acknowledgement still pending is dropped, so
+    // that the next apply does not count the benchmark's own loop.
     std::vector<double> takeLatenciesMs() {
         std::lock_guard lock(mutex_);
+        pendingAck_.reset();
         return std::exchange(latencies_, {});
     }
 
@@ -159,6 +157,7 @@ private:
             }
             return r;
         }
+        void wake() override { inner_->wake(); }
 
     private:
         TimingTransport& t_;

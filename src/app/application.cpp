@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/application.h"
 
+#include "app/data_folder_hold.h"
 #include "app/device_session.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
@@ -17,6 +18,7 @@
 #include "ui/main_window_controller.h"
 #include "ui/process_updater_launcher.h"
 #include "ui/single_instance.h"
+#include "ui/skin/menu_style.h"
 #include "ui/skin/skin_painter.h"
 #include "ui/tray_icon.h"
 
@@ -24,6 +26,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 namespace vantrel::app {
 namespace {
@@ -36,9 +39,15 @@ void noteLoadReport(const Result<LoadReport>& r, QStringList& messages) {
     }
 }
 
+std::optional<std::filesystem::path> pathOf(const QString& p) {
+    if (p.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(p.toStdString());
+}
+
 std::filesystem::path dataPathOf(const ProgramOptions& o) {
-    return o.dataDir.isEmpty() ? platform::defaultDataFolder()
-                               : std::filesystem::path(o.dataDir.toStdString());
+    return platform::chooseDataFolder(pathOf(o.dataDir), o.simulate, pathOf(o.simState));
 }
 
 DeviceSession::Options sessionOptionsOf(const ProgramOptions& o) {
@@ -65,6 +74,9 @@ struct Application::Parts {
     ui::CQuendalApp instance;
     std::filesystem::path dataPath;
     DataFolder folder;
+    // Held for the whole run and let go last, after every part that writes
+    // into the folder.
+    std::optional<platform::DataFolderLock> folderLock;
     QStringList problems; // told once the window is up
     ConfiguratorModel model;
     ui::SkinStore skins;
@@ -101,7 +113,11 @@ void Application::Parts::loadFiles() {
         problems << QString::fromStdString(s.error().message);
     }
     noteLoadReport(LoadMacroFile(folder.macros(), model.macros()), problems);
-    model.setShippedVersion(LoadVersionFile(folder.version()));
+    if (const auto shipped = LoadVersionFile(folder.version()); shipped) {
+        model.setShippedVersion(*shipped);
+    } else {
+        problems << QString::fromStdString(shipped.error().message);
+    }
     noteLoadReport(LoadKeymapFile(folder.keymap(), model.image(), model.assignments(), false),
                    problems);
     model.syncImage();
@@ -229,6 +245,10 @@ int Application::run() {
             break;
         }
     }
+    if (!holdDataFolder(p.dataPath, p.folderLock, p.problems, !p.screenshot)) {
+        return 1;
+    }
+    qApp->setStyleSheet(ui::skinnedMenuStyle());
     p.loadFiles();
     if (Status s = p.openKeyboard(); !s.ok()) {
         // Not even the simulated keyboard could be opened (a bad state file).

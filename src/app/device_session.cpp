@@ -11,6 +11,9 @@ struct DeviceSession::Impl {
     Options options;
     // Outlives the session, whose transport uses it.
     sim::SimulatedKeyboard keyboard;
+    // Only a state file that was read (or did not exist yet) is written
+    // back; a refused one stays as the user left it.
+    bool stateLoaded = false;
     std::unique_ptr<ui::KeyboardSession> session;
 
     Impl(Options o, QObject* context, ui::KeyboardSession::Events events) : options(std::move(o)) {
@@ -26,10 +29,11 @@ struct DeviceSession::Impl {
             return std::unique_ptr<HidTransport>(std::move(*hid));
         };
         so.simulatedTransport = [this]() -> Result<std::unique_ptr<HidTransport>> {
-            if (options.simState && std::filesystem::exists(*options.simState)) {
-                if (Status s = keyboard.loadState(*options.simState); !s) {
+            if (options.simState) {
+                if (Status s = keyboard.loadStateIfPresent(*options.simState); !s) {
                     return s.error();
                 }
+                stateLoaded = true;
             }
             return std::unique_ptr<HidTransport>(std::make_unique<sim::SimTransport>(keyboard));
         };
@@ -66,7 +70,7 @@ Status DeviceSession::finish() {
     impl_->session->close();
     // The state file belongs to the simulated keyboard asked for, never to
     // the stand-in shown while no keyboard is plugged in.
-    if (impl_->options.simulate && impl_->options.simState) {
+    if (impl_->options.simulate && impl_->options.simState && impl_->stateLoaded) {
         return impl_->keyboard.saveState(*impl_->options.simState);
     }
     return Status::success();

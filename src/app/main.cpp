@@ -2,10 +2,13 @@
 // The configurator's window program.
 #include "app/application.h"
 #include "app/program_options.h"
+#include "core/util/guarded_main.h"
 
 #include <QApplication>
 
-int main(int argc, char** argv) {
+namespace {
+
+int runWindowProgram(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
@@ -16,4 +19,13 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     vantrel::app::Application program(vantrel::app::parseProgramOptions(qt));
     return program.run();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (const auto answered = vantrel::app::answerWithoutDisplay(argc, argv)) {
+        return *answered;
+    }
+    return vantrel::runGuarded("vantrel", 1, [&] { return runWindowProgram(argc, argv); });
 }

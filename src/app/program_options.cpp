@@ -3,11 +3,29 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
 
 namespace vantrel::app {
 
-ProgramOptions parseProgramOptions(const QCoreApplication& app) {
-    QCommandLineParser parser;
+namespace {
+
+constexpr int kExitBadUsage = 2;
+
+const QStringList& valueOptions() {
+    static const QStringList names{QStringLiteral("--sim-state"), QStringLiteral("--trace"),
+                                   QStringLiteral("--data-dir"), QStringLiteral("--screenshot")};
+    return names;
+}
+
+bool isOurs(const QString& arg) {
+    return arg.startsWith(QLatin1String("--")) || arg == QLatin1String("-h") ||
+           arg == QLatin1String("-?") || arg == QLatin1String("-v");
+}
+
+} // namespace
+
+void addProgramOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Configurator for the Vantrel keyboard"));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -25,6 +43,11 @@ ProgramOptions parseProgramOptions(const QCoreApplication& app) {
                       QStringLiteral("FILE")});
     parser.addOption({QStringLiteral("background"),
                       QStringLiteral("Start hidden in the tray (minimised where there is none).")});
+}
+
+ProgramOptions parseProgramOptions(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    addProgramOptions(parser);
     parser.process(app);
     ProgramOptions o;
     o.simulate = parser.isSet(QStringLiteral("simulate"));
@@ -34,6 +57,46 @@ ProgramOptions parseProgramOptions(const QCoreApplication& app) {
     o.screenshot = parser.value(QStringLiteral("screenshot"));
     o.background = parser.isSet(QStringLiteral("background"));
     return o;
+}
+
+std::optional<int> answerWithoutDisplay(int argc, char** argv) {
+    QStringList args{argc > 0 ? QString::fromLocal8Bit(argv[0]) : QStringLiteral("vantrel")};
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--")) {
+            break;
+        }
+        if (!isOurs(arg)) {
+            continue;
+        }
+        args << arg;
+        if (valueOptions().contains(arg) && i + 1 < argc) {
+            args << QString::fromLocal8Bit(argv[++i]);
+        }
+    }
+    QCommandLineParser parser;
+    addProgramOptions(parser);
+    if (!parser.parse(args)) {
+        std::fprintf(stderr, "vantrel: %s; see 'vantrel --help'.\n",
+                     qPrintable(parser.errorText()));
+        return kExitBadUsage;
+    }
+    const bool help =
+        parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+    if (!help && !parser.isSet(QStringLiteral("version"))) {
+        return std::nullopt;
+    }
+    // The texts want an application object, not a display.
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vantrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    if (help) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+    } else {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+    }
+    return 0;
 }
 
 } // namespace vantrel::app

@@ -49,7 +49,8 @@ template <class T, class Start> Result<T> runAndWait(Start&& start) {
 } // namespace
 
 Context::Context(const GlobalOptions& options)
-    : options_(options), data_(options.dataDir ? *options.dataDir : platform::defaultDataFolder()),
+    : options_(options),
+      data_(platform::chooseDataFolder(options.dataDir, options.simulate, options.simState)),
       observer_(std::make_unique<Observer>()), model_(std::make_unique<ConfiguratorModel>()) {}
 
 Context::~Context() {
@@ -61,10 +62,11 @@ Status Context::openTransport() {
     HidTransport* transport = nullptr;
     if (options_.simulate) {
         keyboard_ = std::make_unique<sim::SimulatedKeyboard>();
-        if (options_.simState && std::filesystem::exists(*options_.simState)) {
-            if (Status s = keyboard_->loadState(*options_.simState); !s) {
+        if (options_.simState) {
+            if (Status s = keyboard_->loadStateIfPresent(*options_.simState); !s) {
                 return s;
             }
+            simStateLoaded_ = true;
         }
         transport_ = std::make_unique<sim::SimTransport>(*keyboard_);
     } else {
@@ -93,6 +95,11 @@ Status Context::openTransport() {
 }
 
 Status Context::connect() {
+    // Before the simulated keyboard's state is read: it belongs to the
+    // folder's commands as much as keymap.bin does.
+    if (Status s = prepareDataFolder(); !s) {
+        return s;
+    }
     if (Status s = openTransport(); !s) {
         return s;
     }
@@ -106,9 +113,6 @@ Status Context::connect() {
     Result<DeviceSnapshot> snapshot = observer_->wait();
     if (!snapshot) {
         return snapshot.error();
-    }
-    if (Status s = data_.ensureExists(); !s) {
-        return s;
     }
     ConfiguratorModel& m = *model_;
     auto loaded = LoadKeymapFile(data_.keymap(), m.image(), m.assignments(), false);
@@ -152,9 +156,42 @@ Status Context::saveKeymap() {
     return SaveKeymapFile(data_.keymap(), model_->image(), model_->assignments());
 }
 
-Status Context::finish() {
+Status Context::lockDataFolder() {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(data_.path(), ec)) {
+        // Nothing to guard yet, and a command that refuses its input must
+        // not leave a folder behind: the lock comes with the folder.
+        lockWhenCreated_ = true;
+        return Status::success();
+    }
+    return takeLock();
+}
+
+Status Context::prepareDataFolder() {
+    if (Status s = data_.ensureExists(); !s) {
+        return s;
+    }
+    if (lockWhenCreated_) {
+        lockWhenCreated_ = false;
+        return takeLock();
+    }
+    return Status::success();
+}
+
+Status Context::takeLock() {
+    constexpr std::chrono::seconds kWaitForOtherCommands{5};
+    auto lock = platform::DataFolderLock::acquire(data_.path(), platform::kCommandLineProgramName,
+                                                  kWaitForOtherCommands);
+    if (!lock) {
+        return lock.error();
+    }
+    lock_.emplace(std::move(*lock));
+    return Status::success();
+}
+
+Status Context::finish(bool save) {
     connection_.reset();
-    if (keyboard_ && options_.simState) {
+    if (save && keyboard_ && simStateLoaded_ && options_.simState) {
         return keyboard_->saveState(*options_.simState);
     }
     return Status::success();

@@ -9,6 +9,7 @@
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
 #include "core/util/result.h"
+#include "platform/data_folder_lock.h"
 
 #include <filesystem>
 #include <memory>
@@ -25,6 +26,7 @@ namespace vantrel::cli {
 // Exit statuses of vantrelctl.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitDevice = 1; // no keyboard, no acknowledgement, permission, files
+                                      // (missing, damaged or of the wrong size)
 inline constexpr int kExitUsage = 2;  // bad usage or input; nothing was sent
 
 struct GlobalOptions {
@@ -76,23 +78,40 @@ public:
 
     Status saveKeymap();
 
+    // Takes the data folder's lock for the rest of the command. Another
+    // vantrelctl is waited for a few seconds; the desktop program, which
+    // keeps the folder while it runs, is named at once (Busy). A folder that
+    // does not exist yet is locked when prepareDataFolder() creates it.
+    Status lockDataFolder();
+    // Creates the data folder when needed (and then locks it); every
+    // command calls it before it reads a file it may write back.
+    Status prepareDataFolder();
+
     ConfiguratorModel& model() { return *model_; }
     DeviceConnection& connection() { return *connection_; }
     const DataFolder& dataFolder() const { return data_; }
     const GlobalOptions& options() const { return options_; }
     bool simulated() const { return options_.simulate; }
 
-    // Saves the simulated keyboard's state when --sim-state names a file.
-    Status finish();
+    // Saves the simulated keyboard's state when --sim-state names a file
+    // that was loaded or did not exist yet, and `save` is true (a command
+    // that refused its input writes nothing). A refused state file is never
+    // written over.
+    Status finish(bool save);
 
 private:
     class Observer;
 
     Status openTransport();
+    Status takeLock();
 
     GlobalOptions options_;
+    // Released last, after everything that writes into the folder.
+    std::optional<platform::DataFolderLock> lock_;
+    bool lockWhenCreated_ = false;
     DataFolder data_;
     std::unique_ptr<sim::SimulatedKeyboard> keyboard_;
+    bool simStateLoaded_ = false;
     std::unique_ptr<HidTransport> transport_;
     std::unique_ptr<TraceSink> traceSink_;
     std::unique_ptr<TraceWriter> trace_;

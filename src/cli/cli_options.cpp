@@ -82,7 +82,6 @@ Result<GlobalOptions> parseGlobalOptions(int argc, char** argv) {
 int exitStatusFor(const Error& error) {
     switch (error.code) {
     case ErrorCode::InvalidArgument:
-    case ErrorCode::BadFile:
         return kExitUsage;
     default:
         return kExitDevice;

@@ -13,11 +13,11 @@ Status checkApply(const std::vector<std::string>& args) {
                          "apply needs exactly one PROFILE file; see 'vantrelctl --help'.");
     }
     // Read once here so that a bad profile is refused before the keyboard
-    // is touched.
+    // is touched: the file named is the command's input.
     ConfigImage image;
     AssignmentTable table;
     if (Status s = LoadProfileFile(args[0], image, table); !s) {
-        return makeError(ErrorCode::BadFile, s.error().message);
+        return makeError(ErrorCode::InvalidArgument, s.error().message);
     }
     return Status::success();
 }

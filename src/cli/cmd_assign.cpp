@@ -5,6 +5,8 @@
 #include "core/model/assignment_parser.h"
 #include "core/model/key_positions.h"
 #include "core/model/key_reference.h"
+#include "core/util/utf.h"
+#include "platform/launcher.h"
 
 #include <algorithm>
 #include <cctype>
@@ -100,6 +102,28 @@ std::string joined(const std::vector<std::string>& words) {
     return out;
 }
 
+// A key press starts the path from wherever the desktop program runs, so a
+// bare or relative path is made whole now, while the user can still be told.
+Status resolveLaunchTarget(PendingAssignment& p) {
+    if (!isAdvancedKind(p.PendingKind)) {
+        return Status::success();
+    }
+    auto resolved = platform::resolveLaunchPath(static_cast<AssignmentKind>(p.PendingKind),
+                                                utf16ToUtf8(p.PendingPath));
+    if (!resolved) {
+        return makeError(resolved.error().code,
+                         resolved.error().message + "; see 'vantrelctl assign --help'.");
+    }
+    auto path = utf8ToUtf16(*resolved);
+    if (!path || path->size() > record::kMaxPathLength) {
+        return makeError(ErrorCode::InvalidArgument,
+                         "the full path " + *resolved +
+                             " is longer than the 255 characters a key assignment holds.");
+    }
+    p.PendingPath = std::move(*path);
+    return Status::success();
+}
+
 int runAssign(Context& context, const std::vector<std::string>& args) {
     ConfiguratorModel& m = context.model();
     const auto position = parseKeyArgument(m.keyNames(), args[0]);
@@ -118,6 +142,9 @@ int runAssign(Context& context, const std::vector<std::string>& args) {
         return reportError(makeError(pending.error().code,
                                      pending.error().message +
                                          "; see 'vantrelctl assign --help' for the targets."));
+    }
+    if (Status s = resolveLaunchTarget(*pending); !s) {
+        return reportError(s.error());
     }
     if (Status s = validateAssignment(m, *pending); !s) {
         const bool macro = pending->PendingKind == static_cast<std::uint8_t>(AssignmentKind::Macro);

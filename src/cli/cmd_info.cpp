@@ -22,12 +22,16 @@ std::string hex4(unsigned v) {
 }
 
 int runInfo(Context& context, const std::vector<std::string>& args) {
+    const auto shipped = LoadVersionFile(context.dataFolder().version());
+    if (!shipped) {
+        return reportError(shipped.error());
+    }
     if (Status s = context.connect(); !s) {
         return reportError(s.error());
     }
     const DeviceConnection& c = context.connection();
     const ConfiguratorModel& m = context.model();
-    const FirmwareVersion updater = LoadVersionFile(context.dataFolder().version());
+    const FirmwareVersion updater = *shipped;
     if (!args.empty()) {
         JsonWriter j;
         j.beginObject();

@@ -5,11 +5,11 @@
 #include "core/model/key_positions.h"
 #include "core/model/key_reference.h"
 #include "core/model/state_files.h"
+#include "core/util/file_read.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <system_error>
 
 namespace vantrel::cli {
 
@@ -17,35 +17,26 @@ namespace fs = std::filesystem;
 
 Status peekMacroFile(const fs::path& path, MacroTable& table) {
     table.clear();
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec) {
-        if (!fs::exists(path, ec)) {
-            return Status::success();
-        }
-        return makeError(ErrorCode::Io, "cannot read " + path.string() + ": " + ec.message() +
-                                            "; check the file's permissions.");
+    auto file = readFileOfSize(path, kMacroFileSize);
+    if (!file) {
+        return file.error();
     }
-    if (size != kMacroFileSize) {
+    if (!file->exists) {
+        return Status::success();
+    }
+    if (file->size != kMacroFileSize) {
         return makeError(ErrorCode::BadFile,
-                         path.string() + " is " + std::to_string(size) + " bytes, not " +
+                         path.string() + " is " + std::to_string(file->size) + " bytes, not " +
                              std::to_string(kMacroFileSize) +
                              "; the next 'macro add' or 'macro delete' moves it aside.");
     }
-    std::ifstream in(path, std::ios::binary);
-    auto bytes = table.bytes();
-    if (!in.read(reinterpret_cast<char*>(bytes.data()),
-                 static_cast<std::streamsize>(bytes.size()))) {
-        table.clear();
-        return makeError(ErrorCode::Io,
-                         "cannot read " + path.string() + "; check the file's permissions.");
-    }
+    std::copy(file->bytes.begin(), file->bytes.end(), table.bytes().begin());
     compactMacroTable(table);
     return Status::success();
 }
 
 Status loadMacros(Context& context) {
-    if (Status s = context.dataFolder().ensureExists(); !s) {
+    if (Status s = context.prepareDataFolder(); !s) {
         return s;
     }
     auto report = LoadMacroFile(context.dataFolder().macros(), context.model().macros());

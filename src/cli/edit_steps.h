@@ -15,8 +15,8 @@ namespace vantrel::cli {
 // Reads MacroDefine.bin without creating, repairing or moving anything, for
 // commands that only look and for checking an edit before anything is
 // written. A missing file is an empty table; a file of the wrong size is
-// BadFile. Used records with gaps between them are moved together in the
-// copy, as the loader does.
+// BadFile, anything but a regular file Io. Used records with gaps between them are moved together
+// in the copy, as the loader does.
 Status peekMacroFile(const std::filesystem::path& path, MacroTable& table);
 
 // Loads MacroDefine.bin into the model the way the program does at start:

@@ -2,6 +2,7 @@
 #include "cli/cli_context.h"
 #include "cli/commands.h"
 #include "cli/completion_words.h"
+#include "core/util/guarded_main.h"
 
 #include <cstdio>
 #include <string>
@@ -39,9 +40,7 @@ std::string usage() {
     return u;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int runCommandLine(int argc, char** argv) {
     auto parsed = parseGlobalOptions(argc, argv);
     if (!parsed) {
         return reportError(parsed.error());
@@ -88,12 +87,21 @@ int main(int argc, char** argv) {
         }
     }
     Context context(options);
+    if (Status s = context.lockDataFolder(); !s) {
+        return reportError(s.error());
+    }
     int status = command->run(context, options.args);
-    if (Status s = context.finish(); !s) {
+    if (Status s = context.finish(status != kExitUsage); !s) {
         const int finishStatus = reportError(s.error());
         if (status == kExitOk) {
             status = finishStatus;
         }
     }
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return runGuarded("vantrelctl", kExitDevice, [&] { return runCommandLine(argc, argv); });
 }

@@ -12,8 +12,13 @@
 #include <type_traits>
 
 #if defined(__linux__)
+#include "hid/hidraw_notification.h"
+
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
+#else
+#include <atomic>
 #endif
 
 namespace vantrel {
@@ -26,7 +31,9 @@ constexpr const char* kUdevRulePath = VANTREL_UDEV_RULE_PATH;
 #else
 constexpr const char* kUdevRulePath = "70-vantrel.rules";
 #endif
+#if !defined(__linux__)
 constexpr std::size_t kNotificationReadSize = 64;
+#endif
 
 std::string narrow(const wchar_t* text) {
     std::string out;
@@ -148,16 +155,27 @@ private:
     std::unique_ptr<Device> dev_;
 };
 
+#if !defined(__linux__)
+// Where the node's descriptor is out of reach, the read waits in short
+// slices so that a wake is noticed soon.
 class HidapiNotificationHandle : public NotificationHandle {
 public:
     explicit HidapiNotificationHandle(std::unique_ptr<Device> dev) : dev_(std::move(dev)) {}
 
     Result<std::optional<NotificationReport>> read(std::chrono::milliseconds timeout) override {
         using Clock = std::chrono::steady_clock;
-        const auto deadline = Clock::now() + timeout;
+        constexpr std::chrono::milliseconds kSlice{100};
+        const bool forever = timeout < std::chrono::milliseconds(0);
+        const auto deadline = Clock::now() + (forever ? std::chrono::milliseconds(0) : timeout);
         for (;;) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (woken_.exchange(false)) {
+                return std::optional<NotificationReport>();
+            }
+            auto left = kSlice;
+            if (!forever) {
+                left = std::min(kSlice, std::chrono::duration_cast<std::chrono::milliseconds>(
+                                            deadline - Clock::now()));
+            }
             const int wait = static_cast<int>(std::max<std::int64_t>(0, left.count()));
             std::array<std::uint8_t, kNotificationReadSize> buf{};
             const int n = hid_read_timeout(dev_->get(), buf.data(), buf.size(), wait);
@@ -173,15 +191,18 @@ public:
                 std::copy_n(buf.begin(), std::min<std::size_t>(n, r.size()), r.begin());
                 return std::optional<NotificationReport>(r);
             }
-            if (n == 0 || Clock::now() >= deadline) {
+            if (!forever && Clock::now() >= deadline) {
                 return std::optional<NotificationReport>();
             }
         }
     }
+    void wake() override { woken_ = true; }
 
 private:
     std::unique_ptr<Device> dev_;
+    std::atomic<bool> woken_{false};
 };
+#endif
 
 } // namespace
 
@@ -258,6 +279,13 @@ Result<std::unique_ptr<ControlHandle>> HidapiTransport::openControl(const std::s
 Result<std::unique_ptr<NotificationHandle>>
 HidapiTransport::openNotification(const std::string& path) {
     std::lock_guard lock(*mutex_);
+#if defined(__linux__)
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return openError(path);
+    }
+    return makeHidrawNotificationHandle(fd, path);
+#else
     hid_device* dev = hid_open_path(path.c_str());
     if (dev == nullptr) {
         return openError(path);
@@ -265,6 +293,7 @@ HidapiTransport::openNotification(const std::string& path) {
     auto device = std::make_unique<Device>(dev, mutex_, path);
     return std::unique_ptr<NotificationHandle>(
         std::make_unique<HidapiNotificationHandle>(std::move(device)));
+#endif
 }
 
 } // namespace vantrel

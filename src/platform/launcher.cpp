@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "platform/launcher.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #ifdef _WIN32
@@ -11,8 +16,12 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#if __has_include(<linux/close_range.h>)
+#include <linux/close_range.h>
+#endif
 #endif
 
 namespace vantrel::platform {
@@ -69,6 +78,26 @@ char launchPathSeparator() {
 
 namespace {
 
+// Nothing of this program's own open files reaches the started program:
+// every descriptor above stderr is closed when it is exec'd (the pipe that
+// reports a failed exec is close-on-exec already). Only system calls here;
+// this runs between fork and exec.
+void closeOnExecAboveStderr() {
+#ifdef CLOSE_RANGE_CLOEXEC
+    if (::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) == 0) {
+        return;
+    }
+#endif
+    rlimit limit{};
+    int highest = 1024;
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+        highest = static_cast<int>(std::min<rlim_t>(limit.rlim_cur, 65536));
+    }
+    for (int fd = 3; fd < highest; ++fd) {
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
+}
+
 // Starts argv[0] (searched in PATH when `searchPath`) in `folder`, detached:
 // the intermediate child exits at once so that no zombie is left, and the
 // grandchild reports a failed exec through a close-on-exec pipe.
@@ -101,6 +130,7 @@ Status spawnDetached(const std::vector<std::string>& args, const std::string& fo
             _exit(grandchild < 0 ? 1 : 0);
         }
         setsid();
+        closeOnExecAboveStderr();
         if (!folder.empty() && chdir(folder.c_str()) != 0) {
             const int err = errno;
             (void)!write(pipeFds[1], &err, sizeof err);
@@ -156,6 +186,78 @@ Status launch(const LaunchTarget& target) {
 }
 
 #endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool isExecutableFile(const fs::path& p) {
+    std::error_code ec;
+    if (!fs::is_regular_file(p, ec)) {
+        return false;
+    }
+#ifdef _WIN32
+    return true;
+#else
+    return ::access(p.c_str(), X_OK) == 0;
+#endif
+}
+
+std::optional<fs::path> findInPath(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    if (path == nullptr) {
+        return std::nullopt;
+    }
+#ifdef _WIN32
+    constexpr char kListSeparator = ';';
+#else
+    constexpr char kListSeparator = ':';
+#endif
+    std::string_view rest(path);
+    while (!rest.empty()) {
+        const auto end = rest.find(kListSeparator);
+        const std::string_view folder = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        if (folder.empty()) {
+            continue; // an empty entry would mean the current folder of every key press
+        }
+        const fs::path candidate = fs::path(std::string(folder)) / name;
+        if (isExecutableFile(candidate)) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Result<std::string> resolveLaunchPath(AssignmentKind kind, const std::string& path) {
+    const fs::path given(path);
+    if (given.is_absolute()) {
+        return path;
+    }
+    const bool bare = path.find(launchPathSeparator()) == std::string::npos &&
+                      path.find('/') == std::string::npos;
+    if (bare && kind == AssignmentKind::LaunchProgram) {
+        if (auto found = findInPath(path)) {
+            return found->string();
+        }
+        return makeError(ErrorCode::InvalidArgument,
+                         "there is no program \"" + path +
+                             "\" in PATH; give the program's full path, such as /usr/bin/" + path);
+    }
+    std::error_code ec;
+    fs::path full = fs::absolute(given, ec).lexically_normal();
+    if (!full.has_filename()) {
+        full = full.parent_path(); // "." or "dir/": the folder itself
+    }
+    if (ec || !fs::exists(full, ec)) {
+        return makeError(ErrorCode::InvalidArgument,
+                         "there is no \"" + path +
+                             "\" in the current folder; give the full path of what the key opens");
+    }
+    return full.string();
+}
 
 Status launchKeyAction(const AssignmentTable& table, std::uint8_t key) {
     const auto index = findKeyActionRecord(table, key);

@@ -2,12 +2,12 @@
 #include "ui/main_window.h"
 
 #include "ui/main_window_controller.h"
+#include "ui/skin/message_boxes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -170,12 +170,11 @@ void CQuendalDlg::after(int milliseconds, std::function<void()> task) {
 }
 
 bool CQuendalDlg::confirm(const QString& text, const QString& caption) {
-    return QMessageBox::question(this, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok) == QMessageBox::Ok;
+    return askOkCancel(this, text, caption);
 }
 
 void CQuendalDlg::inform(const QString& text, const QString& caption) {
-    QMessageBox::information(this, caption, text);
+    tell(this, text, caption);
 }
 
 } // namespace vantrel::ui

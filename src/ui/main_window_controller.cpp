@@ -54,7 +54,7 @@ void MainWindowController::repaint() {
 // --- input ---------------------------------------------------------------
 
 void MainWindowController::mousePress(int x, int y) {
-    if (busy_) {
+    if (busy()) {
         return;
     }
     // The sliders are controls of their own: a press on one never starts a
@@ -176,7 +176,7 @@ void MainWindowController::mouseRelease(int x, int y) {
         activeSlider_ = nullptr;
         return;
     }
-    if (!busy_) {
+    if (!busy()) {
         release(x, y);
     }
     repaint();
@@ -200,7 +200,7 @@ void MainWindowController::release(int x, int y) {
         return;
     }
     runCommand(hitTestButton(x, y));
-    if (busy_) {
+    if (busy()) {
         return; // the command started device work; the click is spent
     }
     const int k = hitTestKey(x, y);
@@ -221,7 +221,7 @@ void MainWindowController::release(int x, int y) {
 // --- commands --------------------------------------------------------------
 
 void MainWindowController::runCommand(int c) {
-    if (busy_) {
+    if (busy()) {
         return;
     }
     if (isLightingCommand(c)) {
@@ -346,15 +346,24 @@ bool MainWindowController::requireKeyboard() {
 
 void MainWindowController::beginDeviceWork() {
     busy_ = true;
-    if (ports_.shell) {
-        ports_.shell->setBusy(true);
-    }
+    showBusy();
 }
 
 void MainWindowController::endDeviceWork() {
     busy_ = false;
+    showBusy();
+}
+
+void MainWindowController::setAwaitingReadBack(bool awaiting) {
+    if (awaiting != awaitingReadBack_) {
+        awaitingReadBack_ = awaiting;
+        showBusy();
+    }
+}
+
+void MainWindowController::showBusy() {
     if (ports_.shell) {
-        ports_.shell->setBusy(false);
+        ports_.shell->setBusy(busy());
     }
 }
 
@@ -421,6 +430,7 @@ void MainWindowController::launchUpdater() {
 // --- device events --------------------------------------------------------
 
 void MainWindowController::deviceReadBack(const Result<DeviceSnapshot>& snapshot) {
+    setAwaitingReadBack(false);
     if (!snapshot.ok()) {
         setDeviceNotice(QString::fromStdString(snapshot.error().message));
         return;
@@ -464,6 +474,9 @@ void MainWindowController::deviceLighting(std::uint8_t type, std::uint8_t value)
 
 void MainWindowController::connectionChanged(bool connected) {
     connected_ = connected;
+    // Every connection ends in a read-back (or its failure), whose image
+    // replaces the window's: until then nothing may be edited or sent.
+    setAwaitingReadBack(connected);
     if (connected) {
         deviceNotice_.clear(); // an old read failure no longer applies
     }

@@ -67,8 +67,10 @@ public:
     // The pause between the end of the profile manager and the refresh.
     static constexpr int kProfilesRefreshDelayMs = 50;
 
-    // True while a device sequence runs; other commands are refused.
-    bool busy() const { return busy_; }
+    // True while a device sequence runs, and from a connection until its
+    // read-back arrived (edits before it would act on an image that has not
+    // been read yet); commands, clicks and sliders are refused meanwhile.
+    bool busy() const { return busy_ || awaitingReadBack_; }
 
     // Device events, on the window's thread.
     // A read of the keyboard finished: merge, sync, then refresh (flag 0).
@@ -129,6 +131,8 @@ private:
     void informSaveFailure(const Status& s);
     void beginDeviceWork();
     void endDeviceWork();
+    void setAwaitingReadBack(bool awaiting);
+    void showBusy();
     bool requireKeyboard();
     void paintKeyOverlays(QPainter& p);
 
@@ -141,6 +145,7 @@ private:
     SliderBank sliders_;
     Slider* activeSlider_ = nullptr;
     bool busy_ = false;
+    bool awaitingReadBack_ = false;
     bool connected_ = true;
     QString deviceNotice_;
     QString watchNotice_;

@@ -27,7 +27,9 @@ chmod 700 "$work/runtime"
 export TMPDIR=$work/tmp XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Without -noreset the server resets when its last client leaves, and a
+# program started again can find no display.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do
     [[ -s $work/display ]] && break

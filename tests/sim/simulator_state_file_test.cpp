@@ -50,5 +50,24 @@ TEST(SimulatorStateFile, RefusesBadFilesAndKeepsItsState) {
     EXPECT_EQ(fresh.firmwareVersion(), (FirmwareVersion{1, 4}));
 }
 
+TEST(SimulatorStateFile, OnlyAMissingFileIsAFreshKeyboard) {
+    vantrel::testing::TempDir dir;
+    SimulatedKeyboard kb;
+    EXPECT_TRUE(kb.loadStateIfPresent(dir / "missing").ok());
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+
+    std::filesystem::create_directory(dir / "folder");
+    const Status folder = kb.loadStateIfPresent(dir / "folder");
+    ASSERT_FALSE(folder.ok());
+    EXPECT_NE(folder.error().message.find("folder is a folder"), std::string::npos)
+        << folder.error().message;
+
+    // A name the system refuses to look at is reported, not thrown.
+    const Status tooLong = kb.loadStateIfPresent(dir / std::string(300, 'n'));
+    ASSERT_FALSE(tooLong.ok());
+    EXPECT_EQ(tooLong.error().code, ErrorCode::Io);
+    EXPECT_EQ(kb.state(), SimulatedKeyboard::factoryState());
+}
+
 } // namespace
 } // namespace vantrel::sim

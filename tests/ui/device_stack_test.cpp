@@ -3,6 +3,8 @@
 // worker and listener threads, the simulated keyboard underneath, and every
 // transfer in a trace.
 #include "device_stack_fixture.h"
+#include "ui/dialog_fakes.h"
+#include "ui/profiles/profile_dialog_controller.h"
 
 namespace vantrel::ui::testing {
 namespace {
@@ -61,6 +63,36 @@ TEST_F(DeviceStackTest, CloseKeepsTheAppliedStateNotTheUnappliedEdit) {
     EXPECT_EQ(saved.winLock(), 0);
     EXPECT_EQ(saved.keyEnableMap()[0] & 0x02, 0x02);
     EXPECT_EQ(keyboard.state().keyEnableMap()[0] & 0x02, 0x02);
+}
+
+TEST_F(DeviceStackTest, AnImportedProfileReachesTheKeyboardOnTheNextApply) {
+    start();
+    // A profile made from what the keyboard holds, with Esc sending F1 and
+    // another brightness.
+    ConfigImage profile = model.image();
+    const std::uint16_t esc = KeyPositionMatrixCode(0);
+    const std::array<std::uint8_t, 4> f1{0, 0x3A, 0, 0};
+    std::copy(f1.begin(), f1.end(), profile.keyTableEntry(esc).begin());
+    profile.setLightBrightness(model.image().lightBrightness() == 12 ? 13 : 12);
+    ASSERT_TRUE(SaveKeymapFile(dir / "evening.bin", profile, model.assignments()).ok());
+
+    FakeDialogHost host;
+    FakeFilePicker files;
+    files.opens.push_back(dir / "evening.bin");
+    ProfileStore store(folder.profiles());
+    ProfileDialogController profiles(model, store, painter, UiLanguage{}, files, host);
+    profiles.open();
+    profiles.importProfile();
+    ASSERT_TRUE(host.informs.empty());
+    controller.readBackDone(1); // the refresh after the dialog
+    EXPECT_TRUE(sink.lines().empty()) << "nothing is sent before apply";
+
+    applyAndWait();
+    EXPECT_TRUE(prompts.informs.empty());
+    EXPECT_EQ(sent("0D").size(), 1u) << "the key table run";
+    EXPECT_GE(lineIndex("> write"), 0);
+    EXPECT_TRUE(std::equal(f1.begin(), f1.end(), keyboard.state().keyTableEntry(esc).begin()));
+    EXPECT_EQ(keyboard.state().lightBrightness(), profile.lightBrightness());
 }
 
 TEST_F(DeviceStackTest, FailedApplyIsToldAndLeavesTheSyncedCopy) {

@@ -1,11 +1,24 @@
 // SPDX-License-Identifier: MIT
+#include "support/temp_dir.h"
 #include "ui/single_instance.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QUuid>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vantrel::ui {
 namespace {
@@ -14,11 +27,112 @@ QString uniqueName() {
     return QStringLiteral("vantrel-test-") + QUuid::createUuid().toString(QUuid::Id128);
 }
 
+// Sets an environment variable for one test and puts the old value back.
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = std::string(old);
+        }
+        if (value) {
+            ::setenv(name, value, 1);
+        } else {
+            ::unsetenv(name);
+        }
+    }
+    ~EnvironmentVariable() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+QString instanceName() {
+    return CQuendalApp::serverNameFor(QString::fromUtf8(CQuendalApp::kInstanceName));
+}
+
 TEST(SingleInstance, NameIsSanitisedAndPerUser) {
-    const QString name = CQuendalApp::serverNameFor(QString::fromUtf8(CQuendalApp::kInstanceName));
-    EXPECT_TRUE(name.startsWith(QStringLiteral("vantrel-57D1171D-1a34-0804-8A3A-65ABA2150001-")));
-    EXPECT_FALSE(name.contains(QLatin1Char(' ')));
-    EXPECT_FALSE(name.contains(QLatin1Char('{')));
+    const QString name = QFileInfo(instanceName()).fileName();
+    EXPECT_EQ(name, QStringLiteral("vantrel-57D1171D-1a34-0804-8A3A-65ABA2150001-") +
+                        QString::number(::getuid()));
+}
+
+// The name follows the user the system knows, not $USER: without it every
+// user shared one name, and anyone could bind a name in the shared folder.
+TEST(SingleInstance, SocketLivesInTheUsersOwnRuntimeFolder) {
+    vantrel::testing::TempDir runtime;
+    std::filesystem::permissions(runtime.path(), std::filesystem::perms::owner_all);
+    EnvironmentVariable user("USER", nullptr);
+    {
+        EnvironmentVariable xdg("XDG_RUNTIME_DIR", runtime.path().c_str());
+        EXPECT_EQ(QFileInfo(instanceName()).absolutePath(),
+                  QFileInfo(QString::fromStdString(runtime.path().string())).absoluteFilePath());
+    }
+    // A runtime folder others may enter is not used; nor is a missing one.
+    std::filesystem::permissions(runtime.path(), std::filesystem::perms::all);
+    for (const char* value : {runtime.path().c_str(), static_cast<const char*>(nullptr)}) {
+        EnvironmentVariable xdg("XDG_RUNTIME_DIR", value);
+        const QFileInfo socket(instanceName());
+        EXPECT_EQ(socket.absolutePath(),
+                  QDir(QDir::tempPath()).filePath(QStringLiteral("vantrel-%1").arg(::getuid())));
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(socket.absolutePath()).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
+        EXPECT_EQ(st.st_uid, ::getuid());
+    }
+}
+
+// Another local user who binds our name first must neither receive our
+// start (and so keep this copy from running) nor be able to ask us to show.
+TEST(SingleInstance, AnotherUsersServerIsNeverForwardedTo) {
+    if (::getuid() != 0) {
+        GTEST_SKIP() << "needs root to act as another user";
+    }
+    const QString name = QDir(QDir::tempPath()).filePath(uniqueName());
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        // The other user: listens on the name, world-reachable.
+        ::close(ready[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(1);
+        }
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(name);
+        std::memcpy(addr.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+        ::umask(0);
+        if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
+            ::listen(fd, 4) != 0) {
+            ::_exit(1);
+        }
+        [[maybe_unused]] const auto w = ::write(ready[1], "r", 1);
+        for (;;) {
+            const int c = ::accept(fd, nullptr, nullptr);
+            char b[16];
+            [[maybe_unused]] const auto n = ::read(c, b, sizeof b);
+            ::close(c);
+        }
+    }
+    ::close(ready[1]);
+    char r = 0;
+    ASSERT_EQ(::read(ready[0], &r, 1), 1);
+    ::close(ready[0]);
+
+    CQuendalApp app(name);
+    const auto start = app.start();
+    ::kill(other, SIGKILL);
+    ::waitpid(other, nullptr, 0);
+    QFile::remove(name);
+    EXPECT_NE(start, CQuendalApp::Start::Forwarded);
 }
 
 TEST(SingleInstance, SecondStartShowsTheFirstAndEnds) {

@@ -38,5 +38,38 @@ TEST(SkinStore, UsersOwnPngReplacesTheBuiltInOne) {
     EXPECT_GE(skins.size(QStringLiteral("main.png")).width(), 1000); // others built in
 }
 
+TEST(SkinStore, DialogsReadTheirLanguagesBranchAndAUsersPictureWins) {
+    vantrel::testing::TempDir dir;
+    SkinStore builtIn;
+    const SkinFolder english = SkinFolder::of(UiLanguage{}, QStringLiteral("Config"));
+    const SkinFolder chinese =
+        SkinFolder::of(UiLanguage::chineseInterface(), QStringLiteral("Config"));
+    EXPECT_EQ(english.relativePath(QStringLiteral("Profile_BK.png")),
+              QStringLiteral("png/english/Config/Profile_BK.png"));
+    EXPECT_EQ(chinese.relativePath(QStringLiteral("Profile_BK.png")),
+              QStringLiteral("png/Chinese/Config/Profile_BK.png"));
+    EXPECT_EQ(SkinFolder::mainWindow().relativePath(QStringLiteral("main.png")),
+              QStringLiteral("png/english/main.png"));
+    // Both branches share the built-in pictures, which carry no words.
+    EXPECT_FALSE(builtIn.image(english, QStringLiteral("Profile_BK.png")).isNull());
+    EXPECT_EQ(builtIn.image(chinese, QStringLiteral("Profile_BK.png")).size(),
+              builtIn.image(english, QStringLiteral("Profile_BK.png")).size());
+    EXPECT_TRUE(builtIn.image(QStringLiteral("Profile_BK.png")).isNull())
+        << "a dialog's picture is not the main window's";
+
+    const QString mine =
+        QString::fromStdString((dir.path() / "png" / "Chinese" / "Config").string());
+    ASSERT_TRUE(QDir().mkpath(mine));
+    QImage own(5, 4, QImage::Format_RGB32);
+    own.fill(Qt::blue);
+    ASSERT_TRUE(own.save(mine + QStringLiteral("/Profile_BK.png")));
+    // A folder of that name is no picture.
+    ASSERT_TRUE(QDir().mkpath(mine + QStringLiteral("/button-close-normal.png")));
+    SkinStore user(dir.path());
+    EXPECT_EQ(user.image(chinese, QStringLiteral("Profile_BK.png")).size(), QSize(5, 4));
+    EXPECT_NE(user.image(english, QStringLiteral("Profile_BK.png")).size(), QSize(5, 4));
+    EXPECT_FALSE(user.image(chinese, QStringLiteral("button-close-normal.png")).isNull());
+}
+
 } // namespace
 } // namespace vantrel::ui

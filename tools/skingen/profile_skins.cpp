@@ -46,7 +46,7 @@ QImage profileBackground() {
     p.setPen(arrow);
     for (const auto& [area, in] : {std::pair{pd::kImport, true}, std::pair{pd::kExport, false}}) {
         const auto& r = pd::kRegions[area];
-        const qreal y = (r.top + r.bottom) / 2.0;
+        const qreal y = r.top + 14; // level with the program's word
         const qreal x0 = r.left + 8;
         const qreal x1 = r.left + 18;
         p.drawLine(QPointF(x0, y), QPointF(x1, y));

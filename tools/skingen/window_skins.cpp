@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window's background, title-strip buttons, help menu and the
 // buttons at the bottom.
+#include "core/layout/main_window_layout.h"
 #include "skin_canvas.h"
 
 #include <QLinearGradient>
@@ -95,7 +96,11 @@ QImage helpWindow() {
     return img;
 }
 
-QImage bottomButton(int w, int h, const QColor& face, const QColor& bg) {
+// A button the size of its command region.
+QImage bottomButton(int command, const QColor& face, const QColor& bg) {
+    const layout::Region& r = layout::ButtonRegionTable()[static_cast<std::size_t>(command)];
+    const int w = r.width();
+    const int h = r.height();
     QImage img = newImage(w, h, bg);
     QPainter p(&img);
     prepare(p);
@@ -109,12 +114,11 @@ const Registrar kWindow(QStringLiteral("window"), [](SkinSet& set) {
     set.add(QStringLiteral("button-min-normal.png"), glyphButton(1));
     set.add(QStringLiteral("button-close-normal.png"), glyphButton(2));
     set.add(QStringLiteral("HelpWindow.png"), helpWindow());
-    // apply (868, 610) .. (926, 633); profiles (25, 610) .. (83, 633);
-    // macros (107, 610) .. (164, 632).
-    set.add(QStringLiteral("apply.png"), bottomButton(59, 24, kAccent, kFar));
-    set.add(QStringLiteral("Config.png"), bottomButton(59, 24, kPanelBorder.lighter(115), kFar));
+    set.add(QStringLiteral("apply.png"), bottomButton(layout::kCmdApply, kAccent, kFar));
+    set.add(QStringLiteral("Config.png"),
+            bottomButton(layout::kCmdProfiles, kPanelBorder.lighter(115), kFar));
     set.add(QStringLiteral("MacroButton3.png"),
-            bottomButton(58, 23, kPanelBorder.lighter(115), kFar));
+            bottomButton(layout::kCmdMacros, kPanelBorder.lighter(115), kFar));
     set.add(QStringLiteral("icon.png"), programIcon(64));
     set.add(QStringLiteral("icon-256.png"), programIcon(256));
 });

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/device/device_connection.h"
 
+#include "core/device/acknowledgement_flag.h"
 #include "core/device/command_codes.h"
 #include "core/device/device_commands.h"
 #include "core/device/device_sequences.h"
 #include "core/device/discovery.h"
 #include "core/device/guarded_control.h"
+#include "core/device/notification_listener.h"
 #include "core/device/write_all.h"
 
 #include <algorithm>
@@ -20,7 +22,9 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::chrono::milliseconds kDrainLimit{50};
+// How long a step waits for the listener to hand over what the keyboard
+// already sent; the listener is woken for it, so this is only a bound.
+constexpr std::chrono::milliseconds kDrainLimit{100};
 
 Error noKeyboard() {
     return makeError(ErrorCode::NoDevice, "No keyboard is connected; plug it in and retry.");
@@ -33,9 +37,10 @@ Error disconnected() {
 
 } // namespace
 
-struct DeviceConnection::Impl final : AcknowledgementWaiter {
+struct DeviceConnection::Impl {
     Impl(HidTransport& t, Pacer& p, ConnectionObserver& o, ConnectionOptions opts)
-        : transport(t), pacer(p), observer(o), options(opts), link(t) {}
+        : transport(t), pacer(p), observer(o), options(opts), link(t),
+          acks(opts.ackTimeout, ending, linkGeneration, [this] { takeInQueued(); }) {}
 
     HidTransport& transport;
     Pacer& pacer;
@@ -59,6 +64,9 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
     std::string controlMatch;
     std::string notificationMatch;
     std::string controlPath; // under `lifecycle`
+    // Under `lifecycle`; shared so that a step taking in queued reports
+    // keeps it alive while the link drops it.
+    std::shared_ptr<NotificationListener> listener;
 
     // --- the worker ---------------------------------------------------
     std::mutex queueMutex;
@@ -68,78 +76,23 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
     bool stopWorker = false;
     std::thread worker;
 
-    // --- the listener -------------------------------------------------
-    std::thread listener;
-    std::atomic<bool> listenerStop{false};
-    std::atomic<bool> listening{false};
-    std::mutex listenerMutex;
-    std::condition_variable listenerWake;
-
-    // --- acknowledgements ------------------------------------------------
-    std::mutex ackMutex;
-    std::condition_variable ackArrived;
-    long acksReceived = 0;
-    long acksExpected = 0;
-    std::uint64_t ackGeneration = 0;
-    bool ackLinkFailed = false;
+    AcknowledgementFlag acks;
 
     // Worker only.
     FirmwareVersion lastVersion;
     FirmwareVersionReply lastReply{};
 
-    // ---- acknowledgement waiter ----------------------------------------
-    void begin() override {
-        std::lock_guard lock(ackMutex);
-        acksReceived = 0;
-        acksExpected = 0;
-        ackLinkFailed = false;
-        ackGeneration = linkGeneration.load();
-    }
-    void owe() {
-        std::lock_guard lock(ackMutex);
-        ++acksExpected;
-    }
-    Status wait() override {
-        std::unique_lock lock(ackMutex);
-        const bool done = ackArrived.wait_for(lock, options.ackTimeout, [&] {
-            return acksReceived >= acksExpected || ending.load() || ackLinkFailed ||
-                   linkGeneration.load() != ackGeneration;
-        });
-        if (ending.load()) {
-            return makeError(ErrorCode::Cancelled, "The connection to the keyboard was closed.");
-        }
-        if (ackLinkFailed || linkGeneration.load() != ackGeneration) {
-            return disconnected();
-        }
-        if (!done) {
-            return makeError(ErrorCode::NoAcknowledge,
-                             "The keyboard did not acknowledge; unplug it, plug it in again and "
-                             "retry.");
-        }
-        return Status::success();
-    }
-    // Gives acknowledgements owed but not waited for (the end phase, the
-    // wrist-rest commands of a run without changes) a moment to arrive, so
-    // that they are not counted for the next sequence.
-    void drain() {
-        if (!listening.load()) {
-            return; // nobody hears them
-        }
-        std::unique_lock lock(ackMutex);
-        ackArrived.wait_for(lock, std::min(options.ackTimeout, kDrainLimit), [&] {
-            return acksReceived >= acksExpected || ending.load() || ackLinkFailed;
-        });
-    }
-    void acknowledged() {
+    // Before a step clears the acknowledgement flag: every report the
+    // keyboard already sent is handled first.
+    void takeInQueued() {
+        std::shared_ptr<NotificationListener> current;
         {
-            std::lock_guard lock(ackMutex);
-            ++acksReceived;
+            std::lock_guard lock(lifecycle);
+            current = listener;
         }
-        ackArrived.notify_all();
-    }
-    void wakeWaiters() {
-        { std::lock_guard lock(ackMutex); }
-        ackArrived.notify_all();
+        if (current) {
+            current->drain(kDrainLimit);
+        }
     }
 
     // ---- link -------------------------------------------------------
@@ -178,7 +131,7 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
         const bool wasOpen = isConnected.load() || link.featureOpen() || link.inputOpen();
         isConnected = false;
         ++linkGeneration;
-        wakeWaiters();
+        acks.wakeWaiters();
         stopListenerLocked();
         link.close();
         return wasOpen;
@@ -199,43 +152,19 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
     // ---- listener -----------------------------------------------------
     void startListenerLocked(std::shared_ptr<NotificationHandle> handle) {
         stopListenerLocked();
-        listenerStop = false;
-        listening = true;
-        listener = std::thread([this, handle = std::move(handle)] { listen(*handle); });
+        NotificationListener::Events events;
+        events.report = [this](const NotificationReport& r) { dispatch(r); };
+        events.broken = [this] {
+            // The interface is gone: tell a waiting write-all at once.
+            inputBroken = true;
+            acks.interfaceFailed();
+        };
+        listener = std::make_shared<NotificationListener>(std::move(handle), std::move(events));
     }
     void stopListenerLocked() {
-        listenerStop = true;
-        listening = false;
-        { std::lock_guard lock(listenerMutex); }
-        listenerWake.notify_all();
-        if (listener.joinable()) {
-            if (listener.get_id() == std::this_thread::get_id()) {
-                listener.detach(); // asked from an observer callback: it ends by itself
-            } else {
-                listener.join();
-            }
-        }
-    }
-    void listen(NotificationHandle& handle) {
-        while (!listenerStop.load()) {
-            auto report = handle.read(options.listenerPoll);
-            if (!report) {
-                // The interface is gone. Tell a waiting write-all at once,
-                // then keep polling slowly until told to stop.
-                inputBroken = true;
-                {
-                    std::lock_guard lock(ackMutex);
-                    ackLinkFailed = true;
-                }
-                ackArrived.notify_all();
-                std::unique_lock lock(listenerMutex);
-                listenerWake.wait_for(lock, options.listenerPoll,
-                                      [&] { return listenerStop.load(); });
-                continue;
-            }
-            if (report->has_value()) {
-                dispatch(**report);
-            }
+        if (listener) {
+            listener->stop();
+            listener.reset();
         }
     }
     void dispatch(const NotificationReport& r) {
@@ -243,7 +172,7 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
         const std::uint8_t value = r[2];
         switch (type) {
         case note::kAcknowledge:
-            acknowledged();
+            acks.acknowledged();
             break;
         case note::kEffect:
             if (value != note::kIgnoredEffectValue) {
@@ -316,12 +245,9 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
             control = link.FeatureHandle();
             generation = linkGeneration.load();
         }
-        GuardedControl guarded(std::move(control), linkGeneration, generation, ending,
-                               [this] { owe(); });
+        GuardedControl guarded(std::move(control), linkGeneration, generation, ending);
         DeviceCommands commands(guarded, pacer);
-        begin();
         Result<T> result = body(commands);
-        drain();
         if (result.ok() || ending.load()) {
             return result;
         }
@@ -373,6 +299,30 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
         });
     }
 
+    // What an arrival reads: the re-read, the colour maps once more and the
+    // version.
+    Result<DeviceSnapshot> reReadArrived() {
+        return withControl<DeviceSnapshot>([&](DeviceCommands& c) -> Result<DeviceSnapshot> {
+            DeviceSnapshot s;
+            if (Status st = ReReadDevice(c, s.image); !st) {
+                return st.error();
+            }
+            // The re-read leaves the colour maps to the end of a long
+            // run; they are read once more after a reconnection.
+            for (std::size_t m = 0; m < image::kColourMapCount; ++m) {
+                if (Status st = c.readColourMap(s.image, m); !st) {
+                    return st.error();
+                }
+            }
+            if (Status st = c.getVersion(s.versionReply, s.firmware); !st) {
+                return st.error();
+            }
+            lastVersion = s.firmware;
+            lastReply = s.versionReply;
+            return s;
+        });
+    }
+
     // The keyboard (or some device) arrived: reconnect if ours is not
     // connected, then read it again and restart the listener.
     void arrive() {
@@ -389,7 +339,8 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
         if (wasDropped) {
             observer.connectionChanged(false);
         }
-        const auto deadline = std::chrono::steady_clock::now() + options.reopenWindow;
+        const auto arrived = std::chrono::steady_clock::now();
+        const auto deadline = arrived + options.reopenWindow;
         for (;;) {
             Status opened;
             {
@@ -414,26 +365,15 @@ struct DeviceConnection::Impl final : AcknowledgementWaiter {
             }
         }
         observer.connectionChanged(true);
-        Result<DeviceSnapshot> snap =
-            withControl<DeviceSnapshot>([&](DeviceCommands& c) -> Result<DeviceSnapshot> {
-                DeviceSnapshot s;
-                if (Status st = ReReadDevice(c, s.image); !st) {
-                    return st.error();
-                }
-                // The re-read leaves the colour maps to the end of a long
-                // run; they are read once more after a reconnection.
-                for (std::size_t m = 0; m < image::kColourMapCount; ++m) {
-                    if (Status st = c.readColourMap(s.image, m); !st) {
-                        return st.error();
-                    }
-                }
-                if (Status st = c.getVersion(s.versionReply, s.firmware); !st) {
-                    return st.error();
-                }
-                lastVersion = s.firmware;
-                lastReply = s.versionReply;
-                return s;
-            });
+        // A keyboard that has just appeared may not answer properly yet: a
+        // failed re-read is tried again until it had time to settle.
+        const auto settled = arrived + options.arrivalSettle;
+        Result<DeviceSnapshot> snap = reReadArrived();
+        while (!snap.ok() && snap.error().code != ErrorCode::Cancelled && isConnected.load() &&
+               std::chrono::steady_clock::now() + options.arrivalRetryInterval <= settled &&
+               sleepOnWorker(options.arrivalRetryInterval)) {
+            snap = reReadArrived();
+        }
         if (snap.ok()) {
             std::lock_guard lock(lifecycle);
             if (isConnected.load() && !link.inputOpen()) {
@@ -455,7 +395,7 @@ DeviceConnection::DeviceConnection(HidTransport& transport, Pacer& pacer,
 DeviceConnection::~DeviceConnection() {
     Impl& d = *impl_;
     d.ending = true;
-    d.wakeWaiters();
+    d.acks.wakeWaiters();
     {
         std::lock_guard lock(d.queueMutex);
         d.stopWorker = true;
@@ -525,7 +465,7 @@ void DeviceConnection::apply(const ConfigImage& image, const ConfigImage& synced
     Impl& d = *impl_;
     d.post([&d, image, synced, done = std::move(done)] {
         done(d.withControl<ApplyOutcome>([&](DeviceCommands& c) -> Result<ApplyOutcome> {
-            auto r = WriteAll(c, d, image, synced);
+            auto r = WriteAll(c, d.acks, image, synced);
             if (!r) {
                 return r.error();
             }

@@ -52,13 +52,16 @@ struct ConnectionOptions {
     // How long one step of the write-all waits for the keyboard's
     // acknowledgement before giving up.
     std::chrono::milliseconds ackTimeout{2000};
-    // How often the listener wakes to see whether it should stop.
-    std::chrono::milliseconds listenerPoll{200};
     // After an arrival the keyboard's nodes may take a moment to become
     // openable (udev applies permissions after the node appears): opening
     // is retried every `reopenInterval` for at most `reopenWindow`.
     std::chrono::milliseconds reopenInterval{100};
     std::chrono::milliseconds reopenWindow{1500};
+    // A keyboard gets this long after it appeared to settle: a re-read that
+    // fails meanwhile is tried again every `arrivalRetryInterval` before
+    // the failure is reported.
+    std::chrono::milliseconds arrivalSettle{2000};
+    std::chrono::milliseconds arrivalRetryInterval{200};
 };
 
 // The keyboard's two interfaces, the device worker that runs sequences one

@@ -46,13 +46,21 @@ public:
     virtual Result<BlockReport> readBlock() = 0;
 };
 
+// A read that waits until something arrives (or it is woken).
+inline constexpr std::chrono::milliseconds kWaitForever{-1};
+
 // The keyboard's notification collection: 4-byte input reports.
 class NotificationHandle {
 public:
     virtual ~NotificationHandle() = default;
-    // Waits at most `timeout`; an empty optional when nothing arrived. An
-    // error means the interface is gone.
+    // Waits at most `timeout` (kWaitForever: without a limit, 0: only takes
+    // what is already there); an empty optional when nothing arrived or the
+    // read was woken. An error means the interface is gone.
     virtual Result<std::optional<NotificationReport>> read(std::chrono::milliseconds timeout) = 0;
+    // From any thread: the read in progress returns at once with nothing,
+    // or the next one does when none is in progress. Wakes do not pile up:
+    // however often this is called before a read, it ends one read early.
+    virtual void wake() = 0;
 };
 
 // Lists and opens HID interfaces: hidapi for the real keyboard, the

@@ -6,16 +6,22 @@
 namespace vantrel {
 
 Result<std::unique_ptr<FileTraceSink>> FileTraceSink::open(const std::filesystem::path& path) {
-    std::ofstream out(path, std::ios::out | std::ios::trunc);
-    if (!out) {
+#ifdef __GLIBC__
+    constexpr const char* kMode = "we"; // close-on-exec
+#else
+    constexpr const char* kMode = "w";
+#endif
+    std::FILE* out = std::fopen(path.string().c_str(), kMode);
+    if (out == nullptr) {
         return makeError(ErrorCode::Io, "Cannot write the trace file " + path.string() + ".");
     }
-    return std::unique_ptr<FileTraceSink>(new FileTraceSink(std::move(out)));
+    return std::unique_ptr<FileTraceSink>(new FileTraceSink(out));
 }
 
 void FileTraceSink::writeLine(std::string_view line) {
-    out_ << line << '\n';
-    out_.flush();
+    std::fwrite(line.data(), 1, line.size(), out_.get());
+    std::fputc('\n', out_.get());
+    std::fflush(out_.get());
 }
 
 void MemoryTraceSink::writeLine(std::string_view line) {

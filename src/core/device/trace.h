@@ -6,8 +6,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -26,15 +26,19 @@ public:
 };
 
 // A trace file (--trace FILE), flushed after every line so that a trace
-// survives a crash of the program.
+// survives a crash of the program. Programs the desktop program starts do
+// not inherit it.
 class FileTraceSink : public TraceSink {
 public:
     static Result<std::unique_ptr<FileTraceSink>> open(const std::filesystem::path& path);
     void writeLine(std::string_view line) override;
 
 private:
-    explicit FileTraceSink(std::ofstream out) : out_(std::move(out)) {}
-    std::ofstream out_;
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    explicit FileTraceSink(std::FILE* out) : out_(out) {}
+    std::unique_ptr<std::FILE, Closer> out_;
 };
 
 // Keeps the lines in memory, for tests.
@@ -77,7 +81,6 @@ public:
     void yield();
     // `operation` is one of set-feature, get-feature, write, read, notify.
     void failure(std::string_view operation, const Error& error);
-
 
 private:
     void transfer(std::string_view prefix, std::span<const std::uint8_t> bytes);

@@ -64,6 +64,7 @@ public:
         }
         return r;
     }
+    void wake() override { inner_->wake(); }
 
 private:
     std::unique_ptr<NotificationHandle> inner_;

@@ -13,8 +13,9 @@ public:
     Sequence(DeviceCommands& c, AcknowledgementWaiter& acks, ConfigImage& image)
         : c_(c), acks_(acks), image_(image) {}
 
-    // One acknowledged step: the step's transfers, then one wait.
+    // One acknowledged step: clear, the step's transfers, then one wait.
     Status step(const std::function<Status()>& transfers) {
+        acks_.clear();
         if (Status s = transfers(); !s) {
             return s;
         }
@@ -106,7 +107,6 @@ private:
 
 Result<WriteAllResult> WriteAll(DeviceCommands& commands, AcknowledgementWaiter& acks,
                                 ConfigImage image, const ConfigImage& synced) {
-    acks.begin();
     image.applyWinLock();
     if (Status s = commands.setWristLighting(image); !s) {
         return s.error();

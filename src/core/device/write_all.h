@@ -8,18 +8,16 @@
 
 namespace vantrel {
 
-// The keyboard acknowledges every set command and every completed write run
-// with a notification. The waiter keeps count of what was sent and what came
-// back; after each step the write-all waits until the keyboard has
-// acknowledged everything so far, so that a late acknowledgement (of the
-// wrist-rest commands, which are not waited for, or of the seventh colour)
-// never stands in for the one of the next step.
+// The keyboard acknowledges a step with a notification. Each step clears the
+// waiter before its commands and then waits for an acknowledgement that
+// arrived after the clear; what the keyboard sent before (a late
+// acknowledgement of the wrist-rest commands, which are not waited for) is
+// taken in by the clear, so it cannot end the step's wait.
 class AcknowledgementWaiter {
 public:
     virtual ~AcknowledgementWaiter() = default;
-    // Starts counting from zero.
-    virtual void begin() = 0;
-    // Until every acknowledgement owed so far has arrived. NoAcknowledge
+    virtual void clear() = 0;
+    // Until an acknowledgement arrived after the last clear. NoAcknowledge
     // when the limit passed, Disconnected when the keyboard went away.
     virtual Status wait() = 0;
 };

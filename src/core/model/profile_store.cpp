@@ -3,6 +3,7 @@
 
 #include "core/model/state_files.h"
 #include "core/util/atomic_file.h"
+#include "core/util/file_read.h"
 
 #include <algorithm>
 #include <cctype>
@@ -161,11 +162,16 @@ Status ProfileStore::replaceWith(std::string_view name, const std::optional<fs::
     const bool currentOutside =
         current_ && fs::is_regular_file(*current_, currentType) && !inFolder(*current_);
     if (currentOutside) {
-        auto bytes = readWholeFile(*current_);
-        if (!bytes) {
-            return bytes.error();
+        auto file = readFileOfSize(*current_, kKeymapFileSize);
+        if (!file) {
+            return file.error();
         }
-        if (Status s = writeFileAtomically(target, {*bytes}); !s.ok()) {
+        if (file->size != kKeymapFileSize) {
+            return makeError(ErrorCode::BadFile,
+                             current_->string() + " has " + std::to_string(file->size) +
+                                 " bytes; a profile has " + std::to_string(kKeymapFileSize));
+        }
+        if (Status s = writeFileAtomically(target, {file->bytes}); !s.ok()) {
             return s;
         }
     } else {

@@ -3,6 +3,7 @@
 
 #include "core/macro/macro_list.h"
 #include "core/util/atomic_file.h"
+#include "core/util/file_read.h"
 
 #include <algorithm>
 #include <functional>
@@ -13,23 +14,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string wrongSizeMessage(const fs::path& path, std::size_t actual, std::size_t expected,
+// VER.bin: the major version is the ASCII digit in byte 5, the minor one in
+// byte 7; nothing after them is used.
+constexpr std::size_t kVersionMajorByte = 5;
+constexpr std::size_t kVersionMinorByte = 7;
+constexpr std::size_t kVersionBytesUsed = kVersionMinorByte + 1;
+
+std::string wrongSizeMessage(const fs::path& path, std::uint64_t actual, std::size_t expected,
                              const fs::path& movedTo) {
     return path.filename().string() + " has " + std::to_string(actual) + " bytes instead of " +
            std::to_string(expected) + "; it was moved to " + movedTo.string() +
            " and the defaults are used";
-}
-
-// Reads a file that must have exactly `expected` bytes. Missing: empty
-// optional result with created=false handled by the caller.
-Result<std::vector<std::uint8_t>> readExact(const fs::path& path, std::size_t expected,
-                                            bool& wrongSize) {
-    auto bytes = readWholeFile(path);
-    if (!bytes) {
-        return bytes.error();
-    }
-    wrongSize = bytes->size() != expected;
-    return bytes;
 }
 
 // The bytes of a state file that must have exactly `expected` bytes, or how
@@ -42,20 +37,18 @@ struct FixedSizeFile {
 
 Result<FixedSizeFile> openFixedSizeFile(const fs::path& path, std::size_t expected,
                                         const std::function<Status()>& writeDefaults) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
+    auto file = readFileOfSize(path, expected);
+    if (!file) {
+        return file.error();
+    }
+    if (!file->exists) {
         if (auto s = writeDefaults(); !s) {
             return s.error();
         }
         return FixedSizeFile{{}, LoadReport{LoadOutcome::Created, {}}};
     }
-    bool wrongSize = false;
-    auto bytes = readExact(path, expected, wrongSize);
-    if (!bytes) {
-        return bytes.error();
-    }
-    if (!wrongSize) {
-        return FixedSizeFile{std::move(bytes).value(), std::nullopt};
+    if (file->size == expected) {
+        return FixedSizeFile{std::move(file->bytes), std::nullopt};
     }
     auto moved = moveAside(path);
     if (!moved) {
@@ -64,16 +57,30 @@ Result<FixedSizeFile> openFixedSizeFile(const fs::path& path, std::size_t expect
     if (auto s = writeDefaults(); !s) {
         return s.error();
     }
-    return FixedSizeFile{{},
-                         LoadReport{LoadOutcome::MovedAside,
-                                    wrongSizeMessage(path, bytes->size(), expected, *moved)}};
+    return FixedSizeFile{
+        {},
+        LoadReport{LoadOutcome::MovedAside, wrongSizeMessage(path, file->size, expected, *moved)}};
 }
 
 } // namespace
 
 Status DataFolder::ensureExists() const {
+    // The folder holds the user's settings and launch paths: folders made
+    // here are the user's alone. Folders that already exist keep their mode.
     std::error_code ec;
-    fs::create_directories(folder_, ec);
+    fs::path made;
+    for (const auto& part : folder_) {
+        made /= part;
+        if (fs::create_directory(made, ec)) {
+            fs::permissions(made, fs::perms::owner_all, fs::perm_options::replace, ec);
+        }
+        if (ec) {
+            break;
+        }
+    }
+    if (!ec && !fs::is_directory(folder_, ec) && !ec) {
+        ec = std::make_error_code(std::errc::not_a_directory);
+    }
     if (ec) {
         return makeError(ErrorCode::Io,
                          "cannot create the data folder " + folder_.string() + ": " + ec.message());
@@ -108,18 +115,21 @@ Status SaveKeymapFile(const fs::path& path, const ConfigImage& image,
 }
 
 Status LoadProfileFile(const fs::path& path, ConfigImage& image, AssignmentTable& table) {
-    bool wrongSize = false;
-    auto bytes = readExact(path, kKeymapFileSize, wrongSize);
-    if (!bytes) {
-        return bytes.error();
+    auto file = readFileOfSize(path, kKeymapFileSize);
+    if (!file) {
+        return file.error();
     }
-    if (wrongSize) {
-        return makeError(ErrorCode::BadFile,
-                         path.string() + " has " + std::to_string(bytes->size()) +
-                             " bytes; a profile has " + std::to_string(kKeymapFileSize));
+    if (!file->exists) {
+        return makeError(ErrorCode::Io, "cannot open " + path.string() + ": there is no such file");
     }
-    std::copy_n(bytes->begin(), image::kSize, image.bytes().begin());
-    std::copy_n(bytes->begin() + image::kSize, AssignmentTable::kBytes, table.bytes().begin());
+    if (file->size != kKeymapFileSize) {
+        return makeError(ErrorCode::BadFile, path.string() + " has " + std::to_string(file->size) +
+                                                 " bytes; a profile has " +
+                                                 std::to_string(kKeymapFileSize));
+    }
+    const auto& bytes = file->bytes;
+    std::copy_n(bytes.begin(), image::kSize, image.bytes().begin());
+    std::copy_n(bytes.begin() + image::kSize, AssignmentTable::kBytes, table.bytes().begin());
     table.writeOwnKeys();
     return {};
 }
@@ -159,16 +169,20 @@ Status SaveMacroFile(const fs::path& path, const MacroTable& table) {
     return writeFileAtomically(path, {table.bytes()});
 }
 
-FirmwareVersion LoadVersionFile(const fs::path& path) {
-    auto bytes = readWholeFile(path);
-    if (!bytes || bytes->size() < 8) {
-        return {};
+Result<FirmwareVersion> LoadVersionFile(const fs::path& path) {
+    auto file = readFileStart(path, kVersionBytesUsed);
+    if (!file) {
+        return file.error();
+    }
+    const auto& bytes = file->bytes;
+    if (bytes.size() < kVersionBytesUsed) {
+        return FirmwareVersion{};
     }
     const auto isDigit = [](std::uint8_t b) { return b >= '0' && b <= '9'; };
-    const std::uint8_t major = (*bytes)[5];
-    const std::uint8_t minor = (*bytes)[7];
+    const std::uint8_t major = bytes[kVersionMajorByte];
+    const std::uint8_t minor = bytes[kVersionMinorByte];
     if (!isDigit(major) || !isDigit(minor)) {
-        return {};
+        return FirmwareVersion{};
     }
     return FirmwareVersion{static_cast<std::uint8_t>(major - '0'),
                            static_cast<std::uint8_t>(minor - '0')};

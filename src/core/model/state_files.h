@@ -29,7 +29,8 @@ public:
     std::filesystem::path macros() const { return folder_ / kMacroFileName; }
     std::filesystem::path version() const { return folder_ / kVersionFileName; }
     std::filesystem::path profiles() const { return folder_ / kProfileFolderName; }
-    // Creates the folder if needed.
+    // Creates the folder if needed, and any missing parent, for the user
+    // alone (0700).
     Status ensureExists() const;
 
 private:
@@ -37,8 +38,9 @@ private:
 };
 
 // How a load went. A file of the wrong size is never half-loaded: it is
-// moved aside (name + ".bad") and the state starts from the defaults; the
-// message tells the user where the old bytes went.
+// moved aside (name + ".bad", or ".bad.1" ... when older ones are there) and
+// the state starts from the defaults; the message tells the user where the
+// old bytes went. Anything that is not a regular file is refused unread.
 enum class LoadOutcome { Loaded, Created, MovedAside };
 struct LoadReport {
     LoadOutcome outcome = LoadOutcome::Loaded;
@@ -70,8 +72,10 @@ Result<LoadReport> LoadMacroFile(const std::filesystem::path& path, MacroTable& 
 Status SaveMacroFile(const std::filesystem::path& path, const MacroTable& table);
 
 // VER.bin names the firmware version that the updater brings: byte 5 is the
-// major and byte 7 the minor version as ASCII digits. A missing, short or
-// malformed file gives 0.0, which never prompts for an update.
-FirmwareVersion LoadVersionFile(const std::filesystem::path& path);
+// major and byte 7 the minor version as ASCII digits; only those first 8
+// bytes are read. A missing, short or malformed file gives 0.0, which never
+// prompts for an update; something that is not a file there (a folder, a
+// named pipe) is an Io error naming it.
+Result<FirmwareVersion> LoadVersionFile(const std::filesystem::path& path);
 
 } // namespace vantrel

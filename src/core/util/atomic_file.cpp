@@ -6,9 +6,11 @@
 #include <cstring>
 #include <fstream>
 #include <random>
+#include <string>
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -16,6 +18,8 @@ namespace vantrel {
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr unsigned kMaxMovedAside = 1000;
 
 std::string describe(const fs::path& path, const char* what, int err) {
     return std::string(what) + " " + path.string() + ": " + std::strerror(err);
@@ -51,16 +55,25 @@ Status writeFileAtomically(const fs::path& path,
                            std::initializer_list<std::span<const std::uint8_t>> parts) {
     const fs::path tmp = temporarySibling(path);
 #ifndef _WIN32
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    // A file the user made private stays private: the replacement takes the
+    // mode of the file it replaces; a new file gets the usual 0644 less the
+    // umask.
+    struct stat old {};
+    const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const int fd =
+        ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0644);
     if (fd < 0) {
         return makeError(ErrorCode::Io, describe(path, "cannot create a file beside", errno));
     }
     Status status;
+    if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0) {
+        status = makeError(ErrorCode::Io, describe(path, "cannot keep the mode of", errno));
+    }
     for (const auto part : parts) {
-        status = writeAll(fd, part, path);
         if (!status) {
             break;
         }
+        status = writeAll(fd, part, path);
     }
     if (status && ::fsync(fd) != 0) {
         status = makeError(ErrorCode::Io, describe(path, "cannot flush", errno));
@@ -110,35 +123,27 @@ Status writeFileAtomically(const fs::path& path,
     return {};
 }
 
-Result<std::vector<std::uint8_t>> readWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return makeError(ErrorCode::Io, describe(path, "cannot open", errno));
-    }
-    std::vector<std::uint8_t> bytes;
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size < 0) {
-        return makeError(ErrorCode::Io, "cannot read " + path.string());
-    }
-    in.seekg(0, std::ios::beg);
-    bytes.resize(static_cast<std::size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), size);
-    if (!in) {
-        return makeError(ErrorCode::Io, "cannot read " + path.string());
-    }
-    return bytes;
-}
-
 Result<fs::path> moveAside(const fs::path& path) {
-    fs::path bad = path;
-    bad += ".bad";
-    std::error_code ec;
-    fs::rename(path, bad, ec);
-    if (ec) {
-        return makeError(ErrorCode::Io, "cannot move " + path.string() + " aside: " + ec.message());
+    // Every damaged original is kept: the first is NAME.bad, later ones
+    // NAME.bad.1, NAME.bad.2 and so on. The callers hold the data folder's
+    // lock, so no other program picks the same name in between.
+    for (unsigned n = 0; n < kMaxMovedAside; ++n) {
+        fs::path bad = path;
+        bad += n == 0 ? std::string(".bad") : ".bad." + std::to_string(n);
+        std::error_code ec;
+        if (fs::symlink_status(bad, ec).type() != fs::file_type::not_found) {
+            continue;
+        }
+        fs::rename(path, bad, ec);
+        if (ec) {
+            return makeError(ErrorCode::Io,
+                             "cannot move " + path.string() + " aside: " + ec.message());
+        }
+        return bad;
     }
-    return bad;
+    return makeError(ErrorCode::Io, "cannot move " + path.string() + " aside: there are already " +
+                                        std::to_string(kMaxMovedAside) +
+                                        " damaged copies beside it; remove some of them.");
 }
 
 } // namespace vantrel

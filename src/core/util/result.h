@@ -21,6 +21,8 @@ enum class ErrorCode {
     Disconnected,  // the keyboard went away during a sequence
     Cancelled,
     Unsupported,
+    Busy, // another program works on the same files
+
 };
 
 struct Error {

@@ -3,6 +3,7 @@
 // version and the keyboard's stored image, so that several runs of the
 // command-line tool act on one simulated keyboard.
 #include "core/util/atomic_file.h"
+#include "core/util/file_read.h"
 #include "hid/sim/simulated_keyboard.h"
 
 #include <algorithm>
@@ -38,18 +39,21 @@ Status SimulatedKeyboard::saveState(const std::filesystem::path& file) const {
 }
 
 Status SimulatedKeyboard::loadState(const std::filesystem::path& file) {
-    auto data = readWholeFile(file);
+    auto data = readFileOfSize(file, kFileSize);
     if (!data) {
         return data.error();
     }
-    const auto& bytes = *data;
     const std::string name = file.string();
-    if (bytes.size() != kFileSize) {
-        return makeError(ErrorCode::BadFile, "The simulated keyboard state " + name + " has " +
-                                                 std::to_string(bytes.size()) +
-                                                 " bytes instead of " + std::to_string(kFileSize) +
-                                                 ".");
+    if (!data->exists) {
+        return makeError(ErrorCode::Io,
+                         "The simulated keyboard state " + name + " does not exist.");
     }
+    if (data->size != kFileSize) {
+        return makeError(ErrorCode::BadFile, "The simulated keyboard state " + name + " has " +
+                                                 std::to_string(data->size) + " bytes instead of " +
+                                                 std::to_string(kFileSize) + ".");
+    }
+    const auto& bytes = data->bytes;
     if (!std::equal(kMagic.begin(), kMagic.end(), bytes.begin())) {
         return makeError(ErrorCode::BadFile,
                          "The file " + name + " is not a simulated keyboard state.");
@@ -65,6 +69,16 @@ Status SimulatedKeyboard::loadState(const std::filesystem::path& file) {
     state_ = img;
     firmware_ = FirmwareVersion{bytes[kOffMajor], bytes[kOffMinor]};
     return Status::success();
+}
+
+Status SimulatedKeyboard::loadStateIfPresent(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (std::filesystem::symlink_status(file, ec).type() == std::filesystem::file_type::not_found) {
+        return Status::success();
+    }
+    // Anything else, including a name the system refuses to look at, goes
+    // through the load and is reported with the file's name.
+    return loadState(file);
 }
 
 } // namespace vantrel::sim

@@ -27,12 +27,17 @@ public:
     }
     ~SimNotificationHandle() override { kb_.notificationClosed(gen_); }
     Result<std::optional<NotificationReport>> read(std::chrono::milliseconds timeout) override {
-        return kb_.readNotification(gen_, timeout);
+        return kb_.readNotification(gen_, timeout, woken_);
+    }
+    void wake() override {
+        woken_ = true;
+        kb_.wakeNotificationReaders();
     }
 
 private:
     SimulatedKeyboard& kb_;
     std::uint64_t gen_;
+    std::atomic<bool> woken_{false};
 };
 
 Error noSuchPath(const std::string& path) {

@@ -251,6 +251,7 @@ void SimulatedKeyboard::notificationClosed(std::uint64_t gen) {
     if (openNotificationHandles_ == 0) {
         notifications_.clear();
     }
+    changed_.notify_all();
 }
 
 Status SimulatedKeyboard::beginTransfer(const Lock& lock, std::uint64_t gen) {
@@ -583,12 +584,18 @@ void SimulatedKeyboard::queueNotification(const Lock&, const NotificationReport&
 }
 
 Result<std::optional<NotificationReport>>
-SimulatedKeyboard::readNotification(std::uint64_t gen, std::chrono::milliseconds timeout) {
+SimulatedKeyboard::readNotification(std::uint64_t gen, std::chrono::milliseconds timeout,
+                                    std::atomic<bool>& woken) {
     Lock lock(mutex_);
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    const bool forever = timeout < std::chrono::milliseconds(0);
+    const auto deadline =
+        std::chrono::steady_clock::now() + (forever ? decltype(timeout){} : timeout);
     for (;;) {
         if (!plugged_ || gen != generation_) {
             return disconnected();
+        }
+        if (woken.exchange(false)) {
+            return std::optional<NotificationReport>();
         }
         const auto now = std::chrono::steady_clock::now();
         if (!notifications_.empty() && notifications_.front().readyAt <= now) {
@@ -596,15 +603,25 @@ SimulatedKeyboard::readNotification(std::uint64_t gen, std::chrono::milliseconds
             notifications_.pop_front();
             return std::optional<NotificationReport>(report);
         }
-        if (now >= deadline) {
+        if (!forever && now >= deadline) {
             return std::optional<NotificationReport>();
         }
-        auto wake = deadline;
         if (!notifications_.empty()) {
-            wake = std::min(wake, notifications_.front().readyAt);
+            const auto ready = notifications_.front().readyAt;
+            changed_.wait_until(lock, forever ? ready : std::min(deadline, ready));
+        } else if (forever) {
+            changed_.wait(lock);
+        } else {
+            changed_.wait_until(lock, deadline);
         }
-        changed_.wait_until(lock, wake);
     }
+}
+
+void SimulatedKeyboard::wakeNotificationReaders() {
+    // Taken so that a reader between its look at the flag and its wait
+    // cannot miss the wake.
+    { std::lock_guard lock(mutex_); }
+    changed_.notify_all();
 }
 
 } // namespace vantrel::sim

@@ -6,6 +6,7 @@
 #include "core/model/firmware_version.h"
 #include "core/util/result.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -45,9 +46,14 @@ public:
     static ConfigImage factoryState();
     void restoreFactoryState();
 
-    // Saves to / loads from the small binary file of --sim-state.
+    // Saves to / loads from the small binary file of --sim-state. A file that
+    // is refused (missing, not a regular file, wrong size, damaged) leaves
+    // the state as it was.
     Status saveState(const std::filesystem::path& file) const;
     Status loadState(const std::filesystem::path& file);
+    // The same, except that a missing file is no error: the keyboard keeps
+    // its state and the first save creates the file.
+    Status loadStateIfPresent(const std::filesystem::path& file);
 
     // --- keyboard-side events ------------------------------------------
     // The user changed the lighting with the keyboard's own keys: type 5
@@ -95,8 +101,13 @@ public:
     Result<FeatureReport> getFeature(std::uint64_t gen);
     Status writeBlock(std::uint64_t gen, const BlockReport& block);
     Result<BlockReport> readBlock(std::uint64_t gen);
+    // Waits at most `timeout` (kWaitForever: no limit) for a report; returns
+    // nothing at once when `woken` is set (and clears it), which
+    // wakeNotificationReaders() makes every waiting read look at.
     Result<std::optional<NotificationReport>> readNotification(std::uint64_t gen,
-                                                               std::chrono::milliseconds timeout);
+                                                               std::chrono::milliseconds timeout,
+                                                               std::atomic<bool>& woken);
+    void wakeNotificationReaders();
 
 private:
     enum class Area { None, KeyTable, EnableMap, MacroSlot, ColourMap };

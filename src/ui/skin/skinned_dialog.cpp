@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/skin/skinned_dialog.h"
 
+#include "ui/skin/message_boxes.h"
+
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -136,12 +137,11 @@ void SkinnedDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 bool SkinnedDialog::confirm(const QString& text, const QString& caption) {
-    return QMessageBox::question(this, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok) == QMessageBox::Ok;
+    return askOkCancel(this, text, caption);
 }
 
 void SkinnedDialog::inform(const QString& text, const QString& caption) {
-    QMessageBox::information(this, caption, text);
+    tell(this, text, caption);
 }
 
 } // namespace vantrel::ui

@@ -3,11 +3,19 @@
 
 #include "ui/widgets/path_text.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
 namespace vantrel::ui {
+
+QWidget* QtFilePicker::owner() const {
+    // Over the dialog that asked (the profile manager, the key assignment
+    // dialog), not behind it over the main window.
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : parent_;
+}
 
 QString QtFilePicker::lastFolder() const {
     return lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_;
@@ -23,7 +31,7 @@ std::optional<std::filesystem::path> QtFilePicker::chosen(const QString& path, b
 
 std::optional<std::filesystem::path> QtFilePicker::openFile(const QString& caption,
                                                             const QStringList& filters) {
-    QFileDialog d(parent_, caption, lastFolder(), filters.join(QStringLiteral(";;")));
+    QFileDialog d(owner(), caption, lastFolder(), filters.join(QStringLiteral(";;")));
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFile);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) {
@@ -34,7 +42,7 @@ std::optional<std::filesystem::path> QtFilePicker::openFile(const QString& capti
 
 std::optional<std::filesystem::path>
 QtFilePicker::saveFile(const QString& caption, const QStringList& filters, const QString& suffix) {
-    QFileDialog d(parent_, caption, lastFolder(), filters.join(QStringLiteral(";;")));
+    QFileDialog d(owner(), caption, lastFolder(), filters.join(QStringLiteral(";;")));
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
     d.setDefaultSuffix(suffix);
@@ -46,7 +54,7 @@ QtFilePicker::saveFile(const QString& caption, const QStringList& filters, const
 }
 
 std::optional<std::filesystem::path> QtFilePicker::folder(const QString& caption) {
-    return chosen(QFileDialog::getExistingDirectory(parent_, caption, lastFolder()), true);
+    return chosen(QFileDialog::getExistingDirectory(owner(), caption, lastFolder()), true);
 }
 
 } // namespace vantrel::ui

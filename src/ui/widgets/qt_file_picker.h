@@ -23,6 +23,7 @@ public:
 
 private:
     std::optional<std::filesystem::path> chosen(const QString& path, bool isFolder);
+    QWidget* owner() const;
 
     QWidget* parent_;
     QString lastFolder_;

@@ -16,6 +16,7 @@ struct FakeNotes : NotificationHandle {
     Result<std::optional<NotificationReport>> read(std::chrono::milliseconds) override {
         return std::optional<NotificationReport>();
     }
+    void wake() override {}
 };
 
 class FakeEnumeration : public HidTransport {

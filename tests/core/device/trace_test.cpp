@@ -51,6 +51,7 @@ public:
         }
         return std::optional<NotificationReport>();
     }
+    void wake() override {}
     int notes = 0;
 
 private:
@@ -67,6 +68,7 @@ private:
         Result<std::optional<NotificationReport>> read(std::chrono::milliseconds d) override {
             return t.read(d);
         }
+        void wake() override {}
         OneHandleTransport& t;
     };
 };

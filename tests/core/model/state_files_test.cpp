@@ -156,13 +156,13 @@ TEST(StateFiles, MacroFileCreatedLoadedAndMovedAside) {
 
 TEST(StateFiles, VersionFile) {
     TempDir dir;
-    EXPECT_EQ(LoadVersionFile(dir / "VER.bin"), (FirmwareVersion{0, 0}));
+    EXPECT_EQ(*LoadVersionFile(dir / "VER.bin"), (FirmwareVersion{0, 0}));
     writeBytes(dir / "VER.bin", {'V', 'E', 'R', ':', ' ', '2', '.', '5', 0, 0, 0, 0});
-    EXPECT_EQ(LoadVersionFile(dir / "VER.bin"), (FirmwareVersion{2, 5}));
+    EXPECT_EQ(*LoadVersionFile(dir / "VER.bin"), (FirmwareVersion{2, 5}));
     writeBytes(dir / "VER.bin", {'V', 'E', 'R', ':', ' ', '2', '.'});
-    EXPECT_EQ(LoadVersionFile(dir / "VER.bin"), (FirmwareVersion{0, 0}));
+    EXPECT_EQ(*LoadVersionFile(dir / "VER.bin"), (FirmwareVersion{0, 0}));
     writeBytes(dir / "VER.bin", {'V', 'E', 'R', ':', ' ', '2', '.', 'x', 0, 0, 0, 0});
-    EXPECT_EQ(LoadVersionFile(dir / "VER.bin"), (FirmwareVersion{0, 0}));
+    EXPECT_EQ(*LoadVersionFile(dir / "VER.bin"), (FirmwareVersion{0, 0}));
 }
 
 // A write that fails half-way (here: the file-size limit of the process,

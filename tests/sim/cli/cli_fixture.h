@@ -5,6 +5,7 @@
 
 #include "core/model/state_files.h"
 #include "hid/sim/simulated_keyboard.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 #include <cstdlib>
@@ -13,7 +14,6 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace vantrel::testing {
@@ -26,18 +26,7 @@ inline std::filesystem::path vantrelctl() {
     return VANTRELCTL_PATH;
 }
 
-inline std::string slurp(const std::filesystem::path& p) {
-    std::ifstream in(p);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using CliRun = ProgramRun;
 
 class Cli : public ::testing::Test {
 protected:
@@ -47,17 +36,15 @@ protected:
         }
     }
 
+    // The command line of vantrelctl --sim-state kb.bin --data-dir data ARGS.
+    std::string commandLine(const std::string& args, bool simulated = true) const {
+        return environment + " '" + vantrelctl().string() + "' " +
+               (simulated ? "--sim-state kb.bin --data-dir data " : "") + args;
+    }
+
     // vantrelctl --sim-state kb.bin --data-dir data ARGS, in the temp dir.
     CliRun run(const std::string& args, bool simulated = true) {
-        const std::string cmd = "cd '" + dir.path().string() + "' && '" + vantrelctl().string() +
-                                "' " + (simulated ? "--sim-state kb.bin --data-dir data " : "") +
-                                args + " > out.txt 2> err.txt";
-        const int raw = std::system(cmd.c_str());
-        CliRun r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(dir / "out.txt");
-        r.err = slurp(dir / "err.txt");
-        return r;
+        return runInFolder(dir.path(), commandLine(args, simulated));
     }
 
     ConfigImage keyboardState() {
@@ -94,6 +81,8 @@ protected:
     }
 
     vantrel::testing::TempDir dir;
+    // Put before the program, such as "env HOME=/tmp/x".
+    std::string environment;
 };
 
 } // namespace vantrel::testing

@@ -59,6 +59,15 @@ private:
     std::condition_variable changed_;
 };
 
+// Runs a write-all on `connection` and waits for its outcome.
+inline Result<ApplyOutcome> applyAndWait(DeviceConnection& connection, const ConfigImage& image,
+                                         const ConfigImage& synced) {
+    std::promise<Result<ApplyOutcome>> p;
+    auto f = p.get_future();
+    connection.apply(image, synced, [&p](Result<ApplyOutcome> r) { p.set_value(std::move(r)); });
+    return f.get();
+}
+
 // The simulated keyboard behind a traced transport and a recording pacer,
 // and a connection to it.
 struct ConnectionRig {
@@ -68,7 +77,8 @@ struct ConnectionRig {
     static ConnectionOptions shortOptions() {
         ConnectionOptions o;
         o.ackTimeout = std::chrono::milliseconds(400);
-        o.listenerPoll = std::chrono::milliseconds(20);
+        o.arrivalSettle = std::chrono::milliseconds(300);
+        o.arrivalRetryInterval = std::chrono::milliseconds(20);
         o.reopenInterval = std::chrono::milliseconds(10);
         o.reopenWindow = std::chrono::milliseconds(100);
         return o;
@@ -84,11 +94,7 @@ struct ConnectionRig {
     }
 
     Result<ApplyOutcome> apply(const ConfigImage& image, const ConfigImage& synced) {
-        std::promise<Result<ApplyOutcome>> p;
-        auto f = p.get_future();
-        connection.apply(image, synced,
-                         [&p](Result<ApplyOutcome> r) { p.set_value(std::move(r)); });
-        return f.get();
+        return applyAndWait(connection, image, synced);
     }
     Result<DeviceSnapshot> readBack() {
         std::promise<Result<DeviceSnapshot>> p;

@@ -113,6 +113,32 @@ TEST(HotPlug, ArrivalNoticesAStaleLinkWithoutARemoval) {
     EXPECT_TRUE(rig.observer.readBacks_[1].ok());
 }
 
+// Right after it appears the keyboard may not answer yet: the re-read is
+// tried again while it settles, and only a keyboard that never answers is
+// reported.
+TEST(HotPlug, AReReadThatFailsRightAfterAnArrivalIsRetried) {
+    ConnectionRig rig;
+    ASSERT_TRUE(rig.startAndRead().ok());
+    // Pulled and plugged in again, answering the first `failures` replies short.
+    const auto replug = [&](int failures) {
+        rig.keyboard.unplug();
+        rig.connection.deviceRemoved();
+        rig.keyboard.replug();
+        rig.keyboard.shortReplies(failures);
+        rig.connection.deviceArrived();
+        rig.connection.waitIdle();
+    };
+    replug(1);
+    ASSERT_EQ(rig.observer.readBacks_.size(), 2u);
+    EXPECT_TRUE(rig.observer.readBacks_[1].ok()) << rig.observer.readBacks_[1].error().message;
+    EXPECT_TRUE(rig.connection.connected());
+
+    replug(1000000);
+    ASSERT_EQ(rig.observer.readBacks_.size(), 3u);
+    ASSERT_FALSE(rig.observer.readBacks_[2].ok());
+    EXPECT_EQ(rig.observer.readBacks_[2].error().code, ErrorCode::DeviceIo);
+}
+
 TEST(Connection, StartWithoutKeyboardOrPermission) {
     {
         ConnectionRig rig;

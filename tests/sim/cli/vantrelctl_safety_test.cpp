@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: MIT
+// vantrelctl with the user's real files at stake: simulations keep their own
+// folder, refused files stay as they were, two programs never write over
+// each other, and odd files are reported by name.
+#include "cli_fixture.h"
+#include "platform/data_folder_lock.h"
+
+#include <chrono>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <optional>
+#include <thread>
+#include <unistd.h>
+
+using namespace vantrel;
+using vantrel::testing::Cli;
+using vantrel::testing::CliRun;
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+namespace {
+
+std::string bytesOf(const fs::path& p) {
+    return vantrel::testing::slurp(p);
+}
+
+class CliSafety : public Cli {
+protected:
+    fs::path data() { return dir / "data"; }
+
+    // Runs two commands at the same moment and waits for both.
+    void runTogether(const std::string& first, const std::string& second) {
+        const std::string cmd = "cd '" + dir.path().string() + "' && (" + commandLine(first) +
+                                " > out1.txt 2> err1.txt & " + commandLine(second) +
+                                " > out2.txt 2> err2.txt & wait)";
+        ASSERT_EQ(std::system(cmd.c_str()), 0);
+        EXPECT_EQ(bytesOf(dir / "err1.txt"), "");
+        EXPECT_EQ(bytesOf(dir / "err2.txt"), "");
+    }
+};
+
+// The simulated keyboard's files live in a folder of their own: trying the
+// README's examples never touches the real keyboard's keymap.bin.
+TEST_F(CliSafety, SimulationLeavesTheUsersFilesAlone) {
+    const fs::path real = dir / "home" / ".config" / "vantrel";
+    fs::create_directories(real);
+    ConfigImage image;
+    AssignmentTable table;
+    table[5].setKind(static_cast<std::uint8_t>(AssignmentKind::LaunchProgram));
+    ASSERT_TRUE(table[5].setPath(u"/usr/bin/foot").ok());
+    ASSERT_TRUE(SaveKeymapFile(real / kKeymapFileName, image, table).ok());
+    const std::string before = bytesOf(real / kKeymapFileName);
+    environment = "env -u XDG_CONFIG_HOME HOME='" + (dir / "home").string() + "' XDG_STATE_HOME='" +
+                  (dir / "state").string() + "'";
+
+    CliRun reset = run("--simulate reset", false);
+    ASSERT_EQ(reset.status, 0) << reset.err;
+    EXPECT_EQ(bytesOf(real / kKeymapFileName), before);
+    EXPECT_EQ(fs::file_size(dir / "state" / "vantrel" / "simulated" / kKeymapFileName),
+              kKeymapFileSize);
+
+    CliRun info = run("--sim-state kb.bin info", false);
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_THAT(info.out, HasSubstr((dir / "state" / "vantrel" / "simulated-kb-").string()));
+    EXPECT_EQ(bytesOf(real / kKeymapFileName), before);
+}
+
+TEST_F(CliSafety, ARefusedStateFileIsNeverWritten) {
+    // Someone's keymap.bin named as the simulator's state by mistake.
+    ConfigImage image;
+    image.setLightEffect(7);
+    AssignmentTable table;
+    ASSERT_TRUE(SaveKeymapFile(dir / "kb.bin", image, table).ok());
+    const std::string before = bytesOf(dir / "kb.bin");
+    CliRun r = run("info");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr("kb.bin"));
+    EXPECT_EQ(bytesOf(dir / "kb.bin"), before);
+
+    fs::remove(dir / "kb.bin");
+    fs::create_directory(dir / "kb.bin");
+    CliRun folder = run("info");
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_THAT(folder.err, HasSubstr("kb.bin is a folder"));
+    EXPECT_TRUE(fs::is_directory(dir / "kb.bin"));
+
+    // Too long a name is a file error like any other, not an abort.
+    CliRun tooLong = run("--sim-state " + std::string(300, 'k') + " info", false);
+    EXPECT_EQ(tooLong.status, 1);
+    EXPECT_THAT(tooLong.err, HasSubstr("File name too long"));
+}
+
+TEST_F(CliSafety, CommandsAtTheSameTimeBothCount) {
+    runTogether("macro add First A:dn A:up", "macro add Second B:dn B:up");
+    CliRun list = run("macro list");
+    EXPECT_THAT(list.out, HasSubstr("First"));
+    EXPECT_THAT(list.out, HasSubstr("Second"));
+
+    runTogether("set brightness=9", "set report-rate=1");
+    const ConfigImage kb = keyboardState();
+    EXPECT_EQ(kb.lightBrightness(), 9);
+    EXPECT_EQ(kb.reportRate(), 1);
+    ConfigImage saved;
+    AssignmentTable table;
+    ASSERT_TRUE(LoadKeymapFile(data() / kKeymapFileName, saved, table, false));
+    EXPECT_EQ(saved.lightBrightness(), 9);
+    EXPECT_EQ(saved.reportRate(), 1);
+}
+
+// The desktop program keeps its folder while it runs (here: this test in
+// its place); vantrelctl says so instead of racing it, and writes nothing.
+TEST_F(CliSafety, TheRunningDesktopProgramIsNamed) {
+    auto desktop = platform::DataFolderLock::acquire(data(), platform::kDesktopProgramName,
+                                                     std::chrono::milliseconds(0));
+    ASSERT_TRUE(desktop.ok()) << desktop.error().message;
+    CliRun r = run("set brightness=3");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr("the desktop program vantrel (process " +
+                                 std::to_string(::getpid()) + ") is running"));
+    EXPECT_FALSE(fs::exists(dir / "kb.bin"));
+    EXPECT_FALSE(fs::exists(data() / kKeymapFileName));
+}
+
+TEST_F(CliSafety, AnotherCommandIsWaitedFor) {
+    auto taken = platform::DataFolderLock::acquire(data(), platform::kCommandLineProgramName,
+                                                   std::chrono::milliseconds(0));
+    ASSERT_TRUE(taken.ok());
+    std::optional<platform::DataFolderLock> other(std::move(*taken));
+    const auto holder = platform::DataFolderLock::holder(data());
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_EQ(holder->program, "vantrelctl");
+    EXPECT_EQ(holder->pid, ::getpid());
+    std::thread finish([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        other.reset();
+    });
+    CliRun r = run("set brightness=4");
+    finish.join();
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(keyboardState().lightBrightness(), 4);
+    EXPECT_FALSE(platform::DataFolderLock::holder(data()).has_value());
+}
+
+TEST_F(CliSafety, OddFilesAreReportedByNameAsFileErrors) {
+    fs::create_directories(data() / kMacroFileName);
+    CliRun folder = run("macro list");
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_THAT(folder.err, HasSubstr("MacroDefine.bin is a folder"));
+    EXPECT_EQ(run("macro show 0").status, 1);
+
+    fs::remove(data() / kMacroFileName);
+    fs::create_symlink("/dev/zero", data() / kMacroFileName);
+    CliRun device = run("macro list");
+    EXPECT_EQ(device.status, 1);
+    EXPECT_THAT(device.err, HasSubstr("MacroDefine.bin is a device"));
+    fs::remove(data() / kMacroFileName);
+
+    fs::create_directories(data() / kVersionFileName);
+    CliRun version = run("info");
+    EXPECT_EQ(version.status, 1);
+    EXPECT_THAT(version.err, HasSubstr("VER.bin is a folder"));
+}
+
+TEST_F(CliSafety, ArgumentsTheCommandsDoNotTake) {
+    CliRun info = run("info extra");
+    EXPECT_EQ(info.status, 2);
+    EXPECT_THAT(info.err, HasSubstr("info takes only --json"));
+    EXPECT_FALSE(fs::exists(dir / "kb.bin"));
+}
+
+// A launch path is made whole when it is assigned, so that a key press
+// starts it from wherever the desktop program runs.
+TEST_F(CliSafety, LaunchPathsWithoutAFolderAreResolvedOrRefused) {
+    CliRun program = run("assign F1 launch program sh");
+    ASSERT_EQ(program.status, 0) << program.err;
+    EXPECT_THAT(program.out, HasSubstr("launch program /"));
+    EXPECT_THAT(program.out, HasSubstr("/sh"));
+
+    std::ofstream(dir / "notes.txt") << "notes";
+    CliRun file = run("assign F2 launch file notes.txt");
+    ASSERT_EQ(file.status, 0) << file.err;
+    EXPECT_THAT(file.out, HasSubstr("launch file " + (dir / "notes.txt").string()));
+
+    const std::string keymap = bytesOf(data() / kKeymapFileName);
+    CliRun missing = run("assign F3 launch program no-such-program-anywhere");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_THAT(missing.err, HasSubstr("no program \"no-such-program-anywhere\" in PATH"));
+    CliRun missingFile = run("assign F3 launch music song.mp3");
+    EXPECT_EQ(missingFile.status, 2);
+    EXPECT_EQ(bytesOf(data() / kKeymapFileName), keymap);
+}
+
+} // namespace
