@@ -5,8 +5,7 @@
 #include "ui/macros/macro_record_dialog.h"
 #include "ui/macros/macro_result.h"
 #include "ui/profiles/configure_dialog.h"
-
-#include <QMessageBox>
+#include "ui/skin/message_boxes.h"
 
 namespace vantrel::ui {
 
@@ -35,11 +34,7 @@ void MainDialogCommands::macros() {
     if (const QString notice = macroResultNotice(result, model_, language_); !notice.isEmpty()) {
         const QString caption =
             language_.pick(QStringLiteral("宏管理"), QStringLiteral("Управление макросами"));
-        if (result) {
-            QMessageBox::information(parent_, caption, notice);
-        } else {
-            QMessageBox::warning(parent_, caption, notice);
-        }
+        tell(parent_, notice, caption);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/layout/macro_dialog_layout.h"
 #include "ui/macros/macro_menu.h"
+#include "ui/skin/menu_style.h"
 #include "ui/skin/skin_painter.h"
 #include "ui/widgets/transparent_list_box.h"
 
@@ -171,6 +172,7 @@ void CMacroRecordDlg::addItems(QMenu& menu, const std::vector<MacroMenuItem>& it
 
 QMenu* CMacroRecordDlg::buildEventMenu() {
     auto* menu = new QMenu(this);
+    menu->setStyleSheet(skinnedMenuStyle()); // the submenus are its children
     addItems(*menu, macroEventMenu(language_));
     return menu;
 }
