@@ -115,6 +115,20 @@ void MacroDialogController::syncHook() {
     }
 }
 
+void MacroDialogController::tell(const QString& text, const QString& caption) {
+    // Keys pressed to answer a message box are no part of the macro.
+    removeHook();
+    host_.inform(text, caption);
+    syncHook();
+}
+
+bool MacroDialogController::ask(const QString& text, const QString& caption) {
+    removeHook();
+    const bool ok = host_.confirm(text, caption);
+    syncHook();
+    return ok;
+}
+
 void MacroDialogController::removeHook() {
     if (hookInstalled_) {
         hook_.removehook();
@@ -154,10 +168,10 @@ bool MacroDialogController::acceptName(const QString& name) {
         return true;
     }
     // Refused whole: a cut name would be a name the user never typed.
-    host_.inform(uiText(language_, "宏名稱最多254個字符，這個名稱有%1個。",
-                        "Имя макроса может содержать не более 254 символов, а в этом %1.")
-                     .arg(n.size()),
-                 caption());
+    tell(uiText(language_, "宏名稱最多254個字符，這個名稱有%1個。",
+                "Имя макроса может содержать не более 254 символов, а в этом %1.")
+             .arg(n.size()),
+         caption());
     return false;
 }
 
@@ -169,9 +183,8 @@ void MacroDialogController::renamed(int index, const QString& name) {
 
 void MacroDialogController::record() {
     if (!manager_.toggleRecording()) {
-        host_.inform(
-            uiText(language_, "請選擇一個宏指令文件錄製", "Выбрать файл макроса для записи\n"),
-            uiText(language_, "宏管理器", "Управление макросами"));
+        tell(uiText(language_, "請選擇一個宏指令文件錄製", "Выбрать файл макроса для записи\n"),
+             uiText(language_, "宏管理器", "Управление макросами"));
         return;
     }
     refresh();
@@ -185,12 +198,11 @@ void MacroDialogController::newMacro() {
 
 void MacroDialogController::deleteMacro() {
     if (manager_.selected() < 0) {
-        host_.inform(
-            uiText(language_, "請選擇一個宏指令文件刪除", "Выбрать файл макроса для удаления"),
-            caption());
+        tell(uiText(language_, "請選擇一個宏指令文件刪除", "Выбрать файл макроса для удаления"),
+             caption());
         return;
     }
-    if (!host_.confirm(uiText(language_, "確認刪除嗎？", "Удалить выбранный макрос?"), caption())) {
+    if (!ask(uiText(language_, "確認刪除嗎？", "Удалить выбранный макрос?"), caption())) {
         return;
     }
     manager_.deleteSelected();
@@ -220,13 +232,12 @@ void MacroDialogController::closeBox() {
 void MacroDialogController::report(MacroEdit edit) {
     switch (edit) {
     case MacroEdit::OnDelayLine:
-        host_.inform(uiText(language_, "請編輯當前延時", "Измените текущее значение задержки"),
-                     caption());
+        tell(uiText(language_, "請編輯當前延時", "Измените текущее значение задержки"), caption());
         break;
     case MacroEdit::NoRoom:
-        host_.inform(uiText(language_, "宏已滿：事件最多190個字節。",
-                            "Макрос заполнен: в нём помещается не более 190 байт событий."),
-                     caption());
+        tell(uiText(language_, "宏已滿：事件最多190個字節。",
+                    "Макрос заполнен: в нём помещается не более 190 байт событий."),
+             caption());
         break;
     default: // nothing selected, or the last line: nothing to do
         break;

@@ -91,6 +91,9 @@ private:
     // The hook follows whether anything records.
     void syncHook();
     void removeHook();
+    // Message boxes, with the hook out of the way while they are open.
+    void tell(const QString& text, const QString& caption);
+    bool ask(const QString& text, const QString& caption);
     // Everything the widgets show, and the face.
     void refresh();
     void report(MacroEdit edit);

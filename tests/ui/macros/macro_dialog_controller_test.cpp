@@ -128,7 +128,10 @@ TEST_F(MacroControllerTest, DeleteAsksFirstAndEndsTheRecording) {
     controller.open(t);
     click(md::kRecord);
     host.answer = false;
+    bool hookedWhileAsking = true;
+    host.whileOpen = [&] { hookedWhileAsking = hook.installed(); };
     click(md::kDelete);
+    EXPECT_FALSE(hookedWhileAsking) << "the answer's keys are not recorded";
     EXPECT_EQ(host.confirms, std::vector<QString>{QStringLiteral("Удалить выбранный макрос?")});
     EXPECT_EQ(widgets.macros.size(), 1);
     EXPECT_TRUE(hook.installed()) << "nothing changed";

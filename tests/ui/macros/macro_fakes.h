@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QTest>
 #include <chrono>
+#include <functional>
 #include <vector>
 
 namespace vantrel::ui::testing {
@@ -71,16 +72,23 @@ struct FakeMacroHost : DialogHost {
     std::vector<bool> finished;
     bool answer = true;
     std::vector<QString> confirms, informs, captions;
+    std::function<void()> whileOpen; // runs while a message box is open
     void repaint() override { ++repaints; }
     void finish(bool ok) override { finished.push_back(ok); }
     bool confirm(const QString& text, const QString& caption) override {
         confirms.push_back(text);
         captions.push_back(caption);
+        if (whileOpen) {
+            whileOpen();
+        }
         return answer;
     }
     void inform(const QString& text, const QString& caption) override {
         informs.push_back(text);
         captions.push_back(caption);
+        if (whileOpen) {
+            whileOpen();
+        }
     }
 };
 
