@@ -12,6 +12,7 @@
 #include "ui/lighting/dialog_colour_chooser.h"
 #include "ui/lighting/key_picture_faces.h"
 #include "ui/lighting/lighting_page.h"
+#include "ui/macros/window_key_hook.h"
 #include "ui/main_dialog_commands.h"
 #include "ui/main_window.h"
 #include "ui/main_window_controller.h"
@@ -88,6 +89,9 @@ struct Application::Parts {
     std::unique_ptr<ui::DialogColourChooser> chooser;
     const ui::KeyPictureFaces keyFaces;
     std::unique_ptr<ui::LightingPage> lighting;
+    // Key capture for the macro manager. Within the program's windows only
+    // for now; the system-wide capture replaces it when it exists.
+    ui::WindowKeyHook keyHook;
     std::unique_ptr<ui::MainDialogCommands> dialogs;
     platform::AutostartEntry autostart = platform::AutostartEntry::forCurrentUser();
     std::unique_ptr<ui::TrayIcon> tray;
@@ -170,7 +174,8 @@ Status Application::Parts::openKeyboard() {
 }
 
 void Application::Parts::buildWindow() {
-    dialogs = std::make_unique<ui::MainDialogCommands>(model, folder, painter, language, &window);
+    dialogs = std::make_unique<ui::MainDialogCommands>(model, folder, painter, language, keyHook,
+                                                       &window);
     ui::MainWindowController::Ports ports;
     ports.shell = &window;
     ports.prompts = &window;

@@ -4,6 +4,7 @@
 #include "core/model/interface_language.h"
 #include "core/model/profile_store.h"
 #include "core/model/state_files.h"
+#include "ui/capture/key_hook.h"
 #include "ui/dialog_commands.h"
 #include "ui/widgets/qt_file_picker.h"
 
@@ -22,8 +23,9 @@ class SkinPainter;
 // program, so a profile exported once is what a later rename copies.
 class MainDialogCommands : public DialogCommands {
 public:
+    // `hook` captures the keys the macro manager records.
     MainDialogCommands(ConfiguratorModel& model, const DataFolder& folder, SkinPainter& painter,
-                       UiLanguage language, QWidget* parent);
+                       UiLanguage language, KeyHook& hook, QWidget* parent);
 
     void assignKey(int key) override;
     void profiles() override;
@@ -33,7 +35,9 @@ public:
 
 private:
     ConfiguratorModel& model_;
+    DataFolder folder_;
     SkinPainter& painter_;
+    KeyHook& hook_;
     UiLanguage language_;
     QWidget* parent_;
     QtFilePicker files_;

@@ -7,48 +7,10 @@
 # --background starts minimised. Usage: tray_xvfb.sh VANTREL
 set -uo pipefail
 vantrel=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "tray_xvfb: $*" >&2; exit 1; }
-for tool in Xvfb trayer xdotool xwininfo xprop; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/bootstrap installs it)"
-done
+name=tray_xvfb
+tools=(trayer xdotool xwininfo xprop)
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb_session.sh"
 
-# Everything of this run apart from the user's: the single-instance socket
-# (in TMPDIR), the data folder and the autostart folder.
-mkdir -p "$work/tmp" "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-export TMPDIR=$work/tmp XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-exec 3>"$work/display"
-# Without -noreset the server resets when its last client leaves, and the
-# program started again below can find no display.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-export DISPLAY=:$(cat "$work/display")
-
-# until SECONDS COMMAND...: polls COMMAND every 0.2 s.
-until_true() {
-    local tries=$(($1 * 5))
-    shift
-    for _ in $(seq "$tries"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.2
-    done
-    return 1
-}
 window_shown() { xdotool search --onlyvisible --name '^VANTREL$'; }
 # The tray icon's centre, once the tray has taken it in: "X Y".
 tray_icon() {

@@ -1,0 +1,49 @@
+# SPDX-License-Identifier: MIT
+# Sourced by the tests that use the programs on a real X server: a
+# temporary folder for everything of the run (single-instance socket,
+# data, autostart), an Xvfb of its own, and the helpers. The sourcing
+# script sets `name` and `tools` first and adds the processes it starts to
+# `pids`; all of them end with the script.
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "$name: $*" >&2
+    exit 1
+}
+for tool in Xvfb "${tools[@]}"; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/bootstrap installs it)"
+done
+
+mkdir -p "$work/tmp" "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+export TMPDIR=$work/tmp XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+exec 3>"$work/display"
+# Without -noreset the server resets when its last client leaves, and a
+# program started again can find no display.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+    [[ -s $work/display ]] && break
+    sleep 0.1
+done
+export DISPLAY=:$(cat "$work/display")
+
+# until_true SECONDS COMMAND...: polls COMMAND every 0.2 s.
+until_true() {
+    local tries=$(($1 * 5))
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    return 1
+}
