@@ -89,6 +89,7 @@ struct Application::Parts {
     std::unique_ptr<ui::DialogColourChooser> chooser;
     const ui::KeyPictureFaces keyFaces;
     std::unique_ptr<ui::LightingPage> lighting;
+    // The key capture of the key assignment dialog and the macro manager.
     ui::NativeKeyHook keyHook;
     std::unique_ptr<ui::MainDialogCommands> dialogs;
     platform::AutostartEntry autostart = platform::AutostartEntry::forCurrentUser();
@@ -172,8 +173,8 @@ Status Application::Parts::openKeyboard() {
 }
 
 void Application::Parts::buildWindow() {
-    dialogs = std::make_unique<ui::MainDialogCommands>(model, folder, painter, language, &window,
-                                                       window, keyHook);
+    dialogs = std::make_unique<ui::MainDialogCommands>(model, folder, painter, language, keyHook,
+                                                       &window, window);
     ui::MainWindowController::Ports ports;
     ports.shell = &window;
     ports.prompts = &window;

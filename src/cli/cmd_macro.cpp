@@ -5,8 +5,7 @@
 #include "core/macro/macro_event_parser.h"
 #include "core/macro/macro_list.h"
 #include "core/macro/macro_streams.h"
-#include "core/model/assignment_commit.h"
-#include "core/model/key_positions.h"
+#include "core/model/macro_followers.h"
 #include "core/util/utf.h"
 
 #include <algorithm>
@@ -291,37 +290,25 @@ int runAdd(Context& context, const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-// Deleting macro d moves every later macro one slot down. Keys that played
-// a later macro follow it to its new slot; keys that played macro d get
-// their own function back (their slot now holds another macro). Returns the
-// keys changed, one message each.
+// Keys bound to the deleted macro or a later one follow the core's rule;
+// one message each.
 Result<std::vector<std::string>> followDeletedMacro(Context& context, std::size_t deleted,
                                                     std::size_t countBefore) {
     ConfiguratorModel& m = context.model();
+    auto changes =
+        vantrel::followDeletedMacro(m, deleted, countBefore, context.dataFolder().keymap());
+    if (!changes) {
+        return changes.error();
+    }
     std::vector<std::string> notes;
-    const std::size_t onKeyboard = std::min(countBefore, macro::kMaxMacros);
-    for (std::size_t i = 0; i < kKeyPositionCount; ++i) {
-        const auto e = m.image().keyTableEntry(KeyPositionMatrixCode(i));
-        if (e[0] != entry::kMacro || e[1] != 1 || e[2] < deleted || e[2] >= onKeyboard) {
-            continue;
-        }
-        const std::size_t slot = e[2];
-        PendingAssignment p;
-        p.CurrentKeyIndex = static_cast<std::uint8_t>(i);
-        p.PendingKeyEnabled = m.image().keyEnabled(KeyPositionEnableBit(i)) ? 1 : 0;
-        const std::string key = keyLabel(m.keyNames(), i);
-        if (slot == deleted) {
-            p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::None);
-            notes.push_back("key " + key + " played the deleted macro " + std::to_string(slot) +
-                            "; it has its own function back.");
+    for (const MacroKeyChange& c : *changes) {
+        const std::string key = keyLabel(m.keyNames(), c.position);
+        if (!c.newSlot) {
+            notes.push_back("key " + key + " played the deleted macro " +
+                            std::to_string(c.oldSlot) + "; it has its own function back.");
         } else {
-            p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::Macro);
-            p.PendingMacro = static_cast<int>(slot - 1);
-            notes.push_back("key " + key + " now plays macro " + std::to_string(slot - 1) +
-                            ", which was macro " + std::to_string(slot) + ".");
-        }
-        if (Status s = assignKey(m, p, context.dataFolder().keymap()); !s) {
-            return s.error();
+            notes.push_back("key " + key + " now plays macro " + std::to_string(*c.newSlot) +
+                            ", which was macro " + std::to_string(c.oldSlot) + ".");
         }
     }
     return notes;

@@ -3,8 +3,12 @@
 
 #include "core/model/configurator_model.h"
 #include "core/model/key_positions.h"
+#include "core/model/macro_followers.h"
 #include "ui/keymap/key_map_dialog.h"
+#include "ui/macros/macro_record_dialog.h"
+#include "ui/macros/macro_result.h"
 #include "ui/profiles/configure_dialog.h"
+#include "ui/skin/message_boxes.h"
 #include "ui/user_prompts.h"
 
 #include <filesystem>
@@ -13,15 +17,15 @@
 namespace vantrel::ui {
 
 MainDialogCommands::MainDialogCommands(ConfiguratorModel& model, const DataFolder& folder,
-                                       SkinPainter& painter, UiLanguage language, QWidget* parent,
-                                       UserPrompts& prompts, KeyHook& hook, FilePicker* files)
-    : model_(model), folder_(folder), painter_(painter), language_(language), parent_(parent),
-      prompts_(prompts), hook_(hook), qtFiles_(parent), files_(files ? *files : qtFiles_),
+                                       SkinPainter& painter, UiLanguage language, KeyHook& hook,
+                                       QWidget* parent, UserPrompts& prompts, FilePicker* files)
+    : model_(model), folder_(folder), painter_(painter), hook_(hook), language_(language),
+      parent_(parent), prompts_(prompts), qtFiles_(parent), files_(files ? *files : qtFiles_),
       profiles_(folder.profiles()) {
     pending_.language = language;
 }
 
-void MainDialogCommands::tell(const std::string& message) {
+void MainDialogCommands::reportFailure(const std::string& message) {
     prompts_.inform(QString::fromStdString(message), QStringLiteral("VANTREL"));
 }
 
@@ -34,7 +38,8 @@ void MainDialogCommands::reloadAssignments() {
         return;
     }
     if (!std::filesystem::is_regular_file(status)) {
-        tell(folder_.keymap().string() + " is not a file; the assignments in memory are kept");
+        reportFailure(folder_.keymap().string() +
+                      " is not a file; the assignments in memory are kept");
         return;
     }
     // Only a whole file replaces them: a damaged one leaves the records in
@@ -42,7 +47,7 @@ void MainDialogCommands::reloadAssignments() {
     auto image = std::make_unique<ConfigImage>();
     auto saved = std::make_unique<AssignmentTable>();
     if (Status s = LoadProfileFile(folder_.keymap(), *image, *saved); !s) {
-        tell(s.error().message + "; the assignments in memory are kept");
+        reportFailure(s.error().message + "; the assignments in memory are kept");
         return;
     }
     saved->writeOwnKeys();
@@ -65,11 +70,11 @@ void MainDialogCommands::assignKey(int key) {
     }
     if (Status s = validateAssignment(model_, pending_); !s) {
         model_.assignments()[k] = before;
-        tell(s.error().message);
+        reportFailure(s.error().message);
         return;
     }
     if (Status s = vantrel::assignKey(model_, pending_, folder_.keymap()); !s) {
-        tell(s.error().message);
+        reportFailure(s.error().message);
     }
 }
 
@@ -78,6 +83,20 @@ void MainDialogCommands::profiles() {
     dialog.run();
 }
 
-void MainDialogCommands::macros() {}
+void MainDialogCommands::macros() {
+    CMacroRecordDlg dialog(model_.keyNames(), steadyClock(), painter_, language_, hook_, parent_);
+    if (!dialog.run(model_.macros())) {
+        return; // Cancel: nothing is written
+    }
+    MacroDialogController& c = dialog.controller();
+    const MacroManager& m = c.manager();
+    const auto result =
+        keepMacroTable(model_, folder_, c.tableKept() ? &m.working() : nullptr, m.deletions());
+    if (const QString notice = macroResultNotice(result, model_, language_); !notice.isEmpty()) {
+        const QString caption =
+            language_.pick(QStringLiteral("宏管理"), QStringLiteral("Управление макросами"));
+        tell(parent_, notice, caption);
+    }
+}
 
 } // namespace vantrel::ui

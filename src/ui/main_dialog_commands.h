@@ -5,6 +5,7 @@
 #include "core/model/interface_language.h"
 #include "core/model/profile_store.h"
 #include "core/model/state_files.h"
+#include "ui/capture/key_hook.h"
 #include "ui/dialog_commands.h"
 #include "ui/widgets/qt_file_picker.h"
 
@@ -16,7 +17,6 @@ class ConfiguratorModel;
 
 namespace vantrel::ui {
 
-class KeyHook;
 class SkinPainter;
 class UserPrompts;
 
@@ -26,9 +26,11 @@ class UserPrompts;
 // key assignment's pending values live as long, too.
 class MainDialogCommands : public DialogCommands {
 public:
-    // Without `files` the dialogs use Qt's file dialogs.
+    // `hook` captures the keys of the key assignment dialog and those the
+    // macro manager records. Without `files` the dialogs use Qt's file
+    // dialogs.
     MainDialogCommands(ConfiguratorModel& model, const DataFolder& folder, SkinPainter& painter,
-                       UiLanguage language, QWidget* parent, UserPrompts& prompts, KeyHook& hook,
+                       UiLanguage language, KeyHook& hook, QWidget* parent, UserPrompts& prompts,
                        FilePicker* files = nullptr);
 
     void assignKey(int key) override;
@@ -41,15 +43,15 @@ public:
 private:
     // The assignment records as keymap.bin holds them.
     void reloadAssignments();
-    void tell(const std::string& message);
+    void reportFailure(const std::string& message);
 
     ConfiguratorModel& model_;
     DataFolder folder_;
     SkinPainter& painter_;
+    KeyHook& hook_;
     UiLanguage language_;
     QWidget* parent_;
     UserPrompts& prompts_;
-    KeyHook& hook_;
     QtFilePicker qtFiles_;
     FilePicker& files_;
     ProfileStore profiles_;

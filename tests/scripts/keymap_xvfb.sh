@@ -10,7 +10,9 @@
 set -uo pipefail
 vantrel=$1
 vantrelctl=$2
-. "$(dirname "$0")/xvfb_session.sh" keymap_xvfb xdotool jq
+name=keymap_xvfb
+tools=(xdotool jq)
+. "$(dirname "$0")/xvfb_session.sh"
 fail() {
     echo "keymap_xvfb: $*" >&2
     [[ -f $work/vantrel.log ]] && cat "$work/vantrel.log" >&2

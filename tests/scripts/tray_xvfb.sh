@@ -7,9 +7,9 @@
 # --background starts minimised. Usage: tray_xvfb.sh VANTREL
 set -uo pipefail
 vantrel=$1
-# Everything of this run apart from the user's: the single-instance socket
-# (in TMPDIR), the data folder and the autostart folder.
-. "$(dirname "$0")/xvfb_session.sh" tray_xvfb trayer xdotool xwininfo xprop
+name=tray_xvfb
+tools=(trayer xdotool xwininfo xprop)
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb_session.sh"
 
 window_shown() { xdotool search --onlyvisible --name '^VANTREL$'; }
 # The tray icon's centre, once the tray has taken it in: "X Y".

@@ -1,10 +1,9 @@
 # SPDX-License-Identifier: MIT
-# Sourced by the Xvfb tests: a work folder removed at the end together with
-# every process in `pids`, a private environment (single-instance socket in
-# TMPDIR, data and autostart folders), and an X server of its own.
-# Usage: . xvfb_session.sh NAME TOOL...   (NAME prefixes the messages)
-session_name=$1
-shift
+# Sourced by the tests that use the programs on a real X server: a
+# temporary folder for everything of the run (single-instance socket,
+# data, autostart), an Xvfb of its own, and the helpers. The sourcing
+# script sets `name` and `tools` first and adds the processes it starts to
+# `pids`; all of them end with the script.
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -16,10 +15,10 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() {
-    echo "$session_name: $*" >&2
+    echo "$name: $*" >&2
     exit 1
 }
-for tool in Xvfb "$@"; do
+for tool in Xvfb "${tools[@]}"; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/bootstrap installs it)"
 done
 
@@ -38,7 +37,7 @@ for _ in $(seq 50); do
 done
 export DISPLAY=:$(cat "$work/display")
 
-# until SECONDS COMMAND...: polls COMMAND every 0.2 s.
+# until_true SECONDS COMMAND...: polls COMMAND every 0.2 s.
 until_true() {
     local tries=$(($1 * 5))
     shift

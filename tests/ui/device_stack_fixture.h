@@ -19,6 +19,8 @@
 #include "ui/key_action_launcher.h"
 #include "ui/lighting/lighting_page.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QObject>
 #include <algorithm>
 #include <memory>

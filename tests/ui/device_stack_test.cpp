@@ -6,9 +6,6 @@
 #include "ui/dialog_fakes.h"
 #include "ui/profiles/profile_dialog_controller.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
 namespace vantrel::ui::testing {
 namespace {
 

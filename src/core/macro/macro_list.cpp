@@ -118,4 +118,25 @@ Status deleteMacro(MacroTable& table, std::size_t index) {
     return {};
 }
 
+std::vector<std::optional<std::size_t>>
+placesAfterDeletions(std::size_t countBefore, std::span<const MacroDeletion> deletions) {
+    std::vector<std::optional<std::size_t>> places(countBefore);
+    for (std::size_t i = 0; i < countBefore; ++i) {
+        places[i] = i;
+    }
+    for (const MacroDeletion& d : deletions) {
+        for (auto& place : places) {
+            if (!place || *place < d.index) {
+                continue;
+            }
+            if (*place == d.index) {
+                place.reset();
+            } else {
+                --*place;
+            }
+        }
+    }
+    return places;
+}
+
 } // namespace vantrel

@@ -9,8 +9,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantrel {
 
@@ -50,6 +52,16 @@ Result<std::size_t> addMacro(MacroTable& table, std::u16string_view name, std::u
                              bool recordDelays, const MacroStreams& streams);
 // Removes macro `index`; the following macros move up one place.
 Status deleteMacro(MacroTable& table, std::size_t index);
+
+// One deletion: the macro's place and how many macros there were before.
+struct MacroDeletion {
+    std::size_t index = 0;
+    std::size_t countBefore = 0;
+};
+// Where each of `countBefore` macros went after the deletions, in order:
+// entry i is macro i's new place, or nothing for a deleted one.
+std::vector<std::optional<std::size_t>>
+placesAfterDeletions(std::size_t countBefore, std::span<const MacroDeletion> deletions);
 // Index of the used record with exactly this name.
 std::optional<std::size_t> findMacroByName(const MacroTable& table, std::u16string_view name);
 

@@ -3,20 +3,24 @@
 
 #include "ui/capture/key_hook.h"
 
+#include <cstdint>
+#include <utility>
+
 namespace vantrel::ui::testing {
 
-// A key capture the test types into: presses (and, in mode 1, releases)
-// reach the receiver as the real hook delivers them.
+// A key capture the test types into: key() delivers one event as the real
+// capture does (in mode 0 only presses arrive).
 struct FakeKeyHook : KeyHook {
-    bool refuse = false; // installhook fails
-    QWidget* window = nullptr;
-    int mode = -1;
-    Receiver receiver;
     int installs = 0, removes = 0;
+    int mode = -1;
+    bool fail = false;
+    QWidget* window = nullptr;
+    Receiver receiver;
 
+    bool installed() const { return static_cast<bool>(receiver); }
     bool installhook(QWidget* w, int m, Receiver r) override {
         ++installs;
-        if (refuse) {
+        if (fail) {
             return false;
         }
         window = w;
@@ -26,20 +30,17 @@ struct FakeKeyHook : KeyHook {
     }
     void removehook() override {
         ++removes;
-        window = nullptr;
         receiver = nullptr;
     }
-    bool installed() const { return static_cast<bool>(receiver); }
-
-    // One keystroke of the key with this virtual-key code.
-    void keystroke(std::uint8_t vk) {
+    void key(std::uint8_t vk, bool release) {
         if (receiver) {
-            const Receiver r = receiver;
-            r(MacroEventRecorded{vk, false});
-            if (mode == kPressesAndReleases && receiver) {
-                receiver(MacroEventRecorded{vk, true});
-            }
+            Receiver r = receiver; // the receiver may remove the hook
+            r(MacroEventRecorded{vk, release});
         }
+    }
+    void stroke(std::uint8_t vk) {
+        key(vk, false);
+        key(vk, true);
     }
 };
 

@@ -54,8 +54,8 @@ protected:
             }
             d->activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(d));
-            EXPECT_EQ(hook.installed(), !hook.refuse);
-            if (!hook.refuse) {
+            EXPECT_EQ(hook.installed(), !hook.fail);
+            if (!hook.fail) {
                 EXPECT_EQ(hook.mode, KeyHook::kKeystrokes);
             }
             steps(*d);
@@ -137,8 +137,8 @@ protected:
 
     FakeKeyHook hook;
     KeyMapFilePicker files;
-    MainDialogCommands commands{model,   folder,  painter, UiLanguage{},
-                                nullptr, prompts, hook,    &files};
+    MainDialogCommands commands{model, folder,  painter, UiLanguage{},
+                                hook,  nullptr, prompts, &files};
 };
 
 TEST_F(KeyMapDialogTest, EveryKindOfAssignmentReachesTheKeyboard) {
@@ -150,15 +150,15 @@ TEST_F(KeyMapDialogTest, EveryKindOfAssignmentReachesTheKeyboard) {
 
     assign(kEsc, [&](CKeyMap& d) {
         EXPECT_TRUE(d.singleField()->hasFocus());
-        hook.keystroke(0x41);
-        hook.keystroke(0x42);
+        hook.key(0x41, false);
+        hook.key(0x42, false);
         EXPECT_EQ(d.singleField()->text(), QStringLiteral("B "));
         clickButton(d, km::kSave);
     });
     assign(kF1, [&](CKeyMap& d) {
         clickInto(d.comboField());
-        hook.keystroke(0xA2);
-        hook.keystroke(0x43);
+        hook.key(0xA2, false);
+        hook.key(0x43, false);
         EXPECT_EQ(d.comboField()->text(), QStringLiteral("LCtrl + C "));
         clickButton(d, km::kSave);
     });
@@ -231,7 +231,7 @@ TEST_F(KeyMapDialogTest, DefaultBringsBackTheFactoryEntryAndEnablesTheKey) {
     start();
     assign(kEsc, [&](CKeyMap& d) {
         clickButton(d, km::kDisableBox);
-        hook.keystroke(0x42);
+        hook.key(0x42, false);
         clickButton(d, km::kSave);
     });
     applyAndWait();
@@ -251,8 +251,8 @@ TEST_F(KeyMapDialogTest, CancelLeavesImageMarkRecordAndFileAsTheyWere) {
     start();
     assign(kF1, [&](CKeyMap& d) {
         clickInto(d.comboField());
-        hook.keystroke(0xA2);
-        hook.keystroke(0x43);
+        hook.key(0xA2, false);
+        hook.key(0x43, false);
         clickButton(d, km::kSave);
     });
     const ConfigImage image = model.image();
@@ -276,7 +276,7 @@ TEST_F(KeyMapDialogTest, CancelLeavesImageMarkRecordAndFileAsTheyWere) {
 
 TEST_F(KeyMapDialogTest, EnterAndEscapeNeverEndTheDialog) {
     start();
-    hook.refuse = true; // without the capture the keys reach the dialog
+    hook.fail = true; // without the capture the keys reach the dialog
     assign(kEsc, [&](CKeyMap& d) {
         EXPECT_FALSE(d.hookInstalled());
         QTest::keyClick(d.singleField(), Qt::Key_Escape);
@@ -312,7 +312,7 @@ TEST_F(KeyMapDialogTest, FileErrorsAreToldAndTheChoiceIsKept) {
     std::filesystem::remove(folder.keymap());
     std::filesystem::create_directory(folder.keymap()); // neither readable nor writable as a file
     assign(kEsc, [&](CKeyMap& d) {
-        hook.keystroke(0x42);
+        hook.key(0x42, false);
         clickButton(d, km::kSave);
     });
     ASSERT_EQ(prompts.informs.size(), 2u) << "the reload and the save";
@@ -326,17 +326,17 @@ TEST_F(KeyMapDialogTest, DeleteAllAndMovesBetweenTheFieldsEmptyTheCapture) {
     start();
     assign(kF1, [&](CKeyMap& d) {
         clickInto(d.comboField());
-        hook.keystroke(0xA2);
+        hook.key(0xA2, false);
         EXPECT_EQ(d.comboField()->text(), QStringLiteral("LCtrl "));
         d.command(CKeyMap::kDeleteAll);
         EXPECT_EQ(d.comboField()->text(), QString());
-        hook.keystroke(0xA4);
+        hook.key(0xA4, false);
         clickInto(d.singleField());
         EXPECT_EQ(d.comboField()->text(), QString());
-        hook.keystroke(0x43);
+        hook.key(0x43, false);
         clickInto(d.comboField());
         EXPECT_EQ(d.singleField()->text(), QString());
-        hook.keystroke(0x44);
+        hook.key(0x44, false);
         clickButton(d, km::kSave);
     });
     const auto& p = commands.pending();

@@ -2,8 +2,8 @@
 // The key assignment dialog drawn with its controls in both languages: each
 // tab shows only its own controls over the face. With VANTREL_SHOT_DIR set,
 // the pictures are also written there as PNG files.
-#include "../capture/fake_key_hook.h"
 #include "keymap_fixture.h"
+#include "ui/capture/fake_key_hook.h"
 #include "ui/keymap/key_map_dialog.h"
 #include "ui/widgets/transparent_list_box.h"
 #include "ui/widgets/vivid_tree.h"
