@@ -33,13 +33,7 @@ void MainDialogCommands::reloadAssignments() {
     // Without the file the records in memory are the last saved ones; the
     // commit writes the file again.
     std::error_code ec;
-    const auto status = std::filesystem::status(folder_.keymap(), ec);
-    if (!std::filesystem::exists(status)) {
-        return;
-    }
-    if (!std::filesystem::is_regular_file(status)) {
-        reportFailure(folder_.keymap().string() +
-                      " is not a file; the assignments in memory are kept");
+    if (!std::filesystem::exists(folder_.keymap(), ec)) {
         return;
     }
     // Only a whole file replaces them: a damaged one leaves the records in
