@@ -7,12 +7,12 @@
 #include "core/model/state_files.h"
 #include "platform/autostart.h"
 #include "platform/data_folder.h"
+#include "ui/capture/native_key_hook.h"
 #include "ui/key_action_launcher.h"
 #include "ui/keyboard_notice.h"
 #include "ui/lighting/dialog_colour_chooser.h"
 #include "ui/lighting/key_picture_faces.h"
 #include "ui/lighting/lighting_page.h"
-#include "ui/macros/window_key_hook.h"
 #include "ui/main_dialog_commands.h"
 #include "ui/main_window.h"
 #include "ui/main_window_controller.h"
@@ -89,9 +89,8 @@ struct Application::Parts {
     std::unique_ptr<ui::DialogColourChooser> chooser;
     const ui::KeyPictureFaces keyFaces;
     std::unique_ptr<ui::LightingPage> lighting;
-    // Key capture for the macro manager. Within the program's windows only
-    // for now; the system-wide capture replaces it when it exists.
-    ui::WindowKeyHook keyHook;
+    // The key capture of the key assignment dialog and the macro manager.
+    ui::NativeKeyHook keyHook;
     std::unique_ptr<ui::MainDialogCommands> dialogs;
     platform::AutostartEntry autostart = platform::AutostartEntry::forCurrentUser();
     std::unique_ptr<ui::TrayIcon> tray;
@@ -175,7 +174,7 @@ Status Application::Parts::openKeyboard() {
 
 void Application::Parts::buildWindow() {
     dialogs = std::make_unique<ui::MainDialogCommands>(model, folder, painter, language, keyHook,
-                                                       &window);
+                                                       &window, window);
     ui::MainWindowController::Ports ports;
     ports.shell = &window;
     ports.prompts = &window;

@@ -45,6 +45,7 @@ public:
     void setLightingPanel(LightingPanel* panel) { ports_.lighting = panel; }
     // The keyboard may be opened after the window exists.
     void setKeyboardPort(KeyboardPort* device) { ports_.device = device; }
+    void setDialogs(DialogCommands* dialogs) { ports_.dialogs = dialogs; }
 
     MainViewState& state() { return state_; }
     const MainViewState& state() const { return state_; }

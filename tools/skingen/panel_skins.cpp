@@ -98,11 +98,7 @@ QImage toggle(bool on) {
     }
     p.drawRoundedRect(QRectF(1.5, 1.5, 17, 17), 4, 4);
     if (on) {
-        QPen tick(Qt::white, 2.2);
-        tick.setCapStyle(Qt::RoundCap);
-        tick.setJoinStyle(Qt::RoundJoin);
-        p.setPen(tick);
-        p.drawPolyline(QPolygonF({QPointF(5.5, 10), QPointF(8.5, 13), QPointF(14.5, 6.5)}));
+        drawTick(p, QPolygonF({QPointF(5.5, 10), QPointF(8.5, 13), QPointF(14.5, 6.5)}), 2.2);
     }
     return img;
 }

@@ -63,27 +63,10 @@ QImage profileBackground() {
     return img;
 }
 
-// The close box: a glyph over the box's few pixels, drawn at (left - 4,
-// top - 4) by the dialog.
-QImage closeBox() {
-    const auto& r = pd::kRegions[pd::kCloseBox];
-    QImage img = newImage(r.width() + 8, r.height() + 8, kTitle);
-    QPainter p(&img);
-    prepare(p);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x3A, 0x1A, 0x20));
-    p.drawRoundedRect(QRectF(0, 0, img.width(), img.height()), 3, 3);
-    QPen pen(Qt::white, 1.4);
-    pen.setCapStyle(Qt::RoundCap);
-    p.setPen(pen);
-    p.drawLine(QPointF(4, 4), QPointF(4 + r.width(), 4 + r.height()));
-    p.drawLine(QPointF(4 + r.width(), 4), QPointF(4, 4 + r.height()));
-    return img;
-}
-
 const Registrar kProfiles(QStringLiteral("profiles"), [](SkinSet& set) {
     set.add(QStringLiteral("Config/Profile_BK.png"), profileBackground());
-    set.add(QStringLiteral("Config/button-close-normal.png"), closeBox());
+    set.add(QStringLiteral("Config/button-close-normal.png"),
+            closeBoxImage(pd::kRegions[pd::kCloseBox], QColor(0x3A, 0x1A, 0x20)));
 });
 
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/layout/region.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -44,8 +46,14 @@ void prepare(QPainter& p);
 QFont arial(int pixelHeight, int weight = QFont::Normal);
 // A flat button face: rounded, a lighter top edge.
 void drawButtonFace(QPainter& p, const QRectF& r, const QColor& face);
+// The white tick of a lit check box or switch.
+void drawTick(QPainter& p, const QPolygonF& tick, qreal width);
 // A dark panel with a one-pixel border and 4-pixel corners.
 void drawPanel(QPainter& p, const QRect& r);
+
+// A dialog's close box: a white cross over the box's few pixels on a
+// rounded face, 4 pixels larger on every side (drawn at left - 4, top - 4).
+QImage closeBoxImage(const layout::Region& box, const QColor& face);
 
 // The program's icon, a lit key cap, size x size pixels.
 QImage programIcon(int size);

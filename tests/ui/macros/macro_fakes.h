@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/layout/macro_dialog_layout.h"
-#include "ui/capture/key_hook.h"
+#include "ui/capture/fake_key_hook.h"
 #include "ui/macros/macro_dialog_controller.h"
 
 #include <QPoint>
@@ -22,41 +22,6 @@ inline QPoint centreOfArea(int area) {
 inline void clickArea(QWidget& dialog, int area) {
     QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, centreOfArea(area));
 }
-
-// A key capture the test types into.
-struct FakeKeyHook : KeyHook {
-    int installs = 0, removes = 0;
-    int mode = -1;
-    bool fail = false;
-    QWidget* window = nullptr;
-    Receiver receiver;
-
-    bool installed() const { return static_cast<bool>(receiver); }
-    bool installhook(QWidget* w, int m, Receiver r) override {
-        ++installs;
-        if (fail) {
-            return false;
-        }
-        window = w;
-        mode = m;
-        receiver = std::move(r);
-        return true;
-    }
-    void removehook() override {
-        ++removes;
-        receiver = nullptr;
-    }
-    void key(std::uint8_t vk, bool release) {
-        if (receiver) {
-            Receiver r = receiver; // the receiver may remove the hook
-            r(MacroEventRecorded{vk, release});
-        }
-    }
-    void stroke(std::uint8_t vk) {
-        key(vk, false);
-        key(vk, true);
-    }
-};
 
 // A clock the test moves.
 struct FakeClock {

@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: MIT
+#include "ui/keymap/key_map_dialog.h"
+
+#include "core/layout/key_map_layout.h"
+#include "ui/skin/interface_text.h"
+#include "ui/skin/menu_style.h"
+#include "ui/skin/skin_painter.h"
+#include "ui/widgets/transparent_list_box.h"
+#include "ui/widgets/vivid_tree.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPixmap>
+#include <QSignalBlocker>
+
+namespace vantrel::ui {
+namespace {
+
+namespace km = vantrel::layout::key_map;
+
+constexpr int kFieldFontPixels = 12;
+constexpr int kListFontPixels = 14;
+
+QRect rectOf(const layout::Region& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
+// White on black, as every key field; the field that takes the keys is
+// told by its accent edge.
+const QString kFieldStyle =
+    QStringLiteral("QLineEdit { color: white; background: black; border: 1px solid #2A2E37;"
+                   " padding: 0px 3px; font: %1px 'Arial'; }"
+                   "QLineEdit:focus { border-color: #E0243A; }");
+
+} // namespace
+
+CKeyMap::CKeyMap(ConfiguratorModel& model, PendingAssignment& pending, SkinPainter& painter,
+                 UiLanguage language, FilePicker& files, KeyHook& hook, QWidget* parent)
+    : SkinnedDialog(parent), hook_(hook),
+      controller_(model, pending, painter, language, files, *this, *this) {
+    const std::array<const layout::Region*, 2> places{&km::kSingleField, &km::kComboField};
+    for (std::size_t f = 0; f < fields_.size(); ++f) {
+        auto* field = new QLineEdit(this);
+        field->setGeometry(rectOf(*places[f]));
+        // The field shows what the capture took; typing means nothing.
+        field->setReadOnly(true);
+        field->setStyleSheet(kFieldStyle.arg(kFieldFontPixels));
+        field->installEventFilter(this);
+        fields_[f] = field;
+    }
+    fields_[kSingleField]->setContextMenuPolicy(Qt::NoContextMenu);
+    fields_[kComboField]->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(fields_[kComboField], &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { showComboMenu(fields_[kComboField]->mapToGlobal(at)); });
+
+    list_ = new CTransparentListBox(this);
+    list_->setGeometry(rectOf(km::kMacroList));
+    list_->setFontPixelSize(kListFontPixels);
+    connect(list_, &CTransparentListBox::currentRowChanged, this,
+            [this](int row) { controller_.macroSelected(row); });
+
+    tree_ = new VividTree(this);
+    tree_->setGeometry(rectOf(km::kTree));
+    buildTree(language, painter);
+    connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        const auto it = std::find(rows_.begin(), rows_.end(), item);
+        controller_.functionSelected(it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin()));
+    });
+
+    setController(&controller_);
+}
+
+CKeyMap::~CKeyMap() {
+    removeHook();
+}
+
+void CKeyMap::buildTree(UiLanguage language, SkinPainter& painter) {
+    const QImage& icon =
+        painter.store().image(controller_.skinFolder(), QStringLiteral("tree_item.png"));
+    if (!icon.isNull()) {
+        tree_->setItemIcon(QIcon(QPixmap::fromImage(icon)));
+    }
+    QTreeWidgetItem* group = nullptr;
+    for (const BasicFunction& f : BasicFunctionTable()) {
+        QTreeWidgetItem* item =
+            tree_->addItem(fromUtf8(f.name(language)), f.inGroup ? group : nullptr);
+        if (f.groupHeader) {
+            group = item;
+        }
+        rows_.push_back(item);
+    }
+}
+
+QTreeWidgetItem* CKeyMap::treeItem(int row) const {
+    return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[static_cast<std::size_t>(row)]
+                                                            : nullptr;
+}
+
+void CKeyMap::prepare(int key) {
+    removeHook();
+    controller_.open(key);
+    setWindowTitle(controller_.title());
+}
+
+bool CKeyMap::run(int key) {
+    prepare(key);
+    return runModal();
+}
+
+void CKeyMap::showEvent(QShowEvent* event) {
+    SkinnedDialog::showEvent(event);
+    installHook();
+}
+
+void CKeyMap::done(int result) {
+    removeHook();
+    SkinnedDialog::done(result);
+}
+
+void CKeyMap::installHook() {
+    if (hookInstalled_) {
+        return;
+    }
+    hookInstalled_ = hook_.installhook(this, KeyHook::kKeystrokes, [this](MacroEventRecorded e) {
+        controller_.keyCaptured(e.virtualKey);
+    });
+    controller_.setHookInstalled(hookInstalled_);
+}
+
+void CKeyMap::removeHook() {
+    if (hookInstalled_) {
+        hook_.removehook();
+        hookInstalled_ = false;
+    }
+    suspended_ = 0;
+    reinstall_ = false;
+    controller_.setHookInstalled(false);
+}
+
+void CKeyMap::suspendCapture() {
+    if (suspended_++ > 0) {
+        return;
+    }
+    reinstall_ = hookInstalled_;
+    if (hookInstalled_) {
+        hook_.removehook();
+        hookInstalled_ = false;
+        controller_.setHookInstalled(false);
+    }
+}
+
+void CKeyMap::resumeCapture() {
+    if (suspended_ > 0 && --suspended_ == 0 && reinstall_ && isVisible()) {
+        installHook();
+    }
+}
+
+bool CKeyMap::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (std::size_t f = 0; f < fields_.size(); ++f) {
+            QLineEdit* field = fields_[f];
+            if (watched != field) {
+                continue;
+            }
+            controller_.fieldFocused(static_cast<Field>(f));
+            // The keys are shown, not picked for editing: no selection, the
+            // caret at the end (after the field's own focus handling).
+            QMetaObject::invokeMethod(
+                field,
+                [field] {
+                    field->deselect();
+                    field->setCursorPosition(static_cast<int>(field->text().size()));
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    return SkinnedDialog::eventFilter(watched, event);
+}
+
+void CKeyMap::showComboMenu(const QPoint& at) {
+    QMenu menu(this);
+    menu.setStyleSheet(skinnedMenuStyle());
+    menu.addAction(QStringLiteral("Delete All"), this, [this] { command(kDeleteAll); });
+    // The menu takes the keyboard while it is open.
+    suspendCapture();
+    menu.exec(at);
+    resumeCapture();
+}
+
+void CKeyMap::command(int id) {
+    if (id == kDeleteAll) {
+        controller_.deleteAll();
+    }
+}
+
+// --- KeyMapView ----------------------------------------------------------------
+
+void CKeyMap::showTab(int tab) {
+    const std::array<std::pair<QWidget*, bool>, 4> controls{{
+        {fields_[kSingleField], tab == 0},
+        {fields_[kComboField], tab == 0},
+        {list_, tab == 1},
+        {tree_, tab == 2},
+    }};
+    // Shown first, so the focus never falls into a control of another tab.
+    for (const auto& [w, on] : controls) {
+        if (on) {
+            w->show();
+        }
+    }
+    for (const auto& [w, on] : controls) {
+        if (!on) {
+            w->hide();
+        }
+    }
+}
+
+void CKeyMap::setFieldText(Field field, const QString& text) {
+    QLineEdit* f = fields_[static_cast<std::size_t>(field)];
+    f->setText(text);
+    f->setCursorPosition(static_cast<int>(text.size()));
+}
+
+void CKeyMap::focusField(Field field) {
+    fields_[static_cast<std::size_t>(field)]->setFocus(Qt::OtherFocusReason);
+}
+
+void CKeyMap::setMacroLines(const QStringList& lines) {
+    const QSignalBlocker quiet(list_);
+    list_->setLines(lines, -1);
+}
+
+void CKeyMap::selectMacroLine(int line) {
+    {
+        const QSignalBlocker quiet(list_);
+        list_->setCurrentRow(line);
+    }
+    list_->setFocus(Qt::OtherFocusReason);
+}
+
+void CKeyMap::selectFunction(int row) {
+    const QSignalBlocker quiet(tree_);
+    tree_->selectItem(treeItem(row));
+}
+
+} // namespace vantrel::ui

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+// The key assignment dialog ("Custom" folder): background with the title
+// strip and the content panel, the tab faces, the close box, the disable box
+// and row markers, the three buttons, the advanced rows' path boxes and
+// browse buttons, and the tree's item icon. Every picture is sized and
+// placed from the regions the dialog hit-tests.
+#include "core/layout/key_map_layout.h"
+#include "skin_canvas.h"
+
+#include <QPainterPath>
+
+namespace vantrel::skingen {
+namespace {
+
+using namespace palette;
+namespace km = vantrel::layout::key_map;
+
+constexpr int kTitleStrip = 22;
+constexpr int kFooterRule = 340;
+
+QString inFolder(const char* name) {
+    return QStringLiteral("Custom/") + QString::fromLatin1(name);
+}
+
+QImage background() {
+    QImage img = newImage(km::kWidth, km::kHeight, kFar);
+    QPainter p(&img);
+    prepare(p);
+    // Title strip; the program writes the chosen key's name at its left.
+    p.fillRect(QRect(0, 0, km::kWidth, kTitleStrip), kTitle);
+    p.fillRect(QRect(0, kTitleStrip, km::kWidth, 1), kPanelBorder);
+    p.fillRect(QRect(0, kTitleStrip, 110, 2), kAccent);
+    // The tabs' faces are pictures of their own; the strip under them is
+    // a shade darker so the gaps read as gaps.
+    const auto& strip = km::kTabStrip;
+    p.fillRect(QRect(strip.left, strip.top, strip.width(), strip.height()), kFar.darker(125));
+    // The panel every tab's contents sit on.
+    const auto& c = km::kContent;
+    drawPanel(p, QRect(c.left, c.top, c.width(), c.height()));
+    // The footer with the disable box and the buttons.
+    p.fillRect(QRect(0, kFooterRule, km::kWidth, 1), kPanelBorder);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(kPanelBorder);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, km::kWidth - 1, km::kHeight - 1);
+    return img;
+}
+
+QImage tabFace() {
+    const auto& r = km::kButtonRegions[km::kTabKeys];
+    QImage img = newImage(r.width(), r.height(), kFar.darker(125));
+    QPainter p(&img);
+    prepare(p);
+    drawButtonFace(p, QRectF(1, 2, r.width() - 2, r.height() - 2), kPanelBorder.lighter(110));
+    return img;
+}
+
+QImage optionStrip() {
+    const auto& r = km::kButtonRegions[km::kOptionStrip];
+    QImage img = newImage(r.width(), r.height(), kFar.darker(125));
+    QPainter p(&img);
+    p.fillRect(QRect(0, r.height() / 2, r.width(), 1), kPanelBorder);
+    return img;
+}
+
+// The disable box and the advanced rows' markers: grey and empty, or lit
+// with a tick, as the main window's switches.
+QImage checkBox(bool on) {
+    const auto& r = km::kButtonRegions[km::kDisableBox];
+    // Transparent around the corners: it sits on the footer and on the panel.
+    QImage img = newImage(r.width(), r.height(), Qt::transparent);
+    QPainter p(&img);
+    prepare(p);
+    p.setPen(QPen(on ? kAccentHover : kDisabled, 1));
+    p.setBrush(on ? kAccent : kFar);
+    p.drawRoundedRect(QRectF(0.5, 0.5, r.width() - 1, r.height() - 1), 2.5, 2.5);
+    if (on) {
+        drawTick(p, QPolygonF({QPointF(2.5, 5), QPointF(4.5, 7), QPointF(8.5, 2.5)}), 1.5);
+    }
+    return img;
+}
+
+QImage pushButton(const QColor& face, bool over) {
+    const auto& r = km::kButtonRegions[km::kSave];
+    QImage img = newImage(r.width(), r.height(), kFar);
+    QPainter p(&img);
+    prepare(p);
+    drawButtonFace(p, QRectF(0, 0, r.width(), r.height()), over ? face.lighter(125) : face);
+    if (over) {
+        p.setPen(QPen(kAccentHover, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(0.5, 0.5, r.width() - 1, r.height() - 1), 4, 4);
+    }
+    return img;
+}
+
+QImage pathBox() {
+    QImage img = newImage(km::kPathBoxWidth, km::kPathBoxHeight, kPanel);
+    QPainter p(&img);
+    prepare(p);
+    p.setPen(QPen(kPanelBorder.lighter(115), 1));
+    p.setBrush(kFar.darker(120));
+    p.drawRoundedRect(QRectF(0.5, 0.5, km::kPathBoxWidth - 1, km::kPathBoxHeight - 1), 4, 4);
+    return img;
+}
+
+// The browse button: a folder glyph on a button face.
+QImage browseButton(bool over) {
+    QImage img = newImage(km::kBrowseWidth, km::kBrowseHeight, kPanel);
+    QPainter p(&img);
+    prepare(p);
+    const QRectF face(0, 0, km::kBrowseWidth, km::kBrowseHeight - 1);
+    drawButtonFace(p, face, over ? kPanelBorder.lighter(150) : kPanelBorder.lighter(120));
+    if (over) {
+        p.setPen(QPen(kAccentHover, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(face.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    }
+    const qreal x = km::kBrowseWidth / 2.0 - 9;
+    const qreal y = 7;
+    QPainterPath folder;
+    folder.moveTo(x, y + 2);
+    folder.lineTo(x + 6, y + 2);
+    folder.lineTo(x + 8, y + 4);
+    folder.lineTo(x + 18, y + 4);
+    folder.lineTo(x + 18, y + 12);
+    folder.lineTo(x, y + 12);
+    folder.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(over ? QColor(Qt::white) : kLabel);
+    p.drawPath(folder);
+    return img;
+}
+
+// The tree's item icon: a small key cap.
+QImage treeIcon() {
+    QImage img(km::kTreeIconSize, km::kTreeIconSize, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    prepare(p);
+    p.setPen(QPen(kCapEdge, 1));
+    p.setBrush(kCapSide);
+    p.drawRoundedRect(QRectF(1.5, 2.5, 13, 12), 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawRoundedRect(QRectF(3.5, 3.5, 9, 8), 2, 2);
+    return img;
+}
+
+const Registrar kKeyMap(QStringLiteral("keymap"), [](SkinSet& set) {
+    set.add(inFolder("Custom_BK.png"), background());
+    const auto& close = km::kButtonRegions[km::kCloseBox];
+    set.add(inFolder(km::kButtonImages[km::kCloseBox].normal),
+            closeBoxImage(close, QColor(0x3A, 0x1A, 0x20)));
+    set.add(inFolder(km::kButtonImages[km::kCloseBox].over), closeBoxImage(close, kAccent));
+    set.add(inFolder(km::kButtonImages[km::kTabKeys].normal), tabFace());
+    set.add(inFolder(km::kButtonImages[km::kOptionStrip].normal), optionStrip());
+    set.add(inFolder(km::kButtonImages[km::kDisableBox].normal), checkBox(false));
+    set.add(inFolder(km::kButtonImages[km::kDisableBox].over), checkBox(true));
+    const QColor plain = kPanelBorder.lighter(125);
+    set.add(inFolder(km::kButtonImages[km::kCancel].normal), pushButton(plain, false));
+    set.add(inFolder(km::kButtonImages[km::kCancel].over), pushButton(plain, true));
+    set.add(inFolder(km::kButtonImages[km::kSave].normal), pushButton(kAccent, false));
+    set.add(inFolder(km::kButtonImages[km::kSave].over), pushButton(kAccent, true));
+    set.add(inFolder("Advanced.png"), pathBox());
+    set.add(inFolder("view.png"), browseButton(false));
+    set.add(inFolder("view02.png"), browseButton(true));
+    set.add(inFolder("tree_item.png"), treeIcon());
+});
+
+} // namespace
+} // namespace vantrel::skingen
