@@ -1,25 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/command_output.h"
 #include "core/device/device_connection.h"
-#include "core/device/pacer.h"
-#include "core/device/sleeping_pacer.h"
-#include "core/device/trace.h"
-#include "core/device/tracing_transport.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
 #include "core/util/result.h"
-#include "platform/data_folder_lock.h"
 
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace vantrel::sim {
-class SimulatedKeyboard;
-}
 
 namespace vantrel::cli {
 
@@ -36,10 +28,17 @@ struct GlobalOptions {
     std::optional<std::filesystem::path> dataDir;
     bool help = false;
     bool version = false;
+    // Run here even when the desktop program keeps the data folder (and
+    // then wait for it like for any other holder of the folder).
+    bool local = false;
     // --complete WHAT: the words the shell completion offers.
     std::optional<std::string> complete;
     std::string command;
     std::vector<std::string> args;
+    // Where file names among the arguments are relative to; empty for the
+    // current folder. Set when the desktop program runs a command for
+    // vantrelctl, whose current folder is not its own.
+    std::filesystem::path workingFolder;
 };
 
 // Global options may come before or after the command, as "--name value" or
@@ -53,20 +52,32 @@ Result<GlobalOptions> parseGlobalOptions(int argc, char** argv);
 int reportError(const Error& error);
 int exitStatusFor(const Error& error);
 
-// Everything one command run needs: the transport (hidapi or the simulated
-// keyboard), the optional trace, the device connection and the model with
-// its data folder.
+// A file name the user typed, as the program opens it.
+std::filesystem::path userFile(const std::filesystem::path& workingFolder, const std::string& name);
+
+// Everything one command run needs: the keyboard, the model with its data
+// folder, and where the output goes. The keyboard is either opened by the
+// command itself (LocalContext) or the one the running desktop program
+// holds (ServedContext); commands cannot tell the two apart.
 class Context {
 public:
-    explicit Context(const GlobalOptions& options);
-    ~Context();
+    // What connect() needs of the keyboard.
+    enum class Reading {
+        // Its configuration as last read or sent: a keyboard already held
+        // by the desktop program is not read again.
+        Known,
+        // Read now, because the command reports what the keyboard holds.
+        Fresh,
+    };
+
+    virtual ~Context();
     Context(const Context&) = delete;
     Context& operator=(const Context&) = delete;
 
-    // Opens the keyboard and reads it back, then loads keymap.bin with the
+    // Gets the keyboard's configuration, then loads keymap.bin with the
     // keyboard's values winning, takes the synced copies and saves
     // keymap.bin, as the program does when a read-back finishes.
-    Status connect();
+    Status connect(Reading reading = Reading::Known);
 
     // Sends what the model's image changed against its synced copy. On
     // success the image as sent becomes both copies, the assignments are
@@ -78,49 +89,46 @@ public:
 
     Status saveKeymap();
 
-    // Takes the data folder's lock for the rest of the command. Another
-    // vantrelctl is waited for a few seconds; the desktop program, which
-    // keeps the folder while it runs, is named at once (Busy). A folder that
-    // does not exist yet is locked when prepareDataFolder() creates it.
-    Status lockDataFolder();
-    // Creates the data folder when needed (and then locks it); every
-    // command calls it before it reads a file it may write back.
-    Status prepareDataFolder();
+    // Creates the data folder when needed; every command calls it before
+    // it reads a file it may write back.
+    virtual Status prepareDataFolder();
+
+    // The keyboard connect() reached.
+    virtual DeviceIdentity device() const = 0;
 
     ConfiguratorModel& model() { return *model_; }
-    DeviceConnection& connection() { return *connection_; }
     const DataFolder& dataFolder() const { return data_; }
     const GlobalOptions& options() const { return options_; }
     bool simulated() const { return options_.simulate; }
+    // A file name among the command's arguments, as it is to be opened.
+    std::filesystem::path userFile(const std::string& name) const {
+        return cli::userFile(options_.workingFolder, name);
+    }
 
-    // Saves the simulated keyboard's state when --sim-state names a file
-    // that was loaded or did not exist yet, and `save` is true (a command
-    // that refused its input writes nothing). A refused state file is never
-    // written over.
-    Status finish(bool save);
+    // The command's standard output.
+    void write(std::string_view text) { output_.out(text); }
+    void print(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    // "vantrelctl: <message>" on the command's standard error.
+    void warn(std::string_view message);
+    // warn()s the error and returns the exit status it calls for.
+    int fail(const Error& error);
 
-private:
-    class Observer;
+protected:
+    Context(const GlobalOptions& options, DataFolder folder, CommandOutput& output);
 
-    Status openTransport();
-    Status takeLock();
+    // The keyboard's configuration for connect().
+    virtual Result<DeviceSnapshot> readKeyboard(Reading reading) = 0;
+    virtual Result<ApplyOutcome> sendImage(const ConfigImage& image, const ConfigImage& synced) = 0;
+    virtual Result<DeviceSnapshot> resetKeyboard() = 0;
+    // connect() has loaded and synced the model.
+    virtual void connected() {}
 
     GlobalOptions options_;
-    // Released last, after everything that writes into the folder.
-    std::optional<platform::DataFolderLock> lock_;
-    bool lockWhenCreated_ = false;
     DataFolder data_;
-    std::unique_ptr<sim::SimulatedKeyboard> keyboard_;
-    bool simStateLoaded_ = false;
-    std::unique_ptr<HidTransport> transport_;
-    std::unique_ptr<TraceSink> traceSink_;
-    std::unique_ptr<TraceWriter> trace_;
-    std::unique_ptr<TracingTransport> tracedTransport_;
-    SleepingPacer sleepingPacer_;
-    std::unique_ptr<TracingPacer> tracedPacer_;
-    std::unique_ptr<Observer> observer_;
+
+private:
+    CommandOutput& output_;
     std::unique_ptr<ConfiguratorModel> model_;
-    std::unique_ptr<DeviceConnection> connection_;
 };
 
 } // namespace vantrel::cli

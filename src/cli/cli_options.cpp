@@ -41,14 +41,16 @@ Result<GlobalOptions> parseGlobalOptions(int argc, char** argv) {
         };
         const bool takesValue = name == "--sim-state" || name == "--trace" ||
                                 name == "--data-dir" || name == "--complete";
-        const bool flag =
-            name == "--simulate" || name == "--help" || name == "-h" || name == "--version";
+        const bool flag = name == "--simulate" || name == "--local" || name == "--help" ||
+                          name == "-h" || name == "--version";
         if (flag && inlineValue) {
             return makeError(ErrorCode::InvalidArgument,
                              name + " takes no value; see 'vantrelctl --help'.");
         }
         if (name == "--simulate") {
             o.simulate = true;
+        } else if (name == "--local") {
+            o.local = true;
         } else if (takesValue) {
             auto v = value();
             if (!v) {

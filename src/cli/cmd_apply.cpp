@@ -7,7 +7,8 @@ namespace vantrel::cli {
 
 namespace {
 
-Status checkApply(const std::vector<std::string>& args) {
+Status checkApply(const std::vector<std::string>& args,
+                  const std::filesystem::path& workingFolder) {
     if (args.size() != 1) {
         return makeError(ErrorCode::InvalidArgument,
                          "apply needs exactly one PROFILE file; see 'vantrelctl --help'.");
@@ -16,7 +17,7 @@ Status checkApply(const std::vector<std::string>& args) {
     // is touched: the file named is the command's input.
     ConfigImage image;
     AssignmentTable table;
-    if (Status s = LoadProfileFile(args[0], image, table); !s) {
+    if (Status s = LoadProfileFile(userFile(workingFolder, args[0]), image, table); !s) {
         return makeError(ErrorCode::InvalidArgument, s.error().message);
     }
     return Status::success();
@@ -24,17 +25,17 @@ Status checkApply(const std::vector<std::string>& args) {
 
 int runApply(Context& context, const std::vector<std::string>& args) {
     if (Status s = context.connect(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     ConfiguratorModel& m = context.model();
-    if (Status s = LoadProfileFile(args[0], m.image(), m.assignments()); !s) {
-        return reportError(makeError(ErrorCode::BadFile, s.error().message));
+    if (Status s = LoadProfileFile(context.userFile(args[0]), m.image(), m.assignments()); !s) {
+        return context.fail(makeError(ErrorCode::BadFile, s.error().message));
     }
     m.assignments().writeOwnKeys();
     if (Status s = context.applyChanges(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
-    std::printf("applied %s\n", args[0].c_str());
+    context.print("applied %s\n", args[0].c_str());
     return kExitOk;
 }
 

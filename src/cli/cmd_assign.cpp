@@ -78,7 +78,7 @@ Result<std::size_t> parseKeyArgument(const KeyNameTable& names, std::string_view
     return *position;
 }
 
-Status checkAssign(const std::vector<std::string>& args) {
+Status checkAssign(const std::vector<std::string>& args, const std::filesystem::path&) {
     if (args.size() < 2) {
         return makeError(ErrorCode::InvalidArgument,
                          "assign needs a KEY and a TARGET, such as 'assign F1 key Esc'; see "
@@ -128,55 +128,55 @@ int runAssign(Context& context, const std::vector<std::string>& args) {
     ConfiguratorModel& m = context.model();
     const auto position = parseKeyArgument(m.keyNames(), args[0]);
     if (!position) {
-        return reportError(position.error());
+        return context.fail(position.error());
     }
     // A MacroDefine.bin of the wrong size reads as no macros here; loading it
     // below moves it aside and says so.
     if (Status s = peekMacroFile(context.dataFolder().macros(), m.macros());
         !s && s.error().code != ErrorCode::BadFile) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     const std::span<const std::string> target(args.begin() + 1, args.end());
     auto pending = parseAssignmentTarget(target, m.keyNames(), m.macros(), *position, UiLanguage{});
     if (!pending) {
-        return reportError(makeError(pending.error().code,
-                                     pending.error().message +
-                                         "; see 'vantrelctl assign --help' for the targets."));
+        return context.fail(makeError(pending.error().code,
+                                      pending.error().message +
+                                          "; see 'vantrelctl assign --help' for the targets."));
     }
     if (Status s = resolveLaunchTarget(*pending); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     if (Status s = validateAssignment(m, *pending); !s) {
         const bool macro = pending->PendingKind == static_cast<std::uint8_t>(AssignmentKind::Macro);
-        return reportError(makeError(
+        return context.fail(makeError(
             s.error().code, s.error().message + (macro ? "; 'vantrelctl macro list' shows them."
                                                        : "; see 'vantrelctl assign --help'.")));
     }
 
     if (Status s = loadMacros(context); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     if (Status s = context.connect(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     // As before the assignment dialog: the saved assignments replace any
     // unsaved ones, the image stays as read from the keyboard.
     const auto keymap = context.dataFolder().keymap();
     if (auto r = LoadKeymapFile(keymap, m.image(), m.assignments(), true); !r) {
-        return reportError(r.error());
+        return context.fail(r.error());
     }
     if (Status s = assignKey(m, *pending, keymap); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     if (Status s = sendEdits(context, "run the same command again once the keyboard answers.");
         !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     const std::size_t i = *position;
     const bool enabled = m.image().keyEnabled(KeyPositionEnableBit(i));
-    std::printf("%s: %s%s\n", keyLabel(m.keyNames(), i).c_str(),
-                joined(describeAssignment(m.assignments()[i], m.keyNames())).c_str(),
-                enabled ? "" : " (disabled)");
+    context.print("%s: %s%s\n", keyLabel(m.keyNames(), i).c_str(),
+                  joined(describeAssignment(m.assignments()[i], m.keyNames())).c_str(),
+                  enabled ? "" : " (disabled)");
     return kExitOk;
 }
 

@@ -7,7 +7,7 @@ namespace vantrel::cli {
 
 namespace {
 
-Status checkExport(const std::vector<std::string>& args) {
+Status checkExport(const std::vector<std::string>& args, const std::filesystem::path&) {
     if (args.size() != 1) {
         return makeError(ErrorCode::InvalidArgument,
                          "export needs exactly one FILE; see 'vantrelctl --help'.");
@@ -17,13 +17,13 @@ Status checkExport(const std::vector<std::string>& args) {
 
 int runExport(Context& context, const std::vector<std::string>& args) {
     if (Status s = context.connect(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     const ConfiguratorModel& m = context.model();
-    if (Status s = SaveKeymapFile(args[0], m.image(), m.assignments()); !s) {
-        return reportError(s.error());
+    if (Status s = SaveKeymapFile(context.userFile(args[0]), m.image(), m.assignments()); !s) {
+        return context.fail(s.error());
     }
-    std::printf("exported the keyboard's configuration to %s\n", args[0].c_str());
+    context.print("exported the keyboard's configuration to %s\n", args[0].c_str());
     return kExitOk;
 }
 

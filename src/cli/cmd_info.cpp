@@ -8,7 +8,7 @@ namespace vantrel::cli {
 
 namespace {
 
-Status checkInfo(const std::vector<std::string>& args) {
+Status checkInfo(const std::vector<std::string>& args, const std::filesystem::path&) {
     if (!args.empty() && args != std::vector<std::string>{"--json"}) {
         return makeError(ErrorCode::InvalidArgument, "info takes only --json.");
     }
@@ -24,27 +24,27 @@ std::string hex4(unsigned v) {
 int runInfo(Context& context, const std::vector<std::string>& args) {
     const auto shipped = LoadVersionFile(context.dataFolder().version());
     if (!shipped) {
-        return reportError(shipped.error());
+        return context.fail(shipped.error());
     }
     if (Status s = context.connect(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
-    const DeviceConnection& c = context.connection();
+    const DeviceIdentity c = context.device();
     const ConfiguratorModel& m = context.model();
     const FirmwareVersion updater = *shipped;
     if (!args.empty()) {
         JsonWriter j;
         j.beginObject();
         j.key("vendorId");
-        j.value(hex4(c.vendorId()));
+        j.value(hex4(c.vendorId));
         j.key("productId");
-        j.value(hex4(c.productId()));
+        j.value(hex4(c.productId));
         j.key("simulated");
         j.value(context.simulated());
         j.key("controlInterface");
-        j.value(c.controlMatchName());
+        j.value(c.controlInterface);
         j.key("notificationInterface");
-        j.value(c.notificationMatchName());
+        j.value(c.notificationInterface);
         j.key("firmware");
         j.value(m.firmwareVersion().toString());
         j.key("updaterFirmware");
@@ -56,17 +56,17 @@ int runInfo(Context& context, const std::vector<std::string>& args) {
         j.key("dataFolder");
         j.value(context.dataFolder().path().string());
         j.endObject();
-        std::fputs(j.text().c_str(), stdout);
+        context.write(j.text());
         return kExitOk;
     }
-    std::printf("keyboard: %04X:%04X%s\n", c.vendorId(), c.productId(),
-                context.simulated() ? " (simulated)" : "");
-    std::printf("control interface: %s\n", c.controlMatchName().c_str());
-    std::printf("notification interface: %s\n", c.notificationMatchName().c_str());
-    std::printf("firmware: %s\n", m.firmwareVersion().toString().c_str());
-    std::printf("firmware of the updater: %s\n",
-                updater == FirmwareVersion{} ? "none" : updater.toString().c_str());
-    std::printf("data folder: %s\n", context.dataFolder().path().string().c_str());
+    context.print("keyboard: %04X:%04X%s\n", c.vendorId, c.productId,
+                  context.simulated() ? " (simulated)" : "");
+    context.print("control interface: %s\n", c.controlInterface.c_str());
+    context.print("notification interface: %s\n", c.notificationInterface.c_str());
+    context.print("firmware: %s\n", m.firmwareVersion().toString().c_str());
+    context.print("firmware of the updater: %s\n",
+                  updater == FirmwareVersion{} ? "none" : updater.toString().c_str());
+    context.print("data folder: %s\n", context.dataFolder().path().string().c_str());
     return kExitOk;
 }
 

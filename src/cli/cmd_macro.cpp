@@ -127,7 +127,7 @@ Status expectArgs(const std::vector<std::string>& args, std::size_t n, const cha
     return Status::success();
 }
 
-Status checkMacro(const std::vector<std::string>& args) {
+Status checkMacro(const std::vector<std::string>& args, const std::filesystem::path&) {
     if (args.empty()) {
         return bad("macro needs list, show, add, delete or send; see 'vantrelctl macro --help'.");
     }
@@ -166,7 +166,7 @@ Status checkMacro(const std::vector<std::string>& args) {
 int runList(Context& context, bool json) {
     MacroTable& table = context.model().macros();
     if (Status s = peekMacroFile(context.dataFolder().macros(), table); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     const std::size_t n = usedMacroCount(table);
     if (json) {
@@ -187,15 +187,15 @@ int runList(Context& context, bool json) {
             j.endObject();
         }
         j.endArray();
-        std::printf("%s\n", j.text().c_str());
+        context.print("%s\n", j.text().c_str());
         return kExitOk;
     }
     for (std::size_t i = 0; i < n; ++i) {
         const MacroRecord& r = table[i];
         const std::size_t events = MacroStreams::fromRecord(r).events().size();
-        std::printf("%zu\t%s\tloop %u\t%zu event%s%s\n", i, utf16ToUtf8(r.name()).c_str(),
-                    static_cast<unsigned>(shownLoopCount(r)), events, events == 1 ? "" : "s",
-                    i >= macro::kMaxMacros ? "\tnot on the keyboard" : "");
+        context.print("%zu\t%s\tloop %u\t%zu event%s%s\n", i, utf16ToUtf8(r.name()).c_str(),
+                      static_cast<unsigned>(shownLoopCount(r)), events, events == 1 ? "" : "s",
+                      i >= macro::kMaxMacros ? "\tnot on the keyboard" : "");
     }
     return kExitOk;
 }
@@ -217,15 +217,15 @@ Result<std::size_t> existingMacro(const MacroTable& table, std::string_view word
 int runShow(Context& context, const std::string& word) {
     MacroTable& table = context.model().macros();
     if (Status s = peekMacroFile(context.dataFolder().macros(), table); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     auto index = existingMacro(table, word);
     if (!index) {
-        return reportError(index.error());
+        return context.fail(index.error());
     }
     const MacroStreams streams = MacroStreams::fromRecord(table[*index]);
     for (const auto& line : macroLineTexts(streams, context.model().keyNames())) {
-        std::printf("%s\n", line.c_str());
+        context.print("%s\n", line.c_str());
     }
     return kExitOk;
 }
@@ -265,7 +265,7 @@ Status storeAndSend(Context& context) {
 int runAdd(Context& context, const std::vector<std::string>& args) {
     auto request = parseNewMacro(std::span(args).subspan(1), context.model().keyNames());
     if (!request) {
-        return reportError(request.error());
+        return context.fail(request.error());
     }
     std::size_t index = 0;
     Status edited = editMacros(context, [&](MacroTable& table) -> Status {
@@ -278,15 +278,15 @@ int runAdd(Context& context, const std::vector<std::string>& args) {
         return Status::success();
     });
     if (!edited) {
-        return reportError(edited.error());
+        return context.fail(edited.error());
     }
     if (Status s = context.connect(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     if (Status s = storeAndSend(context); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
-    std::printf("added macro %zu \"%s\"\n", index, args[1].c_str());
+    context.print("added macro %zu \"%s\"\n", index, args[1].c_str());
     return kExitOk;
 }
 
@@ -329,37 +329,37 @@ int runDelete(Context& context, const std::vector<std::string>& args) {
         return deleteMacro(table, index);
     });
     if (!edited) {
-        return reportError(edited.error());
+        return context.fail(edited.error());
     }
     if (Status s = context.connect(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     auto notes = followDeletedMacro(context, index, countBefore);
     if (!notes) {
-        return reportError(notes.error());
+        return context.fail(notes.error());
     }
     for (const auto& note : *notes) {
-        std::fprintf(stderr, "vantrelctl: %s\n", note.c_str());
+        context.warn(note);
     }
     if (Status s = storeAndSend(context); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
-    std::printf("deleted macro %zu \"%s\"\n", index, name.c_str());
+    context.print("deleted macro %zu \"%s\"\n", index, name.c_str());
     return kExitOk;
 }
 
 int runSend(Context& context) {
     if (Status s = loadMacros(context); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     if (Status s = context.connect(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     if (Status s = storeAndSend(context); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     const std::size_t n = std::min(usedMacroCount(context.model().macros()), macro::kMaxMacros);
-    std::printf("the keyboard holds the %zu macro%s of MacroDefine.bin\n", n, n == 1 ? "" : "s");
+    context.print("the keyboard holds the %zu macro%s of MacroDefine.bin\n", n, n == 1 ? "" : "s");
     return kExitOk;
 }
 

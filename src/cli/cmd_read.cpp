@@ -206,7 +206,7 @@ constexpr const char* kReadHelp =
     "as 'vantrelctl macro add' takes them. For example:\n"
     "  vantrelctl read | jq -r '.settings | to_entries[] | \"\\(.key)=\\(.value)\"'\n";
 
-Status checkRead(const std::vector<std::string>& args) {
+Status checkRead(const std::vector<std::string>& args, const std::filesystem::path&) {
     if (!args.empty()) {
         return makeError(ErrorCode::InvalidArgument, "read takes no arguments.");
     }
@@ -217,14 +217,15 @@ int runRead(Context& context, const std::vector<std::string>&) {
     // The names of the macros; the keyboard keeps only their events.
     if (Status s = peekMacroFile(context.dataFolder().macros(), context.model().macros());
         !s && s.error().code != ErrorCode::BadFile) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
-    if (Status s = context.connect(); !s) {
-        return reportError(s.error());
+    // What the keyboard holds now, even where the desktop program has it.
+    if (Status s = context.connect(Context::Reading::Fresh); !s) {
+        return context.fail(s.error());
     }
     JsonWriter j;
     writeJson(j, context.model());
-    std::fputs(j.text().c_str(), stdout);
+    context.write(j.text());
     return kExitOk;
 }
 

@@ -7,7 +7,7 @@ namespace vantrel::cli {
 
 namespace {
 
-Status checkReset(const std::vector<std::string>& args) {
+Status checkReset(const std::vector<std::string>& args, const std::filesystem::path&) {
     if (!args.empty()) {
         return makeError(ErrorCode::InvalidArgument, "reset takes no arguments.");
     }
@@ -16,12 +16,12 @@ Status checkReset(const std::vector<std::string>& args) {
 
 int runReset(Context& context, const std::vector<std::string>&) {
     if (Status s = context.connect(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     if (Status s = context.factoryReset(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
-    std::printf("the keyboard and keymap.bin are back to the factory settings\n");
+    context.print("the keyboard and keymap.bin are back to the factory settings\n");
     return kExitOk;
 }
 

@@ -8,7 +8,7 @@ namespace vantrel::cli {
 
 namespace {
 
-Status checkSet(const std::vector<std::string>& args) {
+Status checkSet(const std::vector<std::string>& args, const std::filesystem::path&) {
     auto edits = parseFieldEdits(args);
     if (!edits) {
         return edits.error();
@@ -19,18 +19,18 @@ Status checkSet(const std::vector<std::string>& args) {
 int runSet(Context& context, const std::vector<std::string>& args) {
     auto edits = parseFieldEdits(args);
     if (!edits) {
-        return reportError(edits.error());
+        return context.fail(edits.error());
     }
     if (Status s = context.connect(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
     for (const auto& edit : *edits) {
         edit(context.model().image());
     }
     if (Status s = context.applyChanges(); !s) {
-        return reportError(s.error());
+        return context.fail(s.error());
     }
-    std::printf("applied %zu setting%s\n", edits->size(), edits->size() == 1 ? "" : "s");
+    context.print("applied %zu setting%s\n", edits->size(), edits->size() == 1 ? "" : "s");
     return kExitOk;
 }
 

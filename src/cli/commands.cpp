@@ -13,4 +13,23 @@ const std::vector<CliCommand>& allCommands() {
     return commands;
 }
 
+const CliCommand* findCommand(std::string_view name) {
+    for (const auto& c : allCommands()) {
+        if (name == c.name) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+int runChecked(const CliCommand& command, Context& context) {
+    const GlobalOptions& o = context.options();
+    if (command.check) {
+        if (Status s = command.check(o.args, o.workingFolder); !s) {
+            return context.fail(s.error());
+        }
+    }
+    return command.run(context, o.args);
+}
+
 } // namespace vantrel::cli

@@ -16,7 +16,8 @@ Result<std::vector<std::string>> completionWords(std::string_view what) {
             words.emplace_back(c.name);
         }
     } else if (what == "options") {
-        words = {"--simulate", "--sim-state", "--trace", "--data-dir", "--help", "--version"};
+        words = {"--simulate", "--sim-state", "--trace",  "--data-dir",
+                 "--local",    "--help",      "--version"};
     } else if (what == "fields") {
         for (const auto& f : fieldValues(ConfigImage{})) {
             words.push_back(f.name + "=");

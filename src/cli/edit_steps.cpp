@@ -44,7 +44,7 @@ Status loadMacros(Context& context) {
         return report.error();
     }
     if (!report->message.empty()) {
-        std::fprintf(stderr, "vantrelctl: %s\n", report->message.c_str());
+        context.warn(report->message);
     }
     return Status::success();
 }

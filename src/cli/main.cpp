@@ -2,6 +2,8 @@
 #include "cli/cli_context.h"
 #include "cli/commands.h"
 #include "cli/completion_words.h"
+#include "cli/desktop_client.h"
+#include "cli/local_context.h"
 #include "core/util/guarded_main.h"
 
 #include <cstdio>
@@ -23,6 +25,8 @@ std::string usage() {
                     "                      --simulate; created with factory settings)\n"
                     "  --trace FILE        write every transfer and pause to FILE\n"
                     "  --data-dir DIR      where keymap.bin and the other files live\n"
+                    "  --local             run here even while the desktop program keeps the\n"
+                    "                      data folder (which it otherwise runs commands for)\n"
                     "  --help              show this text (COMMAND --help: the command's)\n"
                     "  --version           show the version\n"
                     "options also go after the command, and as --option=VALUE; '--' ends them\n"
@@ -64,12 +68,7 @@ int runCommandLine(int argc, char** argv) {
         std::fputs(usage().c_str(), options.help ? stdout : stderr);
         return options.help ? kExitOk : kExitUsage;
     }
-    const CliCommand* command = nullptr;
-    for (const auto& c : allCommands()) {
-        if (options.command == c.name) {
-            command = &c;
-        }
-    }
+    const CliCommand* command = findCommand(options.command);
     if (command == nullptr) {
         return reportError(
             makeError(ErrorCode::InvalidArgument,
@@ -82,11 +81,17 @@ int runCommandLine(int argc, char** argv) {
         return kExitOk;
     }
     if (command->check) {
-        if (Status s = command->check(options.args); !s) {
+        if (Status s = command->check(options.args, options.workingFolder); !s) {
             return reportError(s.error());
         }
     }
-    Context context(options);
+    if (!options.local) {
+        if (auto status = runThroughDesktop(options)) {
+            return *status;
+        }
+    }
+    TerminalOutput terminal;
+    LocalContext context(options, terminal);
     if (Status s = context.lockDataFolder(); !s) {
         return reportError(s.error());
     }

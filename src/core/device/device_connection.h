@@ -23,6 +23,14 @@ struct DeviceSnapshot {
     FirmwareVersionReply versionReply{};
 };
 
+// Which keyboard a connection talks to, as `vantrelctl info` shows it.
+struct DeviceIdentity {
+    std::uint16_t vendorId = 0;
+    std::uint16_t productId = 0;
+    std::string controlInterface;
+    std::string notificationInterface;
+};
+
 // The image after a write-all: the Windows-key bit applied, byte 0 of the
 // wrist-rest record set by its command. The owner makes it its image and
 // its synced copy.
@@ -96,6 +104,9 @@ public:
     std::uint16_t productId() const;
     std::string controlMatchName() const;
     std::string notificationMatchName() const;
+    DeviceIdentity identity() const {
+        return {vendorId(), productId(), controlMatchName(), notificationMatchName()};
+    }
 
     // Queued sequences. `image` and `synced` are the owner's copies.
     void apply(const ConfigImage& image, const ConfigImage& synced,
