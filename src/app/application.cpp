@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/application.h"
 
+#include "app/command_server.h"
 #include "app/data_folder_hold.h"
 #include "app/device_session.h"
+#include "app/quit_signals.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
 #include "platform/autostart.h"
@@ -94,6 +96,9 @@ struct Application::Parts {
     std::unique_ptr<ui::MainDialogCommands> dialogs;
     platform::AutostartEntry autostart = platform::AutostartEntry::forCurrentUser();
     std::unique_ptr<ui::TrayIcon> tray;
+    // vantrelctl's commands, run on this program's keyboard and model.
+    std::unique_ptr<CommandServer> commands;
+    std::unique_ptr<QuitSignals> quitSignals;
 
     explicit Parts(ProgramOptions o)
         : options(std::move(o)), screenshot(!options.screenshot.isEmpty()),
@@ -104,6 +109,7 @@ struct Application::Parts {
     Status openKeyboard();
     void buildWindow();
     void buildTray();
+    void serveCommands();
     void about();
 };
 
@@ -202,6 +208,16 @@ void Application::Parts::buildWindow() {
                      [this] { window.showWindow(); });
 }
 
+void Application::Parts::serveCommands() {
+    const DeviceSession::Options o = sessionOptionsOf(options);
+    commands = std::make_unique<CommandServer>(
+        model, *controller, *session, CommandServer::Keyboard{dataPath, o.simulate, o.simState});
+    instance.setRequestHandler(
+        [this](QLocalSocket* socket, const QByteArray& line) { commands->take(socket, line); });
+    // Closed from outside (a logout, a terminal, kill): as from the window.
+    quitSignals = std::make_unique<QuitSignals>([this] { controller->close(); });
+}
+
 void Application::Parts::about() {
     QMessageBox::about(&window, QStringLiteral("关于 Quendal"), QStringLiteral("Quendal 1.1 版"));
 }
@@ -260,6 +276,9 @@ int Application::run() {
     }
     p.buildWindow();
     p.buildTray();
+    if (!p.screenshot) {
+        p.serveCommands();
+    }
 
     if (!p.screenshot) {
         // Without a keyboard the window waits hidden behind the tray icon;
@@ -281,6 +300,8 @@ int Application::run() {
         }
     }
     const int rc = QApplication::exec();
+    p.instance.setRequestHandler({});
+    p.commands.reset();
     p.window.hide();
     if (Status s = p.session->finish(); !s.ok()) {
         std::fprintf(stderr, "vantrel: %s\n", s.error().message.c_str());

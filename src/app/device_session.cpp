@@ -66,6 +66,10 @@ bool DeviceSession::keyboardInaccessible() const {
     return impl_->session->keyboardInaccessible();
 }
 
+void DeviceSession::attachTrace(TraceSink* listener) {
+    impl_->session->attachTrace(listener);
+}
+
 Status DeviceSession::finish() {
     impl_->session->close();
     // The state file belongs to the simulated keyboard asked for, never to

@@ -9,6 +9,10 @@
 #include <memory>
 #include <optional>
 
+namespace vantrel {
+class TraceSink;
+}
+
 namespace vantrel::app {
 
 // The keyboard the window works with: the real one through hidapi, or the
@@ -40,6 +44,8 @@ public:
     QString hotplugProblem() const;
     // The keyboard is there but its device nodes are closed to the user.
     bool keyboardInaccessible() const;
+    // Also hands every transfer to `listener` until it is detached (null).
+    void attachTrace(TraceSink* listener);
     // Writes the simulated keyboard's state file (--sim-state).
     Status finish();
 

@@ -16,6 +16,7 @@ public:
 
     bool present() const override { return connection_.connected(); }
     bool simulated() const override { return simulated_; }
+    DeviceIdentity identity() const override { return connection_.identity(); }
     void apply(const ConfigImage& image, const ConfigImage& synced,
                std::function<void(Result<ApplyOutcome>)> done) override;
     void factoryReset(std::function<void(Result<DeviceSnapshot>)> done) override;

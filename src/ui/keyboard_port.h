@@ -15,6 +15,8 @@ public:
     virtual bool present() const = 0;
     // True when this is the simulated keyboard (said on the window).
     virtual bool simulated() const = 0;
+    // Which keyboard it is (for vantrelctl info).
+    virtual DeviceIdentity identity() const { return {}; }
     virtual void apply(const ConfigImage& image, const ConfigImage& synced,
                        std::function<void(Result<ApplyOutcome>)> done) = 0;
     virtual void factoryReset(std::function<void(Result<DeviceSnapshot>)> done) = 0;

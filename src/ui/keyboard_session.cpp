@@ -37,7 +37,10 @@ struct KeyboardSession::Impl {
     Events events;
     SleepingPacer sleepingPacer;
     std::unique_ptr<FileTraceSink> traceSink;
-    std::unique_ptr<TraceWriter> trace;
+    // Every connection is traced into the fan-out: into the --trace file
+    // when there is one, and for a command run for vantrelctl --trace.
+    TraceFanOut traceFanOut;
+    TraceWriter trace{traceFanOut};
     std::unique_ptr<Stack> stack;
     bool simulated = false;
     QString fallback;
@@ -76,20 +79,18 @@ struct KeyboardSession::Impl {
         s->transport = std::move(transport);
         HidTransport* t = s->transport.get();
         Pacer* p = &pacer();
-        if (options.trace) {
-            if (!trace) {
-                auto sink = FileTraceSink::open(*options.trace);
-                if (!sink) {
-                    return sink.error();
-                }
-                traceSink = std::move(*sink);
-                trace = std::make_unique<TraceWriter>(*traceSink);
+        if (options.trace && !traceSink) {
+            auto sink = FileTraceSink::open(*options.trace);
+            if (!sink) {
+                return sink.error();
             }
-            s->tracedTransport = std::make_unique<TracingTransport>(*t, *trace);
-            s->tracedPacer = std::make_unique<TracingPacer>(*p, *trace);
-            t = s->tracedTransport.get();
-            p = s->tracedPacer.get();
+            traceSink = std::move(*sink);
+            traceFanOut.setPrimary(traceSink.get());
         }
+        s->tracedTransport = std::make_unique<TracingTransport>(*t, trace);
+        s->tracedPacer = std::make_unique<TracingPacer>(*p, trace);
+        t = s->tracedTransport.get();
+        p = s->tracedPacer.get();
         s->connection =
             std::make_unique<DeviceConnection>(*t, *p, *s->observer, options.connection);
         if (Status started = s->connection->start(); !started) {
@@ -230,6 +231,9 @@ bool KeyboardSession::keyboardInaccessible() const {
 }
 void KeyboardSession::keyboardArrived() {
     impl_->arrived();
+}
+void KeyboardSession::attachTrace(TraceSink* listener) {
+    impl_->traceFanOut.attach(listener);
 }
 void KeyboardSession::close() {
     impl_->close();

@@ -15,7 +15,8 @@
 
 namespace vantrel {
 class Pacer;
-}
+class TraceSink;
+} // namespace vantrel
 
 namespace vantrel::ui {
 
@@ -80,6 +81,10 @@ public:
     // real keyboard; otherwise the connection reconnects. The monitor's
     // arrivals end here too, queued onto the window's thread.
     void keyboardArrived();
+
+    // Every transfer and pause of the keyboard also goes to `listener` until
+    // it is detached (null); the --trace file keeps getting them.
+    void attachTrace(TraceSink* listener);
 
     // Stops watching and ends the connection; safe to call more than once.
     void close();

@@ -349,6 +349,15 @@ void MainWindowController::beginDeviceWork() {
     showBusy();
 }
 
+void MainWindowController::beginCommandWork() {
+    beginDeviceWork();
+}
+
+void MainWindowController::endCommandWork() {
+    endDeviceWork();
+    readBackDone(1);
+}
+
 void MainWindowController::endDeviceWork() {
     busy_ = false;
     showBusy();

@@ -73,6 +73,12 @@ public:
     // been read yet); commands, clicks and sliders are refused meanwhile.
     bool busy() const { return busy_ || awaitingReadBack_; }
 
+    // A command of vantrelctl runs on the keyboard for the window: busy
+    // meanwhile, as for the window's own device work. At its end what it
+    // changed is in the model, and the window shows it as after a read.
+    void beginCommandWork();
+    void endCommandWork();
+
     // Device events, on the window's thread.
     // A read of the keyboard finished: merge, sync, then refresh (flag 0).
     void deviceReadBack(const Result<DeviceSnapshot>& snapshot);

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/single_instance.h"
 
+#include "remote/protocol.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QLockFile>
-
-#ifndef _WIN32
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include <QTimer>
+#include <memory>
 
 namespace vantrel::ui {
 namespace {
@@ -19,80 +17,10 @@ const QByteArray kShowRequest = QByteArrayLiteral("show\n");
 constexpr int kConnectTimeoutMs = 1000;
 constexpr int kLockTimeoutMs = 5000;
 
-QString keepNameCharacters(const QString& s) {
-    QString out;
-    for (QChar c : s) {
-        if ((c.isLetterOrNumber() && c.unicode() < 128) || c == QLatin1Char('-')) {
-            out += c;
-        }
-    }
-    return out;
-}
-
-#ifndef _WIN32
-
-// A folder only this user can enter: nobody else can bind a name in it, or
-// replace one. $XDG_RUNTIME_DIR is made so by the system; the fallback in
-// the temporary folder is made so here and checked, since anyone may have
-// created it first.
-bool isPrivateFolder(const QString& path) {
-    struct stat st {};
-    const QByteArray native = QFile::encodeName(path);
-    return ::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
-}
-
-QString privateRuntimeFolder() {
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isAbsolute() && isPrivateFolder(runtime)) {
-        return runtime;
-    }
-    QString fallback =
-        QDir(QDir::tempPath()).filePath(QStringLiteral("vantrel-%1").arg(::getuid()));
-    ::mkdir(QFile::encodeName(fallback).constData(), 0700);
-    if (isPrivateFolder(fallback)) {
-        return fallback;
-    }
-    // Taken by someone else: a name of our own in the shared folder. The
-    // peer check keeps this copy from being sent away by the other one.
-    return QDir::tempPath();
-}
-
-bool peerIsThisUser(qintptr descriptor) {
-#ifdef SO_PEERCRED
-    ucred peer{};
-    socklen_t size = sizeof peer;
-    if (::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0) {
-        return false;
-    }
-    return peer.uid == ::getuid();
-#else
-    uid_t uid = 0;
-    gid_t gid = 0;
-    return ::getpeereid(static_cast<int>(descriptor), &uid, &gid) == 0 && uid == ::getuid();
-#endif
-}
-
-#else
-
-bool peerIsThisUser(qintptr) {
-    return true; // named pipes of another session are out of reach
-}
-
-#endif
-
 } // namespace
 
 QString CQuendalApp::serverNameFor(const QString& instanceName) {
-    const QString name = QStringLiteral("vantrel-") + keepNameCharacters(instanceName);
-#ifndef _WIN32
-    // The user is who the system says runs the program, not $USER (which
-    // may be unset or anybody's).
-    return QDir(privateRuntimeFolder())
-        .filePath(name + QLatin1Char('-') + QString::number(::getuid()));
-#else
-    return name + QLatin1Char('-') + keepNameCharacters(qEnvironmentVariable("USERNAME"));
-#endif
+    return QString::fromStdString(platform::instanceSocketName(instanceName.toStdString()));
 }
 
 CQuendalApp::CQuendalApp(QString serverName, QObject* parent)
@@ -118,7 +46,7 @@ CQuendalApp::Start CQuendalApp::start() {
     QLocalSocket probe;
     probe.connectToServer(serverName_);
     if (probe.waitForConnected(kConnectTimeoutMs)) {
-        if (!peerIsThisUser(probe.socketDescriptor())) {
+        if (!platform::peerIsThisUser(probe.socketDescriptor())) {
             // Someone else answers on our name: never hand over to them.
             probe.abort();
             error_ = QStringLiteral("another user's program holds the name ") + serverName_;
@@ -141,22 +69,60 @@ CQuendalApp::Start CQuendalApp::start() {
 
 void CQuendalApp::onConnection() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        if (!peerIsThisUser(socket->socketDescriptor())) {
-            socket->abort(); // only this user's copies may call this one
+        if (!platform::peerIsThisUser(socket->socketDescriptor())) {
+            socket->abort(); // only this user's programs may call this one
             socket->deleteLater();
             continue;
         }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto readRequest = [this, socket] {
-            if (socket->readAll().contains(kShowRequest.trimmed())) {
-                emit showRequested();
+        // One line per connection; a peer that never finishes it is let go.
+        QTimer::singleShot(kRequestTimeoutMs, socket, [socket] {
+            if (socket->property("vantrelTaken").isNull()) {
+                socket->abort();
             }
+        });
+        auto buffer = std::make_shared<QByteArray>();
+        auto readRequest = [this, socket, buffer] {
+            if (!socket->property("vantrelTaken").isNull()) {
+                socket->readAll(); // nothing more is expected
+                return;
+            }
+            buffer->append(socket->readAll());
+            const qsizetype end = buffer->indexOf('\n');
+            if (end < 0 && buffer->size() <= qsizetype(remote::kMaxRequestBytes)) {
+                return;
+            }
+            socket->setProperty("vantrelTaken", true);
+            if (end < 0 || end > qsizetype(remote::kMaxRequestBytes)) {
+                socket->write(QByteArray::fromStdString(
+                    remote::encodeRefusal("the request is longer than " +
+                                          std::to_string(remote::kMaxRequestBytes) + " bytes")));
+                socket->disconnectFromServer();
+                return;
+            }
+            takeLine(socket, buffer->left(end));
+            buffer->clear();
         };
         connect(socket, &QLocalSocket::readyRead, this, readRequest);
         if (socket->bytesAvailable() > 0) {
             readRequest();
         }
     }
+}
+
+void CQuendalApp::takeLine(QLocalSocket* socket, const QByteArray& line) {
+    if (line.trimmed() == kShowRequest.trimmed()) {
+        emit showRequested();
+        socket->disconnectFromServer();
+        return;
+    }
+    if (!handler_) {
+        socket->write(QByteArray::fromStdString(
+            remote::encodeRefusal("this copy of the program takes no commands")));
+        socket->disconnectFromServer();
+        return;
+    }
+    handler_(socket, line);
 }
 
 } // namespace vantrel::ui

@@ -1,29 +1,42 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/instance_socket.h"
+
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <functional>
+
+class QLocalSocket;
 
 namespace vantrel::ui {
 
 // One running copy per user. The first copy listens on a local socket named
 // after the program's instance name; a later copy connects, asks it to show
-// its window, and ends. A lock file makes the check and the start of
-// listening one step, so two copies started at the same moment cannot both
-// become the first. Socket and lock live in the user's private runtime
-// folder, and each side checks that the other runs as the same user.
+// its window, and ends. vantrelctl hands its commands to the running copy
+// over the same socket (one request line per connection). A lock file makes the check and the start
+// of listening one step, so two copies started at the same moment cannot both become the first.
+// Socket and lock live in the user's private runtime folder, and each side checks that the other
+// runs as the same user.
 class CQuendalApp : public QObject {
     Q_OBJECT
 public:
     // The name every copy of the program shares (begins with a blank).
-    static constexpr const char* kInstanceName = " {57D1171D-1a34-0804-8A3A-65ABA2150001}";
+    static constexpr const char* kInstanceName = platform::kInstanceName;
 
-    // The socket for an instance name: only letters, digits and '-', with
-    // the numeric user id added, in $XDG_RUNTIME_DIR (or a folder of the
-    // user's own in the temporary folder) so that users do not see each
-    // other.
+    // The socket for an instance name (see platform::instanceSocketName).
     static QString serverNameFor(const QString& instanceName);
+
+    // A connection that does not send its request line in this time is
+    // dropped.
+    static constexpr int kRequestTimeoutMs = 10000;
+
+    // Gets every request line other than "show" (without its newline), with
+    // the socket to answer on; the socket is deleted after it disconnects.
+    // Without a handler such requests are refused.
+    using RequestHandler = std::function<void(QLocalSocket* socket, const QByteArray& line)>;
+    void setRequestHandler(RequestHandler handler) { handler_ = std::move(handler); }
 
     explicit CQuendalApp(QString serverName = serverNameFor(QString::fromUtf8(kInstanceName)),
                          QObject* parent = nullptr);
@@ -45,10 +58,12 @@ signals:
 
 private:
     void onConnection();
+    void takeLine(QLocalSocket* socket, const QByteArray& line);
 
     QString serverName_;
     QString error_;
     QLocalServer server_;
+    RequestHandler handler_;
 };
 
 } // namespace vantrel::ui

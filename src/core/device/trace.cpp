@@ -18,6 +18,26 @@ Result<std::unique_ptr<FileTraceSink>> FileTraceSink::open(const std::filesystem
     return std::unique_ptr<FileTraceSink>(new FileTraceSink(out));
 }
 
+void TraceFanOut::setPrimary(TraceSink* sink) {
+    std::lock_guard lock(mutex_);
+    primary_ = sink;
+}
+
+void TraceFanOut::attach(TraceSink* listener) {
+    std::lock_guard lock(mutex_);
+    listener_ = listener;
+}
+
+void TraceFanOut::writeLine(std::string_view line) {
+    std::lock_guard lock(mutex_);
+    if (primary_ != nullptr) {
+        primary_->writeLine(line);
+    }
+    if (listener_ != nullptr) {
+        listener_->writeLine(line);
+    }
+}
+
 void FileTraceSink::writeLine(std::string_view line) {
     std::fwrite(line.data(), 1, line.size(), out_.get());
     std::fputc('\n', out_.get());

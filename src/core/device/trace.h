@@ -53,6 +53,22 @@ private:
     std::vector<std::string> lines_;
 };
 
+// Hands every line to the program's own trace (--trace, if any) and to a
+// listener attached for a while: the desktop program gives vantrelctl the
+// transfers of the command it ran for it.
+class TraceFanOut : public TraceSink {
+public:
+    void setPrimary(TraceSink* sink);
+    // Null detaches.
+    void attach(TraceSink* listener);
+    void writeLine(std::string_view line) override;
+
+private:
+    std::mutex mutex_;
+    TraceSink* primary_ = nullptr;
+    TraceSink* listener_ = nullptr;
+};
+
 // Writes the protocol trace, one line per transfer or pause:
 //
 //   > set-feature 00 13 FF 00 00 00 00 00 ED
