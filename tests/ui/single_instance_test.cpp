@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "remote/protocol.h"
 #include "support/temp_dir.h"
 #include "ui/single_instance.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QSignalSpy>
+#include <QTest>
 #include <QUuid>
 #include <csignal>
 #include <cstdlib>
@@ -159,6 +162,100 @@ TEST(SingleInstance, StaleSocketOfACrashedCopyIsReplaced) {
     }
     CQuendalApp app(name);
     EXPECT_EQ(app.start(), CQuendalApp::Start::First);
+}
+
+// What a client of the program reads back after sending `request`: every
+// line until the program closes the connection.
+QByteArray exchange(const QString& name, const QByteArray& request) {
+    // The program answers from this thread's event loop: wait in it.
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (socket.state() != QLocalSocket::ConnectedState) {
+        return "no connection";
+    }
+    socket.write(request);
+    QByteArray answer;
+    for (int i = 0; i < 100 && socket.state() == QLocalSocket::ConnectedState; ++i) {
+        QTest::qWait(20);
+        answer += socket.readAll();
+    }
+    return answer + socket.readAll();
+}
+
+TEST(SingleInstance, RequestLinesGoToTheHandlerAndOthersAreRefused) {
+    const QString name = uniqueName();
+    CQuendalApp app(name);
+    ASSERT_EQ(app.start(), CQuendalApp::Start::First);
+
+    // Without a handler a command is refused, never silently dropped.
+    EXPECT_TRUE(exchange(name, "{\"version\":1}\n").contains("\"refused\""));
+
+    QList<QByteArray> lines;
+    app.setRequestHandler([&lines](QLocalSocket* socket, const QByteArray& line) {
+        lines << line;
+        socket->write("ok\n");
+        socket->disconnectFromServer();
+    });
+    EXPECT_EQ(exchange(name, "{\"a\":1}\n"), "ok\n");
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0], "{\"a\":1}"); // the newline is not part of it
+
+    // A line longer than any request is refused unread, in pieces or not.
+    const QByteArray huge(qsizetype(remote::kMaxRequestBytes) + 10, 'x');
+    const QByteArray refused = exchange(name, huge);
+    EXPECT_TRUE(refused.contains("longer than")) << refused.left(200).constData();
+    EXPECT_EQ(lines.size(), 1);
+
+    // "show" still shows.
+    QSignalSpy shown(&app, &CQuendalApp::showRequested);
+    exchange(name, "show\n");
+    EXPECT_TRUE(shown.count() == 1 || shown.wait(2000));
+    EXPECT_EQ(lines.size(), 1);
+}
+
+TEST(SingleInstance, AnotherUsersRequestIsDroppedUnanswered) {
+    if (::getuid() != 0) {
+        GTEST_SKIP() << "needs root to act as another user";
+    }
+    const QString name = QDir(QDir::tempPath()).filePath(uniqueName());
+    CQuendalApp app(name);
+    ASSERT_EQ(app.start(), CQuendalApp::Start::First);
+    // Reachable for the other user, so that only the peer check stands
+    // between it and the program.
+    ASSERT_EQ(::chmod(QFile::encodeName(name).constData(), 0777), 0);
+    int handled = 0;
+    app.setRequestHandler([&handled](QLocalSocket* socket, const QByteArray&) {
+        ++handled;
+        socket->write("ran\n");
+    });
+    const pid_t other = ::fork();
+    if (other == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(3);
+        }
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(name);
+        std::memcpy(addr.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+            ::_exit(4);
+        }
+        const char request[] = "{\"version\":1,\"command\":\"reset\"}\n";
+        [[maybe_unused]] const auto w = ::write(fd, request, sizeof request - 1);
+        char b[64];
+        // The program closes the connection without a word (a reset, as it
+        // leaves the request unread).
+        ::_exit(::read(fd, b, sizeof b) <= 0 ? 0 : 5);
+    }
+    int status = -1;
+    for (int i = 0; i < 100 && ::waitpid(other, &status, WNOHANG) == 0; ++i) {
+        QTest::qWait(30);
+    }
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(handled, 0);
+    QFile::remove(name);
 }
 
 } // namespace

@@ -113,7 +113,18 @@ TEST_F(CliSafety, TheRunningDesktopProgramIsNamed) {
     auto desktop = platform::DataFolderLock::acquire(data(), platform::kDesktopProgramName,
                                                      std::chrono::milliseconds(0));
     ASSERT_TRUE(desktop.ok()) << desktop.error().message;
+    // Nobody listens in this runtime folder: the holder cannot be reached.
+    fs::create_directories(dir / "runtime");
+    fs::permissions(dir / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+    environment = "env XDG_RUNTIME_DIR='" + (dir / "runtime").string() + "'";
+    const std::string who = "the desktop program (process " + std::to_string(::getpid()) + ")";
     CliRun r = run("set brightness=3");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr(who + " keeps "));
+    EXPECT_THAT(r.err, HasSubstr("could not run the command"));
+    // --local runs here, and so waits for the folder, which the desktop
+    // program keeps while it runs.
+    r = run("--local set brightness=3");
     EXPECT_EQ(r.status, 1);
     EXPECT_THAT(r.err, HasSubstr("the desktop program vantrel (process " +
                                  std::to_string(::getpid()) + ") is running"));
