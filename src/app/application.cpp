@@ -211,7 +211,9 @@ void Application::Parts::buildWindow() {
 void Application::Parts::serveCommands() {
     const DeviceSession::Options o = sessionOptionsOf(options);
     commands = std::make_unique<CommandServer>(
-        model, *controller, *session, CommandServer::Keyboard{dataPath, o.simulate, o.simState});
+        model, *controller, *session,
+        // Absolute: the commands come from other folders.
+        CommandServer::Keyboard{std::filesystem::absolute(dataPath), o.simulate, o.simState});
     instance.setRequestHandler(
         [this](QLocalSocket* socket, const QByteArray& line) { commands->take(socket, line); });
     // Closed from outside (a logout, a terminal, kill): as from the window.
