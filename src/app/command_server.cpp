@@ -202,11 +202,11 @@ void CommandServer::runNext() {
         Pending pending = std::move(next);
         queue_.pop_front();
         waiting_.restart();
-        start(std::move(pending));
+        start(pending);
     }
 }
 
-void CommandServer::start(Pending pending) {
+void CommandServer::start(const Pending& pending) {
     const remote::CommandRequest& r = pending.request;
     const cli::CliCommand* command = cli::findCommand(r.command);
     if (command == nullptr) {

@@ -63,7 +63,7 @@ private:
     // Why the request cannot run on this keyboard and folder; empty when it
     // can.
     std::string mismatch(const remote::CommandRequest& request) const;
-    void start(Pending pending);
+    void start(const Pending& pending);
     void finish(const std::shared_ptr<Finished>& done);
     static void answer(QLocalSocket* socket, const remote::CommandAnswer& answer);
     static void answerError(QLocalSocket* socket, int status, const std::string& message);

@@ -6,7 +6,7 @@ namespace vantrel::cli {
 ServedContext::ServedContext(const GlobalOptions& options, DataFolder folder, CommandOutput& output,
                              DeviceSnapshot known, DeviceIdentity identity,
                              DesktopKeyboard& keyboard)
-    : Context(options, std::move(folder), output), known_(std::move(known)),
+    : Context(options, std::move(folder), output), known_(known),
       identity_(std::move(identity)), keyboard_(keyboard) {}
 
 Result<DeviceSnapshot> ServedContext::readKeyboard(Reading reading) {

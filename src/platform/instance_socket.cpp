@@ -51,7 +51,7 @@ std::string privateRuntimeFolder() {
     if (runtime != nullptr && *runtime == '/' && isPrivateFolder(runtime)) {
         return runtime;
     }
-    const std::string fallback = temporaryFolder() + "/vantrel-" + std::to_string(::getuid());
+    std::string fallback = temporaryFolder() + "/vantrel-" + std::to_string(::getuid());
     ::mkdir(fallback.c_str(), 0700);
     if (isPrivateFolder(fallback)) {
         return fallback;

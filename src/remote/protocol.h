@@ -27,9 +27,9 @@ namespace vantrel::remote {
 // misread; a request of another version is refused.
 inline constexpr int kProtocolVersion = 1;
 // Requests are short (a command line); anything longer is not ours.
-inline constexpr std::size_t kMaxRequestBytes = 64 * 1024;
+inline constexpr std::size_t kMaxRequestBytes = std::size_t{64} * 1024;
 // The answer of `read` is the largest (about 200 KB of JSON).
-inline constexpr std::size_t kMaxAnswerBytes = 32 * 1024 * 1024;
+inline constexpr std::size_t kMaxAnswerBytes = std::size_t{32} * 1024 * 1024;
 
 struct CommandRequest {
     std::string command;
