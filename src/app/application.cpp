@@ -33,6 +33,8 @@
 namespace vantrel::app {
 namespace {
 
+constexpr int kCloseRetryMs = 50;
+
 void noteLoadReport(const Result<LoadReport>& r, QStringList& messages) {
     if (!r.ok()) {
         messages << QString::fromStdString(r.error().message);
@@ -110,6 +112,7 @@ struct Application::Parts {
     void buildWindow();
     void buildTray();
     void serveCommands();
+    void closeWhenIdle();
     void about();
 };
 
@@ -217,7 +220,20 @@ void Application::Parts::serveCommands() {
     instance.setRequestHandler(
         [this](QLocalSocket* socket, const QByteArray& line) { commands->take(socket, line); });
     // Closed from outside (a logout, a terminal, kill): as from the window.
-    quitSignals = std::make_unique<QuitSignals>([this] { controller->close(); });
+    quitSignals = std::make_unique<QuitSignals>([this] {
+        commands->stopTaking();
+        closeWhenIdle();
+    });
+}
+
+void Application::Parts::closeWhenIdle() {
+    // A window busy with the keyboard does not close (the quit would be
+    // refused): the running sequence ends first, then what it left is kept.
+    if (controller->busy()) {
+        QTimer::singleShot(kCloseRetryMs, &window, [this] { closeWhenIdle(); });
+        return;
+    }
+    controller->close();
 }
 
 void Application::Parts::about() {

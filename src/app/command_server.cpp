@@ -134,6 +134,12 @@ void CommandServer::take(QLocalSocket* socket, const QByteArray& line) {
         socket->disconnectFromServer();
         return;
     }
+    if (stopped_) {
+        socket->write(QByteArray::fromStdString(
+            remote::encodeRefusal("the desktop program is closing; try again when it has ended")));
+        socket->disconnectFromServer();
+        return;
+    }
     socket->write(QByteArray::fromStdString(remote::encodeAccepted()));
     socket->flush();
     if (queue_.empty()) {
@@ -141,6 +147,16 @@ void CommandServer::take(QLocalSocket* socket, const QByteArray& line) {
     }
     queue_.push_back(Pending{socket, std::move(*request)});
     runNext();
+}
+
+void CommandServer::stopTaking() {
+    stopped_ = true;
+    retry_.stop();
+    for (Pending& p : queue_) {
+        answerError(p.socket, cli::kExitDevice,
+                    "the desktop program closed before it ran the command; nothing was done.");
+    }
+    queue_.clear();
 }
 
 std::string CommandServer::mismatch(const remote::CommandRequest& r) const {

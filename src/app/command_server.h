@@ -51,6 +51,9 @@ public:
 
     // Takes one request line from `socket` and answers on it.
     void take(QLocalSocket* socket, const QByteArray& line);
+    // The program is closing: the running command ends, later ones are
+    // refused with the reason.
+    void stopTaking();
 
 private:
     struct Pending {
@@ -77,6 +80,7 @@ private:
     QTimer retry_;
     QElapsedTimer waiting_;
     bool running_ = false;
+    bool stopped_ = false;
     QPointer<QLocalSocket> current_;
     std::shared_ptr<std::atomic<bool>> closing_ = std::make_shared<std::atomic<bool>>(false);
     std::thread worker_;

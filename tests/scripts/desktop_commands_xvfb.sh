@@ -99,13 +99,26 @@ sleep 0.3
 "$vantrelctl" "${state[@]}" set brightness=500 >/dev/null 2>"$work/bad.err"
 [[ $? == 2 ]] || fail "a bad value did not exit 2"
 
-# Closed as a logout closes it.
+# Closed as a logout closes it, here in the middle of a command: the
+# command ends (or, not yet started, is refused), then the program closes
+# and keeps what reached the keyboard.
+"$vantrelctl" "${state[@]}" set brightness=20 >"$work/last.out" 2>"$work/last.err" &
+last=$!
+sleep 0.05
 kill -TERM "$vantrel_pid"
+wait "$last"
+last_rc=$?
 until_true 10 bash -c "! kill -0 $vantrel_pid" || fail "SIGTERM did not end the program"
+expected=10
+if [[ $last_rc == 0 ]]; then
+    expected=20
+else
+    grep -q 'clos' "$work/last.err" || fail "a command at the close: exit $last_rc: $(cat "$work/last.err")"
+fi
 brightness=$(od -An -tu1 -j$((0x1D1C)) -N1 "$work/data/keymap.bin" | tr -d ' ')
-[[ $brightness == 10 ]] || fail "keymap.bin keeps brightness $brightness after the close"
+[[ $brightness == "$expected" ]] || fail "keymap.bin keeps brightness $brightness after the close, not $expected"
 after=$("$vantrelctl" "${state[@]}" read | jq -c '[.settings.brightness,
     (.keys[] | select(.position == 0) | .assign), .macros[0].name]')
-[[ $after == '[10,["key","B"],"Greet"]' ]] || fail "after the close the keyboard and files hold $after"
+[[ $after == "[$expected,[\"key\",\"B\"],\"Greet\"]" ]] || fail "after the close the keyboard and files hold $after"
 
-echo "desktop commands: set, assign, macro add and read ran in the desktop program, once each"
+echo "desktop commands: set, assign, macro add and read ran in the desktop program, once each; a set at the close exited $last_rc"
