@@ -127,9 +127,13 @@ void LightingPage::paint(QPainter& p) {
 void LightingPage::paintSpeedAndBrightness(QPainter& p) {
     const std::uint8_t effect = model_.image().lightEffect();
     if (effect != kEffectSteady && effect < kFirstSpeedlessEffect) {
-        host_.drawSlider(p, kSliderSpeed);
+        // Shown before it is drawn: an effect changed from outside the page
+        // (the keyboard's keys, vantrelctl) must show its slider at once.
         if (!view_.effectListOpen) {
             host_.setSliderVisible(kSliderSpeed, true);
+        }
+        host_.drawSlider(p, kSliderSpeed);
+        if (!view_.effectListOpen) {
             label(p, text("速度", "скорость"), 28, 248, 13);
             host_.setSliderVisible(kSliderBrightness, true);
             if (chinese()) {

@@ -58,6 +58,10 @@ public:
     }
     void drawSlider(QPainter&, int id) override {
         drawnSliders.push_back(id);
+        // The window draws only visible sliders.
+        if (visibleSliders[id]) {
+            shownSliders.push_back(id);
+        }
         lighting::storeLightingSlider(image_, id, positions[id]);
     }
     void setSliderVisible(int id, bool visible) override { visibleSliders[id] = visible; }
@@ -77,6 +81,7 @@ public:
     std::vector<QString> labels;
     std::vector<Outline> outlines;
     std::vector<int> drawnSliders;
+    std::vector<int> shownSliders;
     std::map<int, bool> visibleSliders;
     std::map<int, int> positions;
     int repaints = 0;

@@ -76,6 +76,17 @@ TEST_F(LightingPageTest, SteadyHidesTheSpeedAndTheMultiColourSwatch) {
     EXPECT_EQ(img.pixel(28 + 25 + 5, 185), qRgb(0, 255, 0));
 }
 
+TEST_F(LightingPageTest, AnEffectSetFromOutsideShowsItsSpeedSliderOnTheFirstPaint) {
+    model.image().setLightEffect(1);
+    render(false);
+    // The keyboard's keys or vantrelctl change the effect; one repaint follows.
+    model.image().setLightEffect(2);
+    host.shownSliders.clear();
+    render(false);
+    EXPECT_NE(std::find(host.shownSliders.begin(), host.shownSliders.end(), kSliderSpeed),
+              host.shownSliders.end());
+}
+
 TEST_F(LightingPageTest, WristSpeedSliderStoresFourMinusItsPosition) {
     host.positions[kSliderWristSpeed] = 0;
     render(false);
