@@ -32,11 +32,9 @@ QImage background() {
     p.fillRect(QRect(0, kTitleStrip, 110, 2), kAccent);
     // The tabs' faces are pictures of their own; the strip under them is
     // a shade darker so the gaps read as gaps.
-    const auto& strip = km::kTabStrip;
-    p.fillRect(QRect(strip.left, strip.top, strip.width(), strip.height()), kFar.darker(125));
+    p.fillRect(rectOf(km::kTabStrip), kFar.darker(125));
     // The panel every tab's contents sit on.
-    const auto& c = km::kContent;
-    drawPanel(p, QRect(c.left, c.top, c.width(), c.height()));
+    drawPanel(p, rectOf(km::kContent));
     // The footer with the disable box and the buttons.
     p.fillRect(QRect(0, kFooterRule, km::kWidth, 1), kPanelBorder);
     p.setRenderHint(QPainter::Antialiasing, false);

@@ -13,10 +13,6 @@ namespace {
 using namespace palette;
 namespace md = vantrel::layout::macro_dialog;
 
-QRect rectOf(const layout::Region& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
-
 void drawWell(QPainter& p, const layout::Region& r) {
     drawPanel(p, rectOf(r).adjusted(-5, -5, 5, 5));
     p.fillRect(rectOf(r).adjusted(-2, -2, 2, 2), kFar.darker(115));
@@ -84,13 +80,8 @@ QImage checkBox(bool on) {
     p.setBrush(on ? kAccent : kPanel);
     p.drawRoundedRect(box, 3, 3);
     if (on) {
-        QPen tick(Qt::white, 2);
-        tick.setCapStyle(Qt::RoundCap);
-        tick.setJoinStyle(Qt::RoundJoin);
-        p.setPen(tick);
         p.setBrush(Qt::NoBrush);
-        const QPointF pts[] = {{3.5, 7.5}, {6.0, 10.5}, {11.5, 4.0}};
-        p.drawPolyline(pts, 3);
+        drawTick(p, QPolygonF({QPointF(3.5, 7.5), QPointF(6.0, 10.5), QPointF(11.5, 4.0)}), 2);
     }
     return img;
 }

@@ -11,10 +11,6 @@ namespace {
 using namespace palette;
 namespace pd = vantrel::layout::profile_dialog;
 
-QRectF faceOf(const layout::Region& r) {
-    return QRectF(r.left, r.top, r.width(), r.height());
-}
-
 QImage profileBackground() {
     QImage img = newImage(pd::kWidth, pd::kHeight, kFar);
     QPainter p(&img);
@@ -38,8 +34,8 @@ QImage profileBackground() {
     // Import and export carry the program's words; the spare places stay
     // plain panel, as they do nothing.
     drawPanel(p, QRect(266, 44, 114, 243));
-    drawButtonFace(p, faceOf(pd::kRegions[pd::kImport]), kPanelBorder.lighter(125));
-    drawButtonFace(p, faceOf(pd::kRegions[pd::kExport]), kPanelBorder.lighter(125));
+    drawButtonFace(p, QRectF(rectOf(pd::kRegions[pd::kImport])), kPanelBorder.lighter(125));
+    drawButtonFace(p, QRectF(rectOf(pd::kRegions[pd::kExport])), kPanelBorder.lighter(125));
     // Arrows into and out of the list beside the words.
     QPen arrow(kSecondary, 2);
     arrow.setCapStyle(Qt::RoundCap);
@@ -58,7 +54,7 @@ QImage profileBackground() {
 
     // "Закрыть" at the bottom left.
     p.fillRect(QRect(0, 350, pd::kWidth, 1), kPanelBorder);
-    drawButtonFace(p, faceOf(pd::kRegions[pd::kCloseButton]).adjusted(-1, -1, 1, 1),
+    drawButtonFace(p, QRectF(rectOf(pd::kRegions[pd::kCloseButton])).adjusted(-1, -1, 1, 1),
                    kPanelBorder.lighter(115));
     return img;
 }

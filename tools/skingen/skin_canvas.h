@@ -55,6 +55,11 @@ void drawPanel(QPainter& p, const QRect& r);
 // rounded face, 4 pixels larger on every side (drawn at left - 4, top - 4).
 QImage closeBoxImage(const layout::Region& box, const QColor& face);
 
+// A region of a layout table as Qt's rectangle (the size is the region's).
+inline QRect rectOf(const layout::Region& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
 // The program's icon, a lit key cap, size x size pixels.
 QImage programIcon(int size);
 

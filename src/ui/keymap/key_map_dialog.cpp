@@ -4,6 +4,7 @@
 #include "core/layout/key_map_layout.h"
 #include "ui/skin/interface_text.h"
 #include "ui/skin/menu_style.h"
+#include "ui/skin/region_rect.h"
 #include "ui/skin/skin_painter.h"
 #include "ui/widgets/transparent_list_box.h"
 #include "ui/widgets/vivid_tree.h"
@@ -22,10 +23,6 @@ namespace km = vantrel::layout::key_map;
 constexpr int kFieldFontPixels = 12;
 constexpr int kListFontPixels = 14;
 
-QRect rectOf(const layout::Region& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
-
 // White on black, as every key field; the field that takes the keys is
 // told by its accent edge.
 const QString kFieldStyle =
@@ -42,7 +39,7 @@ CKeyMap::CKeyMap(ConfiguratorModel& model, PendingAssignment& pending, SkinPaint
     const std::array<const layout::Region*, 2> places{&km::kSingleField, &km::kComboField};
     for (std::size_t f = 0; f < fields_.size(); ++f) {
         auto* field = new QLineEdit(this);
-        field->setGeometry(rectOf(*places[f]));
+        field->setGeometry(toQRect(*places[f]));
         // The field shows what the capture took; typing means nothing.
         field->setReadOnly(true);
         field->setStyleSheet(kFieldStyle.arg(kFieldFontPixels));
@@ -55,13 +52,13 @@ CKeyMap::CKeyMap(ConfiguratorModel& model, PendingAssignment& pending, SkinPaint
             [this](const QPoint& at) { showComboMenu(fields_[kComboField]->mapToGlobal(at)); });
 
     list_ = new CTransparentListBox(this);
-    list_->setGeometry(rectOf(km::kMacroList));
+    list_->setGeometry(toQRect(km::kMacroList));
     list_->setFontPixelSize(kListFontPixels);
     connect(list_, &CTransparentListBox::currentRowChanged, this,
             [this](int row) { controller_.macroSelected(row); });
 
     tree_ = new VividTree(this);
-    tree_->setGeometry(rectOf(km::kTree));
+    tree_->setGeometry(toQRect(km::kTree));
     buildTree(language, painter);
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         const auto it = std::find(rows_.begin(), rows_.end(), item);

@@ -4,6 +4,7 @@
 #include "core/layout/colour_dialog_layout.h"
 #include "core/lighting/chooser_palette.h"
 #include "core/model/configurator_model.h"
+#include "ui/skin/region_rect.h"
 #include "ui/skin/skin_painter.h"
 
 #include <QPainter>
@@ -16,10 +17,6 @@ namespace cd = vantrel::layout::colour_dialog;
 
 QColor toQColor(Rgb c) {
     return QColor(c.red, c.green, c.blue);
-}
-
-QRect toQRect(const layout::Region& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "core/model/configurator_model.h"
 #include "ui/lighting/colour_spectrum_ctrl.h"
+#include "ui/skin/region_rect.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,10 +19,6 @@ constexpr int kSpectrumId = 9001;
 // Control ids of the value boxes, in the order red, green, blue, hue,
 // saturation, luminosity.
 constexpr std::array<int, 6> kBoxIds{1030, 1025, 1026, 1027, 1028, 1029};
-
-QRect toQRect(const layout::Region& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
 
 } // namespace
 
