@@ -38,12 +38,11 @@ bool isPrivateFolder(const std::string& path) {
 }
 
 std::string temporaryFolder() {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string folder = tmp != nullptr && *tmp == '/' ? tmp : "/tmp";
-    while (folder.size() > 1 && folder.back() == '/') {
-        folder.pop_back();
-    }
-    return folder;
+    // $TMPDIR when set, as Qt's own temporary folder (the program and
+    // vantrelctl must agree on it).
+    std::error_code ec;
+    const auto folder = std::filesystem::temp_directory_path(ec);
+    return ec ? std::string("/tmp") : folder.string();
 }
 
 std::string privateRuntimeFolder() {

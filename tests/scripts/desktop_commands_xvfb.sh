@@ -14,11 +14,6 @@ vantrelctl=$2
 name=desktop_commands_xvfb
 tools=(xdotool jq od socat)
 . "$(dirname "$0")/xvfb_session.sh"
-fail() {
-    echo "$name: $*" >&2
-    [[ -f $work/vantrel.log ]] && cat "$work/vantrel.log" >&2
-    exit 1
-}
 shots=${VANTREL_SHOT_DIR:-}
 
 state=(--sim-state "$work/sim.state" --data-dir "$work/data")

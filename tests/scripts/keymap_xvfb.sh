@@ -13,11 +13,6 @@ vantrelctl=$2
 name=keymap_xvfb
 tools=(xdotool jq)
 . "$(dirname "$0")/xvfb_session.sh"
-fail() {
-    echo "keymap_xvfb: $*" >&2
-    [[ -f $work/vantrel.log ]] && cat "$work/vantrel.log" >&2
-    exit 1
-}
 shots=${VANTREL_SHOT_DIR:-}
 if [[ -n $shots ]]; then
     command -v import >/dev/null || fail "import (imagemagick) is needed for VANTREL_SHOT_DIR"

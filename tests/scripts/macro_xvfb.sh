@@ -9,12 +9,6 @@ vantrel=$1
 name=macro_xvfb
 tools=(xdotool)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb_session.sh"
-# The program's own words on a failure.
-fail_with_log() {
-    [[ -f $work/vantrel.log ]] && cat "$work/vantrel.log" >&2
-    fail "$@"
-}
-
 # The window's top-left corner on the screen: "X Y".
 corner() {
     local w
@@ -32,12 +26,12 @@ click() {
 data=$work/data
 "$vantrel" --simulate --data-dir "$data" --trace "$work/trace.txt" >"$work/vantrel.log" 2>&1 &
 pids+=($!)
-until_true 15 xdotool search --onlyvisible --name '^VANTREL$' || fail_with_log "no main window"
+until_true 15 xdotool search --onlyvisible --name '^VANTREL$' || fail "no main window"
 sleep 1 # the start-up read-back
 read -r cx cy < <(corner '^VANTREL$')
 click 135 621 # the macro button
 dialog='^Управление макросами$'
-until_true 5 xdotool search --onlyvisible --name "$dialog" || fail_with_log "the macro button opened nothing"
+until_true 5 xdotool search --onlyvisible --name "$dialog" || fail "the macro button opened nothing"
 read -r mx my < <(corner "$dialog")
 main_x=$cx main_y=$cy
 cx=$mx cy=$my
@@ -51,12 +45,12 @@ until_true 5 sh -c "! xdotool search --onlyvisible --name '$dialog'" || fail "OK
 # Macro_001: H and I pressed and released, delays off (01 / 81 and the usage).
 events=$(od -An -tx1 -j513 -N9 "$data/MacroDefine.bin" | tr -s ' ' | sed 's/^ //')
 [[ $events == "01 0b 81 0b 01 0c 81 0c 00" ]] ||
-    fail_with_log "MacroDefine.bin holds \"$events\" instead of H and I"
+    fail "MacroDefine.bin holds \"$events\" instead of H and I"
 
 before=$(wc -l <"$work/trace.txt")
 cx=$main_x cy=$main_y
 click 897 621 # apply
 until_true 10 sh -c "tail -n +$((before + 1)) '$work/trace.txt' |
     grep -q '^> write 00 00 01 01 0B 81 0B 01 0C 81 0C 00'" ||
-    fail_with_log "the apply did not send the macro's slot"
+    fail "the apply did not send the macro's slot"
 echo "macro manager: recorded H and I with real key events, saved them, sent slot 0 on apply"

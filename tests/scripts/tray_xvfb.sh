@@ -31,7 +31,7 @@ pids+=($trayer_pid)
 until_true 10 xdotool search --class trayer || fail "the tray did not start"
 
 start_vantrel
-until_true 15 tray_icon || { cat "$work/vantrel.log" >&2; fail "no tray icon"; }
+until_true 15 tray_icon || fail "no tray icon"
 sleep 1 # the start-up read-back
 window_shown && fail "--background showed the window"
 read -r x y < <(tray_icon)

@@ -14,8 +14,11 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# The program's own words come with a failure: scripts start it with its
+# output in $work/vantrel.log.
 fail() {
     echo "$name: $*" >&2
+    [[ -f $work/vantrel.log ]] && cat "$work/vantrel.log" >&2
     exit 1
 }
 for tool in Xvfb "${tools[@]}"; do
