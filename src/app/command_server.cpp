@@ -18,7 +18,6 @@ namespace vantrel::app {
 namespace {
 
 constexpr int kRetryMs = 25;
-const char* const kNoKeyboard = "No keyboard found; plug it in (or try --simulate).";
 
 // The window's keyboard as the command's thread sees it: every call is
 // handed to the window's thread, where the keyboard's sequences start and
@@ -56,7 +55,7 @@ private:
                 // Taken now: a keyboard plugged in meanwhile replaced the link.
                 ui::KeyboardPort& port = session->link();
                 if (!port.present()) {
-                    promise->set_value(makeError(ErrorCode::NoDevice, kNoKeyboard));
+                    promise->set_value(makeError(ErrorCode::NoDevice, cli::kNoKeyboardMessage));
                     return;
                 }
                 start(port, [promise](Result<T> r) { promise->set_value(std::move(r)); });
@@ -183,7 +182,7 @@ std::string CommandServer::mismatch(const remote::CommandRequest& r) const {
         // The desktop program stands in with the simulated keyboard for a
         // missing one: a command for the keyboard finds none.
         return session_.keyboardInaccessible() ? session_.fallbackReason().toStdString()
-                                               : kNoKeyboard;
+                                               : cli::kNoKeyboardMessage;
     }
     return {};
 }

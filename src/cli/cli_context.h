@@ -21,6 +21,11 @@ inline constexpr int kExitDevice = 1; // no keyboard, no acknowledgement, permis
                                       // (missing, damaged or of the wrong size)
 inline constexpr int kExitUsage = 2;  // bad usage or input; nothing was sent
 
+// What a command says when there is no keyboard, run here or by the desktop
+// program.
+inline constexpr const char* kNoKeyboardMessage =
+    "No keyboard found; plug it in (or try --simulate).";
+
 struct GlobalOptions {
     bool simulate = false;
     std::optional<std::filesystem::path> simState;

@@ -102,8 +102,7 @@ Result<DeviceSnapshot> LocalContext::readKeyboard(Reading) {
     }
     if (Status s = connection_->start(); !s) {
         if (s.error().code == ErrorCode::NoDevice) {
-            return makeError(ErrorCode::NoDevice,
-                             "No keyboard found; plug it in (or try --simulate).");
+            return makeError(ErrorCode::NoDevice, kNoKeyboardMessage);
         }
         return s.error();
     }

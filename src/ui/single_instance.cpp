@@ -76,23 +76,27 @@ void CQuendalApp::onConnection() {
         }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         // One line per connection; a peer that never finishes it is let go.
-        QTimer::singleShot(kRequestTimeoutMs, socket, [socket] {
-            if (socket->property("vantrelTaken").isNull()) {
+        struct Request {
+            QByteArray buffer;
+            bool taken = false;
+        };
+        auto request = std::make_shared<Request>();
+        QTimer::singleShot(kRequestTimeoutMs, socket, [socket, request] {
+            if (!request->taken) {
                 socket->abort();
             }
         });
-        auto buffer = std::make_shared<QByteArray>();
-        auto readRequest = [this, socket, buffer] {
-            if (!socket->property("vantrelTaken").isNull()) {
+        auto readRequest = [this, socket, request] {
+            if (request->taken) {
                 socket->readAll(); // nothing more is expected
                 return;
             }
-            buffer->append(socket->readAll());
-            const qsizetype end = buffer->indexOf('\n');
-            if (end < 0 && buffer->size() <= qsizetype(remote::kMaxRequestBytes)) {
+            request->buffer.append(socket->readAll());
+            const qsizetype end = request->buffer.indexOf('\n');
+            if (end < 0 && request->buffer.size() <= qsizetype(remote::kMaxRequestBytes)) {
                 return;
             }
-            socket->setProperty("vantrelTaken", true);
+            request->taken = true;
             if (end < 0 || end > qsizetype(remote::kMaxRequestBytes)) {
                 socket->write(QByteArray::fromStdString(
                     remote::encodeRefusal("the request is longer than " +
@@ -100,8 +104,9 @@ void CQuendalApp::onConnection() {
                 socket->disconnectFromServer();
                 return;
             }
-            takeLine(socket, buffer->left(end));
-            buffer->clear();
+            const QByteArray line = request->buffer.left(end);
+            request->buffer.clear();
+            takeLine(socket, line);
         };
         connect(socket, &QLocalSocket::readyRead, this, readRequest);
         if (socket->bytesAvailable() > 0) {
