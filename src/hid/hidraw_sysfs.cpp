@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "hid/hidraw_sysfs.h"
 
-#include "hid/report_descriptor.h"
-
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
 
 namespace vantrel {
 
@@ -34,30 +32,82 @@ std::optional<int> usbInterfaceNumber(const fs::path& hidDevice) {
     if (!(in >> text)) {
         return std::nullopt;
     }
-    try {
-        return std::stoi(text, nullptr, 16);
-    } catch (const std::exception&) {
+    int value = 0;
+    const auto [ptr, err] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+    if (err != std::errc() || ptr != text.data() + text.size()) {
         return std::nullopt;
+    }
+    return value;
+}
+
+void readUevent(const fs::path& hidDevice, HidrawSysfsInfo& info) {
+    std::ifstream in(hidDevice / "uevent");
+    for (std::string line; std::getline(in, line);) {
+        const auto eq = line.find('=');
+        if (eq == std::string::npos) {
+            continue;
+        }
+        const std::string key = line.substr(0, eq);
+        const std::string value = line.substr(eq + 1);
+        if (key == "HID_ID") {
+            info.hidId = value;
+        } else if (key == "HID_NAME") {
+            info.name = value;
+        } else if (key == "HID_PHYS") {
+            info.phys = value;
+        }
     }
 }
 
 } // namespace
 
-std::string hidrawMatchName(const std::string& devicePath, int fallbackInterface) {
+std::optional<int> interfaceNumberFromPhys(std::string_view phys) {
+    constexpr std::string_view kInput = "/input";
+    const auto at = phys.rfind(kInput);
+    if (phys.rfind("usb-", 0) != 0 || at == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view digits = phys.substr(at + kInput.size());
+    int value = 0;
+    const auto [ptr, err] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || digits.front() == '-' || err != std::errc() ||
+        ptr != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+HidrawSysfsInfo readHidrawSysfs(const std::string& devicePath, int fallbackInterface) {
+    HidrawSysfsInfo info;
     const std::string node = fs::path(devicePath).filename().string();
     const fs::path device = fs::path("/sys/class/hidraw") / node / "device";
-    int collections = 0;
+    readUevent(device, info);
     if (auto descriptor = readBinary(device / "report_descriptor")) {
-        auto counted = countTopLevelApplicationCollections(*descriptor);
-        if (counted) {
-            collections = *counted;
+        info.descriptor = std::move(*descriptor);
+        info.descriptorRead = true;
+        auto parsed = parseTopLevelCollections(info.descriptor);
+        if (parsed) {
+            info.collections = std::move(*parsed);
+        } else {
+            info.descriptorError = parsed.error().message;
         }
     }
-    std::optional<int> iface = usbInterfaceNumber(device);
-    if (!iface && fallbackInterface >= 0) {
-        iface = fallbackInterface;
+    if (auto fromPhys = interfaceNumberFromPhys(info.phys)) {
+        info.interfaceNumber = fromPhys;
+        info.interfaceSource = "phys";
+    } else if (auto fromUsb = usbInterfaceNumber(device)) {
+        info.interfaceNumber = fromUsb;
+        info.interfaceSource = "bInterfaceNumber";
+    } else if (fallbackInterface >= 0) {
+        info.interfaceNumber = fallbackInterface;
+        info.interfaceSource = "hidapi";
     }
-    return buildMatchName(iface, collections);
+    return info;
+}
+
+std::string hidrawMatchName(const std::string& devicePath, int fallbackInterface) {
+    const HidrawSysfsInfo info = readHidrawSysfs(devicePath, fallbackInterface);
+    return buildMatchName(info.interfaceNumber, static_cast<int>(info.collections.size()));
 }
 
 } // namespace vantrel

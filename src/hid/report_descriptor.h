@@ -7,13 +7,36 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
-// Counts the top-level Application collections of a HID report descriptor:
-// the collections a host splits an interface into (Windows numbers them
-// "colNN" in the device path). Nested collections do not count. A truncated
-// item is an error; unbalanced End Collection items are tolerated.
+enum class ReportKind { Input, Output, Feature };
+
+// One report of a collection: its ID (0 where the descriptor declares none)
+// and its length in bits, without the ID byte.
+struct ReportLayout {
+    ReportKind kind = ReportKind::Input;
+    std::uint8_t id = 0;
+    std::size_t bits = 0;
+};
+
+// A top-level Application collection: what a host splits an interface into
+// (Windows numbers them "colNN" in the device path).
+struct TopLevelCollection {
+    std::uint16_t usagePage = 0;
+    std::uint16_t usage = 0;
+    std::vector<ReportLayout> reports; // in the order the descriptor first names them
+};
+
+// The top-level Application collections of a HID report descriptor, with
+// their reports. Nested collections do not count; their reports belong to
+// the top-level one around them. A truncated item is an error; unbalanced
+// End Collection items are tolerated.
+Result<std::vector<TopLevelCollection>>
+parseTopLevelCollections(std::span<const std::uint8_t> descriptor);
+
+// How many top-level Application collections the descriptor has.
 Result<int> countTopLevelApplicationCollections(std::span<const std::uint8_t> descriptor);
 
 // The name the interface substrings are matched against on Linux:

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "hid/hidapi_transport.h"
+#include "hid/hidraw_sysfs.h"
 #include "hid/report_descriptor.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +61,52 @@ TEST(ReportDescriptor, TruncatedItemsAreErrors) {
 TEST(ReportDescriptor, StrayEndCollectionDoesNotHideLaterCollections) {
     Bytes d{0xC0, 0xA1, 0x01, 0xC0};
     EXPECT_EQ(*countTopLevelApplicationCollections(d), 1);
+}
+
+TEST(ReportDescriptor, CollectionsKeepTheirUsagesReportIdsAndSizes) {
+    Bytes d{0x05, 0x01, 0x09, 0x06, 0xA1, 0x01,             // Generic Desktop, Keyboard
+            0x85, 0x01, 0x75, 0x08, 0x95, 0x08, 0x81, 0x02, // report 1: 8 bytes in
+            0x95, 0x01, 0x75, 0x05, 0x91, 0x02,             // 5 bits out
+            0x75, 0x03, 0x91, 0x01,                         // 3 bits of padding out
+            0xC0};
+    Bytes vendor{0x0B, 0x01, 0x00, 0x00, 0xFF,                   // Usage with its page (4 bytes)
+                 0xA1, 0x01, 0xA4,                               // Push
+                 0x85, 0x04, 0x75, 0x08, 0x95, 0x03, 0x81, 0x02, // report 4: 3 bytes in
+                 0xB4,                                           // Pop: report 1 again
+                 0x95, 0x08, 0xB1, 0x02,                         // feature of 8 bytes, report 0
+                 0xC0};
+    d.insert(d.end(), vendor.begin(), vendor.end());
+    auto parsed = parseTopLevelCollections(d);
+    ASSERT_TRUE(parsed.ok());
+    ASSERT_EQ(parsed->size(), 2u);
+    const auto& keys = (*parsed)[0];
+    EXPECT_EQ(keys.usagePage, 0x01);
+    EXPECT_EQ(keys.usage, 0x06);
+    ASSERT_EQ(keys.reports.size(), 2u);
+    EXPECT_EQ(keys.reports[0].kind, ReportKind::Input);
+    EXPECT_EQ(keys.reports[0].id, 1);
+    EXPECT_EQ(keys.reports[0].bits, 64u);
+    EXPECT_EQ(keys.reports[1].kind, ReportKind::Output);
+    EXPECT_EQ(keys.reports[1].bits, 8u);
+    const auto& notes = (*parsed)[1];
+    EXPECT_EQ(notes.usagePage, 0xFF00);
+    EXPECT_EQ(notes.usage, 0x01);
+    ASSERT_EQ(notes.reports.size(), 2u);
+    EXPECT_EQ(notes.reports[0].id, 4);
+    EXPECT_EQ(notes.reports[0].bits, 24u);
+    EXPECT_EQ(notes.reports[1].kind, ReportKind::Feature);
+    EXPECT_EQ(notes.reports[1].id, 1) << "Pop restores the report ID pushed before";
+}
+
+TEST(HidPhys, InterfaceNumberOfAUsbHidInterface) {
+    EXPECT_EQ(interfaceNumberFromPhys("usb-0000:00:14.0-1/input3"), 3);
+    EXPECT_EQ(interfaceNumberFromPhys("usb-0000:00:14.0-1.4.2/input12"), 12);
+    EXPECT_EQ(interfaceNumberFromPhys("usb-0000:00:14.0-1/input"), std::nullopt);
+    EXPECT_EQ(interfaceNumberFromPhys("usb-0000:00:14.0-1/input3x"), std::nullopt);
+    EXPECT_EQ(interfaceNumberFromPhys("usb-0000:00:14.0-1/input-1"), std::nullopt);
+    // Bluetooth and I2C devices have other phys; no number comes from them.
+    EXPECT_EQ(interfaceNumberFromPhys("aa:bb:cc:dd:ee:ff"), std::nullopt);
+    EXPECT_EQ(interfaceNumberFromPhys(""), std::nullopt);
 }
 
 TEST(MatchName, InterfaceAndCollectionsAsInAWindowsPath) {
