@@ -535,6 +535,14 @@ Result<BlockReport> SimulatedKeyboard::readBlock(std::uint64_t gen) {
     return out;
 }
 
+std::size_t SimulatedKeyboard::pendingReadBlocks() const {
+    std::lock_guard lock(mutex_);
+    if (!plugged_ || run_.area == Area::None || run_.writing) {
+        return 0;
+    }
+    return run_.blocks - run_.next;
+}
+
 std::optional<Error> SimulatedKeyboard::replyFault(const Lock&, std::size_t size,
                                                    std::uint8_t* out) {
     if (shortReplies_ > 0) {

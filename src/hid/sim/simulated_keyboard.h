@@ -101,6 +101,10 @@ public:
     Result<FeatureReport> getFeature(std::uint64_t gen);
     Status writeBlock(std::uint64_t gen, const BlockReport& block);
     Result<BlockReport> readBlock(std::uint64_t gen);
+    // Blocks of the read run in progress that the host has not taken yet:
+    // a transport that pushes input reports (as a USB interrupt endpoint
+    // does) sends them without being asked.
+    std::size_t pendingReadBlocks() const;
     // Waits at most `timeout` (kWaitForever: no limit) for a report; returns
     // nothing at once when `woken` is set (and clears it), which
     // wakeNotificationReaders() makes every waiting read look at.
