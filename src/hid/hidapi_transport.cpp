@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <hidapi.h>
 #include <set>
+#include <thread>
 #include <type_traits>
 
 #if defined(__linux__)
@@ -26,6 +27,10 @@ namespace vantrel {
 namespace {
 
 constexpr std::size_t kBlockData = kBlockReportSize - 1;
+// How long a failed transfer waits for the node to go before it counts as a
+// plain I/O error: the kernel fails the transfer in progress first and
+// removes the pulled keyboard's interfaces after that, one by one.
+constexpr std::chrono::milliseconds kNodeRemovalGrace{1000};
 #ifdef VANTREL_UDEV_RULE_PATH
 constexpr const char* kUdevRulePath = VANTREL_UDEV_RULE_PATH;
 #else
@@ -82,12 +87,25 @@ public:
     Device& operator=(const Device&) = delete;
     hid_device* get() const { return dev_; }
     // A failure on a node that no longer exists means the keyboard left.
+    // A pulled cable fails the transfer in progress before the kernel
+    // removes the node, so the node gets a moment to go.
     Error failure(const std::string& what) const {
-        std::error_code ec;
-        if (!path_.empty() && path_.front() == '/' && !std::filesystem::exists(path_, ec)) {
-            return makeError(ErrorCode::Disconnected, "The keyboard was disconnected.");
+        const Error error = ioError(dev_, what);
+        if (path_.empty() || path_.front() != '/') {
+            return error;
         }
-        return ioError(dev_, what);
+        using Clock = std::chrono::steady_clock;
+        const auto deadline = Clock::now() + kNodeRemovalGrace;
+        for (;;) {
+            std::error_code ec;
+            if (!std::filesystem::exists(path_, ec)) {
+                return makeError(ErrorCode::Disconnected, "The keyboard was disconnected.");
+            }
+            if (Clock::now() >= deadline) {
+                return error;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
     }
 
 private:
@@ -255,8 +273,8 @@ Error openError(const std::string& path) {
     }
     if (::access(path.c_str(), R_OK | W_OK) != 0 && errno == EACCES) {
         return makeError(ErrorCode::PermissionDenied,
-                         "No permission to open " + path + ". Install the udev rule " +
-                             kUdevRulePath +
+                         "Keyboard found but not accessible: no permission to open " + path +
+                             ". Install the udev rule " + kUdevRulePath +
                              " (the vantrelctl package brings it; see README), then unplug the "
                              "keyboard and plug it in again.");
     }
