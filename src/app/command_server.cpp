@@ -229,6 +229,11 @@ void CommandServer::start(const Pending& pending) {
                     "unknown command '" + r.command + "'; see 'vantrelctl --help'.");
         return;
     }
+    if (command->runsHere) {
+        answerError(pending.socket, cli::kExitUsage,
+                    "'" + r.command + "' runs in vantrelctl itself, not in the desktop program.");
+        return;
+    }
     if (const std::string why = mismatch(r); !why.empty()) {
         answerError(pending.socket, cli::kExitDevice, why);
         return;

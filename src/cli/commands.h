@@ -24,6 +24,10 @@ struct CliCommand {
     Status (*check)(const std::vector<std::string>& args,
                     const std::filesystem::path& workingFolder);
     int (*run)(Context& context, const std::vector<std::string>& args);
+    // Runs in vantrelctl even while the desktop program keeps the data
+    // folder, without the folder's lock: it looks at this machine, not at
+    // the configuration.
+    bool runsHere = false;
 };
 
 // Each command lives in its own cmd_<name>.cpp and is listed in commands.cpp.
@@ -35,6 +39,7 @@ CliCommand exportCommand();
 CliCommand resetCommand();
 CliCommand assignCommand();
 CliCommand macroCommand();
+CliCommand diagnoseCommand();
 
 // Every command, in the order the usage text lists them.
 const std::vector<CliCommand>& allCommands();

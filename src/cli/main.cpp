@@ -85,15 +85,17 @@ int runCommandLine(int argc, char** argv) {
             return reportError(s.error());
         }
     }
-    if (!options.local) {
+    if (!options.local && !command->runsHere) {
         if (auto status = runThroughDesktop(options)) {
             return *status;
         }
     }
     TerminalOutput terminal;
     LocalContext context(options, terminal);
-    if (Status s = context.lockDataFolder(); !s) {
-        return reportError(s.error());
+    if (!command->runsHere) {
+        if (Status s = context.lockDataFolder(); !s) {
+            return reportError(s.error());
+        }
     }
     int status = command->run(context, options.args);
     if (Status s = context.finish(status != kExitUsage); !s) {
