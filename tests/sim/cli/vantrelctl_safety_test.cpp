@@ -206,6 +206,32 @@ TEST_F(CliSafety, EmptyOptionValuesAreBadInputAndWriteNothing) {
                 HasSubstr("--trace needs a file name, not an empty value"));
 }
 
+// A save cut short (a crash or a power loss between writing the new file and
+// renaming it) leaves its temporary file; whoever takes the folder next
+// removes the state files' leftovers, and only those.
+TEST_F(CliSafety, LeftoversOfASaveCutShortGoWithTheNextCommand) {
+    ASSERT_EQ(run("set brightness=5").status, 0);
+    const std::vector<std::string> leftovers = {"keymap.bin.tmp-0c1d2e3f",
+                                                "MacroDefine.bin.tmp-89abcdef"};
+    const std::vector<std::string> others = {"keymap.bin.tmp-0c1d2e3", "notes.txt.tmp-01234567",
+                                             "keymap.bin.bad", "keymap.bin.tmp-0C1D2E3F"};
+    for (const auto& name : leftovers) {
+        std::ofstream(data() / name) << "half a save";
+    }
+    for (const auto& name : others) {
+        std::ofstream(data() / name) << "the user's";
+    }
+    CliRun r = run("macro list");
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const auto& name : leftovers) {
+        EXPECT_FALSE(fs::exists(data() / name)) << name;
+    }
+    for (const auto& name : others) {
+        EXPECT_EQ(bytesOf(data() / name), "the user's") << name;
+    }
+    EXPECT_EQ(fs::file_size(data() / kKeymapFileName), kKeymapFileSize);
+}
+
 // A launch path is made whole when it is assigned, so that a key press
 // starts it from wherever the desktop program runs.
 TEST_F(CliSafety, LaunchPathsWithoutAFolderAreResolvedOrRefused) {
