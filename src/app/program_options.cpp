@@ -27,7 +27,7 @@ bool isOurs(const QString& arg) {
 // taken as it is, it would quietly mean the default folder or no file.
 QString emptyValueOption(const QCommandLineParser& parser) {
     for (const QString& option : valueOptions()) {
-        const QString name = option.mid(2);
+        QString name = option.mid(2);
         if (parser.isSet(name) && parser.value(name).isEmpty()) {
             return name;
         }
