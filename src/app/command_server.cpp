@@ -158,10 +158,13 @@ void CommandServer::stopTaking() {
     queue_.clear();
 }
 
-std::string CommandServer::mismatch(const remote::CommandRequest& r) const {
+std::string CommandServer::mismatch(const remote::CommandRequest& r, bool needsKeyboard) const {
     if (!sameFile(r.dataFolder, keyboard_.dataFolder)) {
         return "the desktop program keeps the data folder " + keyboard_.dataFolder.string() +
                ", not " + r.dataFolder + ".";
+    }
+    if (!needsKeyboard) {
+        return {}; // only the folder's files: which keyboard was asked for does not matter
     }
     if (r.simulate != keyboard_.simulate) {
         return r.simulate ? "the desktop program works with the keyboard in this data folder, "
@@ -234,7 +237,7 @@ void CommandServer::start(const Pending& pending) {
                     "'" + r.command + "' runs in vantrelctl itself, not in the desktop program.");
         return;
     }
-    if (const std::string why = mismatch(r); !why.empty()) {
+    if (const std::string why = mismatch(r, command->needsKeyboard(r.args)); !why.empty()) {
         answerError(pending.socket, cli::kExitDevice, why);
         return;
     }

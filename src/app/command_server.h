@@ -64,8 +64,8 @@ private:
 
     void runNext();
     // Why the request cannot run on this keyboard and folder; empty when it
-    // can.
-    std::string mismatch(const remote::CommandRequest& request) const;
+    // can. A command that needs no keyboard is checked for the folder only.
+    std::string mismatch(const remote::CommandRequest& request, bool needsKeyboard) const;
     void start(const Pending& pending);
     void finish(const std::shared_ptr<Finished>& done);
     static void answer(QLocalSocket* socket, const remote::CommandAnswer& answer);

@@ -23,6 +23,18 @@ bool isOurs(const QString& arg) {
            arg == QLatin1String("-?") || arg == QLatin1String("-v");
 }
 
+// The first value option given an empty value (an unset shell variable):
+// taken as it is, it would quietly mean the default folder or no file.
+QString emptyValueOption(const QCommandLineParser& parser) {
+    for (const QString& option : valueOptions()) {
+        QString name = option.mid(2);
+        if (parser.isSet(name) && parser.value(name).isEmpty()) {
+            return name;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 void addProgramOptions(QCommandLineParser& parser) {
@@ -79,6 +91,12 @@ std::optional<int> answerWithoutDisplay(int argc, char** argv) {
     if (!parser.parse(args)) {
         std::fprintf(stderr, "vantrel: %s; see 'vantrel --help'.\n",
                      qPrintable(parser.errorText()));
+        return kExitBadUsage;
+    }
+    if (const QString empty = emptyValueOption(parser); !empty.isEmpty()) {
+        std::fprintf(stderr, "vantrel: --%s needs %s, not an empty value; see 'vantrel --help'.\n",
+                     qPrintable(empty),
+                     empty == QLatin1String("data-dir") ? "a folder" : "a file name");
         return kExitBadUsage;
     }
     const bool help =

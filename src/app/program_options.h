@@ -27,7 +27,8 @@ void addProgramOptions(QCommandLineParser& parser);
 
 // Answers what needs no display, before the window system is touched:
 // --help and --version print and end with 0; an unknown option or one
-// without its value is told on stderr and ends with 2, as vantrelctl does.
+// without its value (or with an empty one) is told on stderr and ends with
+// 2, as vantrelctl does.
 // Empty when the program should start. Options of a single dash belong to
 // Qt (-platform, -display ...) and are left to it.
 std::optional<int> answerWithoutDisplay(int argc, char** argv);

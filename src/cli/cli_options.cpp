@@ -56,6 +56,15 @@ Result<GlobalOptions> parseGlobalOptions(int argc, char** argv) {
             if (!v) {
                 return v.error();
             }
+            // An empty name is a slip of the shell (an unset variable), not a
+            // wish for the current folder or no file; --complete says itself
+            // what it takes.
+            if (v->empty() && name != "--complete") {
+                return makeError(ErrorCode::InvalidArgument,
+                                 name + " needs " +
+                                     (name == "--data-dir" ? "a folder" : "a file name") +
+                                     ", not an empty value; see 'vantrelctl --help'.");
+            }
             if (name == "--sim-state") {
                 o.simState = *v;
                 o.simulate = true; // a state file only makes sense for the simulated keyboard

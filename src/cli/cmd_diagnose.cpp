@@ -114,17 +114,19 @@ int runDiagnose(Context& context, const std::vector<std::string>& args) {
 } // namespace
 
 CliCommand diagnoseCommand() {
-    return {"diagnose",
-            "[--probe] [--output FILE]",
-            "report what this machine sees of the keyboard, for a bug report",
-            "Lists the keyboard's HID interfaces (node, USB interface, collections and report\n"
-            "IDs, report descriptor, access rights, udev), which two the programs choose and\n"
-            "why, and the udev rules that name the keyboard. --probe also reads the keyboard\n"
-            "once, as the programs do when they start, and adds the trace. --output FILE\n"
-            "writes the report to FILE. Exit status 1 when the keyboard cannot be used.\n",
-            checkDiagnose,
-            runDiagnose,
-            true};
+    CliCommand command{
+        "diagnose",
+        "[--probe] [--output FILE]",
+        "report what this machine sees of the keyboard, for a bug report",
+        "Lists the keyboard's HID interfaces (node, USB interface, collections and report\n"
+        "IDs, report descriptor, access rights, udev), which two the programs choose and\n"
+        "why, and the udev rules that name the keyboard. --probe also reads the keyboard\n"
+        "once, as the programs do when they start, and adds the trace. --output FILE\n"
+        "writes the report to FILE. Exit status 1 when the keyboard cannot be used.\n",
+        checkDiagnose,
+        runDiagnose};
+    command.runsHere = true;
+    return command;
 }
 
 } // namespace vantrel::cli

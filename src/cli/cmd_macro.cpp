@@ -380,11 +380,20 @@ int runMacro(Context& context, const std::vector<std::string>& args) {
     return runSend(context);
 }
 
+bool macroReadsOnlyFiles(const std::vector<std::string>& args) {
+    return !args.empty() && (args[0] == "list" || args[0] == "show");
+}
+
 } // namespace
 
 CliCommand macroCommand() {
-    return {"macro",    "ACTION ...", "list, show, add, delete or send macros (macro --help)",
-            kMacroHelp, checkMacro,   runMacro};
+    return {"macro",
+            "ACTION ...",
+            "list, show, add, delete or send macros (macro --help)",
+            kMacroHelp,
+            checkMacro,
+            runMacro,
+            macroReadsOnlyFiles};
 }
 
 } // namespace vantrel::cli

@@ -94,9 +94,10 @@ void writeMacros(JsonWriter& j, const ConfiguratorModel& m) {
     j.endArray();
 }
 
-void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
+// Every field as `set` takes it, then the device switches and the
+// lighting as the image holds them.
+void writeSettings(JsonWriter& j, const ConfiguratorModel& m) {
     const ConfigImage& img = m.image();
-    j.beginObject();
     j.key("settings");
     j.beginObject();
     for (const auto& f : fieldValues(img)) {
@@ -131,13 +132,22 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
     j.key("direction");
     j.value(img.lightDirection());
     j.endObject();
-    j.key("keyColours");
+}
+
+// The seven colours of the palette the image keeps through `colour`.
+void writeColours(JsonWriter& j, const char* key, const ConfigImage& img,
+                  Rgb (ConfigImage::*colour)(std::size_t) const) {
+    j.key(key);
     j.beginArray();
     for (std::size_t i = 0; i < image::kColourCount; ++i) {
-        j.value(formatColour(img.keyColour(i)));
+        j.value(formatColour((img.*colour)(i)));
     }
     j.endArray();
+}
 
+// Each key of the picture: its key-table entry, enable bit and assignment.
+void writeKeys(JsonWriter& j, const ConfiguratorModel& m) {
+    const ConfigImage& img = m.image();
     j.key("keys");
     j.beginArrayOfObjects();
     const auto& positions = keyPositions();
@@ -157,7 +167,10 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
         j.endObject();
     }
     j.endArray();
+}
 
+// The macro slots as the keyboard keeps them: loop count and event bytes.
+void writeMacroSlots(JsonWriter& j, const ConfigImage& img) {
     j.key("macroSlots");
     j.beginArrayOfObjects();
     for (std::size_t s = 0; s < image::kMacroSlotCount; ++s) {
@@ -173,27 +186,34 @@ void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
         j.endObject();
     }
     j.endArray();
-    writeMacros(j, m);
+}
 
+// One array of per-key colours for each custom effect, in picture order.
+void writeColourMaps(JsonWriter& j, const ConfigImage& img) {
     j.key("colourMaps");
     j.beginArrayOfObjects();
     for (std::size_t map = 0; map < image::kColourMapCount; ++map) {
         j.beginArray();
-        for (const auto& pos : positions) {
+        for (const auto& pos : keyPositions()) {
             j.value(formatColour(img.colourMapEntry(map, pos.matrixCode())));
         }
         j.endArray();
     }
     j.endArray();
+}
 
+void writeJson(JsonWriter& j, const ConfiguratorModel& m) {
+    const ConfigImage& img = m.image();
+    j.beginObject();
+    writeSettings(j, m);
+    writeColours(j, "keyColours", img, &ConfigImage::keyColour);
+    writeKeys(j, m);
+    writeMacroSlots(j, img);
+    writeMacros(j, m);
+    writeColourMaps(j, img);
     j.key("wristLighting");
     j.value(hexBytes(img.wristLighting()));
-    j.key("wristColours");
-    j.beginArray();
-    for (std::size_t i = 0; i < image::kColourCount; ++i) {
-        j.value(formatColour(img.wristColour(i)));
-    }
-    j.endArray();
+    writeColours(j, "wristColours", img, &ConfigImage::wristColour);
     j.endObject();
 }
 

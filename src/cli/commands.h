@@ -24,10 +24,18 @@ struct CliCommand {
     Status (*check)(const std::vector<std::string>& args,
                     const std::filesystem::path& workingFolder);
     int (*run)(Context& context, const std::vector<std::string>& args);
+    // True when, with these arguments, the command only reads the data
+    // folder's files: then any keyboard may be asked for, since none is
+    // opened. Null for a command that always needs the keyboard.
+    bool (*readsOnlyFiles)(const std::vector<std::string>& args) = nullptr;
     // Runs in vantrelctl even while the desktop program keeps the data
     // folder, without the folder's lock: it looks at this machine, not at
     // the configuration.
     bool runsHere = false;
+
+    bool needsKeyboard(const std::vector<std::string>& args) const {
+        return readsOnlyFiles == nullptr || !readsOnlyFiles(args);
+    }
 };
 
 // Each command lives in its own cmd_<name>.cpp and is listed in commands.cpp.

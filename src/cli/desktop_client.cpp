@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/desktop_client.h"
 
+#include "cli/commands.h"
 #include "core/device/trace.h"
 #include "platform/data_folder.h"
 #include "platform/data_folder_lock.h"
@@ -28,9 +29,12 @@ std::optional<int> runThroughDesktop(const GlobalOptions& options) {
         return std::nullopt;
     }
     // The trace file is the command's own output: made here, as a command
-    // run here makes it, before anything is sent.
+    // run here makes it, before anything is sent; not at all for a command
+    // that opens no keyboard (nor does one run here).
+    const CliCommand* command = findCommand(options.command);
+    const bool traced = options.trace && command != nullptr && command->needsKeyboard(options.args);
     std::unique_ptr<FileTraceSink> trace;
-    if (options.trace) {
+    if (traced) {
         auto sink = FileTraceSink::open(*options.trace);
         if (!sink) {
             return reportError(sink.error());
@@ -44,7 +48,7 @@ std::optional<int> runThroughDesktop(const GlobalOptions& options) {
     request.simulate = options.simulate;
     request.simState = options.simState ? absoluteName(*options.simState) : std::string();
     request.workingFolder = absoluteName(std::filesystem::current_path());
-    request.trace = options.trace.has_value();
+    request.trace = traced;
     auto answer = remote::sendRequest(platform::instanceSocketName(), request);
     if (!answer) {
         const Error& e = answer.error();

@@ -59,6 +59,12 @@ Error heldBy(const fs::path& folder, const std::optional<FolderHolder>& h) {
                                           folder.string() + "; try again when it has finished.");
 }
 
+// The holder alone writes the folder's state files, so a temporary file of
+// theirs that is there now is left by a save that never finished.
+void sweep(const fs::path& folder) {
+    DataFolder(folder).removeStaleTemporaries();
+}
+
 #ifndef _WIN32
 
 bool alive(long pid) {
@@ -141,6 +147,7 @@ Result<DataFolderLock> DataFolderLock::acquire(const fs::path& folder, std::stri
     if (::ftruncate(fd, 0) == 0) {
         [[maybe_unused]] const auto n = ::pwrite(fd, line.data(), line.size(), 0);
     }
+    sweep(folder);
     return lock;
 }
 
@@ -208,6 +215,7 @@ Result<DataFolderLock> DataFolderLock::acquire(const fs::path& folder, std::stri
     SetFilePointer(h, 0, nullptr, FILE_BEGIN);
     SetEndOfFile(h);
     WriteFile(h, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    sweep(folder);
     return lock;
 }
 

@@ -36,7 +36,8 @@ public:
     // for `program`. While another program holds it, waits at most `wait`;
     // the desktop program is not waited for, since it keeps its folder
     // until it is closed. Busy names the holder when the lock stays taken;
-    // Io when the lock file cannot be opened.
+    // Io when the lock file cannot be opened. Once taken, the temporary
+    // files of saves cut short by a crash are removed (state files only).
     static Result<DataFolderLock> acquire(const std::filesystem::path& folder,
                                           std::string_view program, std::chrono::milliseconds wait);
 

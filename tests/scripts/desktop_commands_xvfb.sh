@@ -62,6 +62,27 @@ jq -e '.keys[] | select(.position == 0) | .assign == ["key","B"]' "$work/read.ou
     fail "read shows Esc as $(jq -c '.keys[] | select(.position == 0) | .assign' "$work/read.out")"
 jq -e '.macros[0].name == "Greet"' "$work/read.out" >/dev/null || fail "read shows no macro Greet"
 
+# Showing the stored macros needs no keyboard: whichever one the command
+# names, the desktop program answers from its data folder, sends nothing
+# and makes no trace or state file; a command for a keyboard it does not
+# have is still refused.
+mark=$(wc -l <"$trace")
+for keyboard in "--simulate" "" "--sim-state $work/other.state"; do
+    # shellcheck disable=SC2086
+    "$vantrelctl" $keyboard --data-dir "$work/data" --trace "$work/files.trace" macro show 0 \
+        >"$work/files.out" 2>"$work/files.err" || fail "macro show with '$keyboard': $(cat "$work/files.err")"
+    grep -q '120' "$work/files.out" || fail "macro show with '$keyboard' printed: $(cat "$work/files.out")"
+    # shellcheck disable=SC2086
+    "$vantrelctl" $keyboard --data-dir "$work/data" macro list --json >"$work/files.out" 2>"$work/files.err" ||
+        fail "macro list with '$keyboard': $(cat "$work/files.err")"
+    jq -e '.[0].name == "Greet"' "$work/files.out" >/dev/null || fail "macro list with '$keyboard': $(cat "$work/files.out")"
+done
+[[ ! -e $work/files.trace && ! -e $work/other.state ]] || fail "a command that reads only files made a trace or state file"
+[[ $(since_mark | wc -l) == 0 ]] || fail "showing macros reached the keyboard"
+"$vantrelctl" --simulate --data-dir "$work/data" set brightness=3 >/dev/null 2>"$work/other.err"
+[[ $? == 1 ]] && grep -q 'give the same --sim-state' "$work/other.err" ||
+    fail "set for another simulated keyboard: $(cat "$work/other.err")"
+
 if [[ -n $shots ]]; then
     mkdir -p "$shots"
     sleep 0.5

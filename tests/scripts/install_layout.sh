@@ -22,7 +22,9 @@ expected=(
     lib/udev/rules.d/70-vantrel.rules
     share/bash-completion/completions/vantrelctl
     share/man/man1/vantrelctl.1.gz
+    share/metainfo/io.github.vantrel.vantrelctl.metainfo.xml
     share/doc/vantrelctl/copyright
+    share/doc/vantrelctl/changelog.gz
 )
 if $gui; then
     expected+=(
@@ -31,6 +33,7 @@ if $gui; then
         share/metainfo/io.github.vantrel.Vantrel.metainfo.xml
         share/man/man1/vantrel.1.gz
         share/doc/vantrel/copyright
+        share/doc/vantrel/changelog.gz
     )
     for size in 16 22 24 32 48 64 128 256; do
         expected+=("share/icons/hicolor/${size}x${size}/apps/vantrel.png")
@@ -51,14 +54,25 @@ if $gui; then
         [[ $dims == "${size}x${size}" ]] || fail "icon $png is $dims"
     done
     desktop-file-validate "$prefix/share/applications/io.github.vantrel.Vantrel.desktop"
-    appstreamcli validate --no-net --explain \
-        "$prefix/share/metainfo/io.github.vantrel.Vantrel.metainfo.xml" >"$work/as.log" ||
-        { cat "$work/as.log" >&2; fail "metainfo does not validate"; }
-    grep -q '<modalias>usb:v04D9pA1DF\*</modalias>' \
-        "$prefix/share/metainfo/io.github.vantrel.Vantrel.metainfo.xml" || fail "no modalias 04D9"
-    grep -q '<modalias>usb:v4D95pA1DF\*</modalias>' \
-        "$prefix/share/metainfo/io.github.vantrel.Vantrel.metainfo.xml" || fail "no modalias 4D95"
 fi
+
+# The AppStream metadata validates and names the keyboard: the package with
+# the udev rule is offered when the keyboard is plugged in, and so is the
+# desktop program.
+for metainfo in "$prefix"/share/metainfo/*.metainfo.xml; do
+    appstreamcli validate --no-net --explain "$metainfo" >"$work/as.log" ||
+        { cat "$work/as.log" >&2; fail "$metainfo does not validate"; }
+    for id in 04D9 4D95; do
+        grep -q "<modalias>usb:v${id}pA1DF\\*</modalias>" "$metainfo" || fail "no modalias $id in $metainfo"
+    done
+done
+
+# The changelogs are in Debian's format, newest entry first: this version.
+program_version=$("$prefix/bin/vantrelctl" --version | awk '{print $2}')
+for changelog in "$prefix"/share/doc/*/changelog.gz; do
+    version=$(zcat "$changelog" | dpkg-parsechangelog -l - -S Version)
+    [[ $version == "$program_version" ]] || fail "$changelog ends with $version, not $program_version"
+done
 
 # Man pages: groff's warnings count as failures; lexgrog finds the NAME line.
 for page in "$prefix"/share/man/man1/*.1.gz; do

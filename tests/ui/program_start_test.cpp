@@ -44,7 +44,10 @@ TEST(ProgramStart, HelpAndVersionNeedNoDisplay) {
 }
 
 TEST(ProgramStart, BadOptionsExitWithTwo) {
-    for (const char* args : {"--bogus", "--data-dir", "--simulate --frobnicate=1"}) {
+    // An empty value (an unset shell variable) is no folder or file either.
+    for (const char* args : {"--bogus", "--data-dir", "--simulate --frobnicate=1", "--data-dir=",
+                             "--simulate --sim-state ''", "--trace= --simulate",
+                             "--screenshot ''"}) {
         const ProgramRun r = runWithoutDisplay(args);
         EXPECT_EQ(r.status, 2) << args << ": " << r.err;
         EXPECT_EQ(r.err.rfind("vantrel: ", 0), 0u) << r.err;

@@ -100,6 +100,139 @@ Result<const BasicFunction*> parseBasicFunction(std::string_view name) {
     return bad("unknown function \"" + std::string(name) + "\"");
 }
 
+namespace {
+
+// What the parsers of the single targets share: the words after the verb
+// and where the pending values go.
+struct TargetWords {
+    std::span<const std::string> words;
+    const KeyNameTable& names;
+    const MacroTable& macros;
+    UiLanguage language;
+};
+
+Status parseKeyTarget(const TargetWords& t, PendingAssignment& p) {
+    if (auto s = expectWords(t.words, 2, "one key name"); !s) {
+        return s;
+    }
+    auto vk = parseKeyCode(t.names, t.words[1]);
+    if (!vk) {
+        return vk.error();
+    }
+    p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::SingleKey);
+    p.PendingKeys[0] = *vk;
+    p.PendingKeyCount = 1;
+    return {};
+}
+
+Status parseComboTarget(const TargetWords& t, PendingAssignment& p) {
+    if (auto s = expectWords(t.words, 2, "keys joined by +, such as LCtrl+C"); !s) {
+        return s;
+    }
+    auto keys = parseKeyCombination(t.names, t.words[1]);
+    if (!keys) {
+        return keys.error();
+    }
+    p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::Combination);
+    std::copy(keys->begin(), keys->end(), p.PendingKeys.begin());
+    p.PendingKeyCount = static_cast<int>(keys->size());
+    return {};
+}
+
+// A macro by its number, or else by its name in the list.
+Status parseMacroTarget(const TargetWords& t, PendingAssignment& p) {
+    if (auto s = expectWords(t.words, 2, "a macro number or name"); !s) {
+        return s;
+    }
+    const std::string& w = t.words[1];
+    int n = -1;
+    const auto [ptr, ec] = std::from_chars(w.data(), w.data() + w.size(), n);
+    if (ec != std::errc{} || ptr != w.data() + w.size()) {
+        auto name = utf8ToUtf16(w);
+        const auto found = name ? findMacroByName(t.macros, *name) : std::nullopt;
+        if (!found) {
+            return bad("there is no macro \"" + w + "\"");
+        }
+        n = static_cast<int>(*found);
+    }
+    p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::Macro);
+    p.PendingMacro = n;
+    return {};
+}
+
+Status parseFunctionTarget(const TargetWords& t, PendingAssignment& p) {
+    if (auto s = expectWords(t.words, 2, "one function name"); !s) {
+        return s;
+    }
+    auto f = parseBasicFunction(t.words[1]);
+    if (!f) {
+        return f.error();
+    }
+    p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::BasicFunction);
+    p.PendingFunctionName = std::string((*f)->name(t.language));
+    return {};
+}
+
+Status parseLaunchTarget(const TargetWords& t, PendingAssignment& p) {
+    const auto& words = t.words;
+    if (auto s = expectWords(words, 3, "music, program, file or folder and one path"); !s) {
+        return s;
+    }
+    const auto what = lower(words[1]);
+    const auto it = std::find_if(kLaunchKinds.begin(), kLaunchKinds.end(),
+                                 [&](const LaunchKind& k) { return k.word == what; });
+    if (it == kLaunchKinds.end()) {
+        return bad("\"" + words[1] + "\" is not music, program, file or folder");
+    }
+    auto path = utf8ToUtf16(words[2]);
+    if (!path) {
+        return bad("the path \"" + words[2] + "\" is not valid UTF-8");
+    }
+    if (path->empty()) {
+        return bad("the path is empty");
+    }
+    if (path->size() > record::kMaxPathLength) {
+        return bad("the path is " + std::to_string(path->size()) +
+                   " characters long; at most 255 fit in a key assignment");
+    }
+    p.PendingKind = static_cast<std::uint8_t>(it->kind);
+    p.PendingPath = std::move(*path);
+    return {};
+}
+
+Status parseDisableTarget(const TargetWords& t, PendingAssignment& p) {
+    if (auto s = expectWords(t.words, 1, "no further words"); !s) {
+        return s;
+    }
+    p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::None);
+    p.PendingKeyEnabled = 0;
+    return {};
+}
+
+Status parseDefaultTarget(const TargetWords& t, PendingAssignment& p) {
+    if (auto s = expectWords(t.words, 1, "no further words"); !s) {
+        return s;
+    }
+    p.PendingKeyCount = kRestoreDefaultKeyCount;
+    return {};
+}
+
+struct TargetVerb {
+    std::string_view word;
+    Status (*parse)(const TargetWords&, PendingAssignment&);
+};
+constexpr std::array<TargetVerb, 7> kTargetVerbs = {{
+    {"key", parseKeyTarget},
+    {"combo", parseComboTarget},
+    {"macro", parseMacroTarget},
+    {"function", parseFunctionTarget},
+    {"launch", parseLaunchTarget},
+    {"disable", parseDisableTarget},
+    {"default", parseDefaultTarget},
+}};
+
+} // namespace
+
 Result<PendingAssignment> parseAssignmentTarget(std::span<const std::string> words,
                                                 const KeyNameTable& names, const MacroTable& macros,
                                                 std::size_t keyIndex, UiLanguage language) {
@@ -111,106 +244,16 @@ Result<PendingAssignment> parseAssignmentTarget(std::span<const std::string> wor
     p.CurrentKeyIndex = static_cast<std::uint8_t>(std::min<std::size_t>(keyIndex, 255));
     p.language = language;
     const std::string verb = lower(words[0]);
-
-    if (verb == "key") {
-        if (auto s = expectWords(words, 2, "one key name"); !s) {
-            return s.error();
-        }
-        auto vk = parseKeyCode(names, words[1]);
-        if (!vk) {
-            return vk.error();
-        }
-        p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::SingleKey);
-        p.PendingKeys[0] = *vk;
-        p.PendingKeyCount = 1;
-        return p;
+    const auto it = std::find_if(kTargetVerbs.begin(), kTargetVerbs.end(),
+                                 [&](const TargetVerb& v) { return v.word == verb; });
+    if (it == kTargetVerbs.end()) {
+        return bad("unknown target \"" + words[0] +
+                   "\": expected key, combo, macro, function, launch, disable or default");
     }
-    if (verb == "combo") {
-        if (auto s = expectWords(words, 2, "keys joined by +, such as LCtrl+C"); !s) {
-            return s.error();
-        }
-        auto keys = parseKeyCombination(names, words[1]);
-        if (!keys) {
-            return keys.error();
-        }
-        p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::Combination);
-        std::copy(keys->begin(), keys->end(), p.PendingKeys.begin());
-        p.PendingKeyCount = static_cast<int>(keys->size());
-        return p;
+    if (Status s = it->parse(TargetWords{words, names, macros, language}, p); !s) {
+        return s.error();
     }
-    if (verb == "macro") {
-        if (auto s = expectWords(words, 2, "a macro number or name"); !s) {
-            return s.error();
-        }
-        const std::string& w = words[1];
-        int n = -1;
-        const auto [ptr, ec] = std::from_chars(w.data(), w.data() + w.size(), n);
-        if (ec != std::errc{} || ptr != w.data() + w.size()) {
-            auto name = utf8ToUtf16(w);
-            const auto found = name ? findMacroByName(macros, *name) : std::nullopt;
-            if (!found) {
-                return bad("there is no macro \"" + w + "\"");
-            }
-            n = static_cast<int>(*found);
-        }
-        p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::Macro);
-        p.PendingMacro = n;
-        return p;
-    }
-    if (verb == "function") {
-        if (auto s = expectWords(words, 2, "one function name"); !s) {
-            return s.error();
-        }
-        auto f = parseBasicFunction(words[1]);
-        if (!f) {
-            return f.error();
-        }
-        p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::BasicFunction);
-        p.PendingFunctionName = std::string((*f)->name(language));
-        return p;
-    }
-    if (verb == "launch") {
-        if (auto s = expectWords(words, 3, "music, program, file or folder and one path"); !s) {
-            return s.error();
-        }
-        const auto what = lower(words[1]);
-        const auto it = std::find_if(kLaunchKinds.begin(), kLaunchKinds.end(),
-                                     [&](const LaunchKind& k) { return k.word == what; });
-        if (it == kLaunchKinds.end()) {
-            return bad("\"" + words[1] + "\" is not music, program, file or folder");
-        }
-        auto path = utf8ToUtf16(words[2]);
-        if (!path) {
-            return bad("the path \"" + words[2] + "\" is not valid UTF-8");
-        }
-        if (path->empty()) {
-            return bad("the path is empty");
-        }
-        if (path->size() > record::kMaxPathLength) {
-            return bad("the path is " + std::to_string(path->size()) +
-                       " characters long; at most 255 fit in a key assignment");
-        }
-        p.PendingKind = static_cast<std::uint8_t>(it->kind);
-        p.PendingPath = std::move(*path);
-        return p;
-    }
-    if (verb == "disable") {
-        if (auto s = expectWords(words, 1, "no further words"); !s) {
-            return s.error();
-        }
-        p.PendingKind = static_cast<std::uint8_t>(AssignmentKind::None);
-        p.PendingKeyEnabled = 0;
-        return p;
-    }
-    if (verb == "default") {
-        if (auto s = expectWords(words, 1, "no further words"); !s) {
-            return s.error();
-        }
-        p.PendingKeyCount = kRestoreDefaultKeyCount;
-        return p;
-    }
-    return bad("unknown target \"" + words[0] +
-               "\": expected key, combo, macro, function, launch, disable or default");
+    return p;
 }
 
 std::vector<std::string> describeAssignment(const AssignmentRecord& r, const KeyNameTable& names) {

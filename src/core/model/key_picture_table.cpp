@@ -35,10 +35,11 @@ constexpr KeyPicture std24(int left, int top, std::string_view label) {
     return key(left, top, left + kKey, top + kKey, label);
 }
 
-constexpr std::array<KeyPicture, kKeyPositionCount> buildTable() {
-    std::array<KeyPicture, kKeyPositionCount> t{};
-    // Function row: Esc, three groups of four, then the print/scroll/pause
-    // column over the navigation block.
+using PictureTable = std::array<KeyPicture, kKeyPositionCount>;
+
+// Function row: Esc, three groups of four, then the print/scroll/pause
+// column over the navigation block.
+constexpr void functionRow(PictureTable& t) {
     t[0] = KeyPicture{44, 106, 68, 130, "Esc", 55, 117};
     constexpr std::string_view fkeys[12] = {"F1", "F2", "F3", "F4",  "F5",  "F6",
                                             "F7", "F8", "F9", "F10", "F11", "F12"};
@@ -49,16 +50,21 @@ constexpr std::array<KeyPicture, kKeyPositionCount> buildTable() {
     t[13] = std24(kNavX, kFunctionRow, "Prnt");
     t[14] = std24(kNavX + kPitch, kFunctionRow, "Scrl");
     t[15] = std24(kNavX + 2 * kPitch, kFunctionRow, "Pause");
-    // The four small media keys above the function row.
+}
+
+// The four small media keys above the function row.
+constexpr void mediaKeys(PictureTable& t) {
     t[16] = KeyPicture{115, 83, 134, 97, "Gmode", 119, 90};
     constexpr std::string_view small[3] = {"Bright", "Speed", "Vol"};
     for (int i = 0; i < 3; ++i) {
         const int x = 135 + 20 * i;
         t[17 + i] = KeyPicture{x, 83, x + 19, 97, small[i], x + 4, 90};
     }
+}
 
-    // Number row, starting two pixels in so that Backspace ends with the
-    // main block.
+// Number row, starting two pixels in so that Backspace ends with the
+// main block.
+constexpr void numberRow(PictureTable& t) {
     constexpr std::string_view digits[13] = {"~", "1", "2", "3", "4", "5", "6",
                                              "7", "8", "9", "0", "-", "="};
     for (int i = 0; i < 13; ++i) {
@@ -72,8 +78,9 @@ constexpr std::array<KeyPicture, kKeyPositionCount> buildTable() {
     for (int i = 0; i < 4; ++i) {
         t[37 + i] = std24(kPadX + i * kPitch, kNumberRow, padTop[i]);
     }
+}
 
-    // Tab row.
+constexpr void tabRow(PictureTable& t) {
     t[41] = key(kMainLeft, kTabRow, 80, kTabRow + kKey, "Tab");
     constexpr std::string_view qrow[12] = {"Q", "W", "E", "R", "T", "Y",
                                            "U", "I", "O", "P", "[", "]"};
@@ -88,8 +95,9 @@ constexpr std::array<KeyPicture, kKeyPositionCount> buildTable() {
     t[59] = std24(kPadX + kPitch, kTabRow, "8");
     t[60] = std24(kPadX + 2 * kPitch, kTabRow, "9");
     t[61] = KeyPicture{587, 164, 611, 213, "+", 599, 188};
+}
 
-    // Caps row.
+constexpr void capsRow(PictureTable& t) {
     t[62] = KeyPicture{44, 189, 90, 213, "Caps Lock", 55, 200};
     constexpr std::string_view arow[11] = {"A", "S", "D", "F", "G", "H", "J", "K", "L", ";", "'"};
     for (int i = 0; i < 11; ++i) {
@@ -99,8 +107,9 @@ constexpr std::array<KeyPicture, kKeyPositionCount> buildTable() {
     t[75] = std24(kPadX, kCapsRow, "4");
     t[76] = std24(kPadX + kPitch, kCapsRow, "5");
     t[77] = std24(kPadX + 2 * kPitch, kCapsRow, "6");
+}
 
-    // Shift row.
+constexpr void shiftRow(PictureTable& t) {
     t[78] = key(kMainLeft, kShiftRow, 102, kShiftRow + kKey, "Shift");
     constexpr std::string_view zrow[10] = {"Z", "X", "C", "V", "B", "N", "M", ",", ".", "/"};
     for (int i = 0; i < 10; ++i) {
@@ -112,8 +121,9 @@ constexpr std::array<KeyPicture, kKeyPositionCount> buildTable() {
     t[92] = std24(kPadX + kPitch, kShiftRow, "2");
     t[93] = std24(kPadX + 2 * kPitch, kShiftRow, "3");
     t[94] = KeyPicture{587, 214, 611, 264, "Ent", 599, 240};
+}
 
-    // Bottom row.
+constexpr void bottomRow(PictureTable& t) {
     t[95] = key(kMainLeft, kBottomRow, 74, kBottomRow + kKey, "Ctrl");
     t[96] = key(77, kBottomRow, 106, kBottomRow + kKey, "Win");
     t[97] = key(109, kBottomRow, 138, kBottomRow + kKey, "Alt");
@@ -127,10 +137,21 @@ constexpr std::array<KeyPicture, kKeyPositionCount> buildTable() {
     t[105] = std24(kNavX + 2 * kPitch, kBottomRow, "Right");
     t[106] = key(kPadX, kBottomRow, kPadX + kPitch + kKey, kBottomRow + kKey, "0");
     t[107] = KeyPicture{562, 239, 586, 263, ".", 579, 250};
+}
+
+constexpr PictureTable buildTable() {
+    PictureTable t{};
+    functionRow(t);
+    mediaKeys(t);
+    numberRow(t);
+    tabRow(t);
+    capsRow(t);
+    shiftRow(t);
+    bottomRow(t);
     return t;
 }
 
-constexpr std::array<KeyPicture, kKeyPositionCount> kTable = buildTable();
+constexpr PictureTable kTable = buildTable();
 
 } // namespace
 

@@ -88,6 +88,14 @@ Status DataFolder::ensureExists() const {
     return {};
 }
 
+std::vector<fs::path> DataFolder::removeStaleTemporaries() const {
+    std::vector<fs::path> removed = vantrel::removeStaleTemporaries(keymap());
+    for (fs::path& p : vantrel::removeStaleTemporaries(macros())) {
+        removed.push_back(std::move(p));
+    }
+    return removed;
+}
+
 Result<LoadReport> LoadKeymapFile(const fs::path& path, ConfigImage& image, AssignmentTable& table,
                                   bool skipImage) {
     auto file = openFixedSizeFile(path, kKeymapFileSize, [&] {

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -32,6 +33,11 @@ public:
     // Creates the folder if needed, and any missing parent, for the user
     // alone (0700).
     Status ensureExists() const;
+    // Removes the temporary files that saves of keymap.bin and
+    // MacroDefine.bin cut short by a crash left in the folder, and nothing
+    // else. Only for the holder of the folder's lock: a save in progress
+    // elsewhere would lose its file. Returns what was removed.
+    std::vector<std::filesystem::path> removeStaleTemporaries() const;
 
 private:
     std::filesystem::path folder_;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "core/util/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -25,11 +27,26 @@ std::string describe(const fs::path& path, const char* what, int err) {
     return std::string(what) + " " + path.string() + ": " + std::strerror(err);
 }
 
+// A temporary file is named "<name>.tmp-" and eight lower-case hex digits.
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::size_t kTemporaryDigits = 8;
+
 fs::path temporarySibling(const fs::path& path) {
     std::random_device rd;
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".tmp-%08x", static_cast<unsigned>(rd()));
-    return path.parent_path() / (path.filename().string() + suffix);
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(rd()));
+    return path.parent_path() / (path.filename().string() + std::string(kTemporaryMark) + digits);
+}
+
+bool isTemporaryOf(std::string_view name, std::string_view target) {
+    if (name.size() != target.size() + kTemporaryMark.size() + kTemporaryDigits ||
+        !name.starts_with(target) ||
+        name.substr(target.size(), kTemporaryMark.size()) != kTemporaryMark) {
+        return false;
+    }
+    const auto hex = name.substr(target.size() + kTemporaryMark.size());
+    return std::all_of(hex.begin(), hex.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 #ifndef _WIN32
@@ -121,6 +138,27 @@ Status writeFileAtomically(const fs::path& path,
     }
 #endif
     return {};
+}
+
+std::vector<fs::path> removeStaleTemporaries(const fs::path& path) {
+    std::vector<fs::path> removed;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const std::string target = path.filename().string();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path& found = it->path();
+        // Not followed: a link of that name points at something of the user's.
+        std::error_code typeError;
+        if (!isTemporaryOf(found.filename().string(), target) ||
+            !fs::is_regular_file(fs::symlink_status(found, typeError))) {
+            continue;
+        }
+        std::error_code gone;
+        if (fs::remove(found, gone)) {
+            removed.push_back(found);
+        }
+    }
+    return removed;
 }
 
 Result<fs::path> moveAside(const fs::path& path) {

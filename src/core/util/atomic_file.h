@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <span>
+#include <vector>
 
 namespace vantrel {
 
@@ -16,6 +17,13 @@ namespace vantrel {
 // or the new one, never a truncated mix. A replaced file keeps its mode.
 Status writeFileAtomically(const std::filesystem::path& path,
                            std::initializer_list<std::span<const std::uint8_t>> parts);
+
+// Removes the temporary files that writeFileAtomically left beside `path`
+// when it was cut short (a crash or a power loss before the rename): regular
+// files named "<name>.tmp-" and eight lower-case hex digits, nothing else.
+// Only whoever alone writes `path` may call it, since another writer's
+// temporary file looks the same. Best effort; returns what was removed.
+std::vector<std::filesystem::path> removeStaleTemporaries(const std::filesystem::path& path);
 
 // Moves a bad file aside to "<name>.bad", or "<name>.bad.1", ".bad.2" ... when
 // that is taken, so that every damaged original is kept for inspection.

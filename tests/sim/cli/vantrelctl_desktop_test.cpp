@@ -76,6 +76,33 @@ TEST_F(CliDesktop, TheAnswerIsGivenOutAsIfTheCommandRanHere) {
     EXPECT_TRUE(request->trace);
 }
 
+// A command that reads only files opens no keyboard, so it has no trace to
+// give: the file named is left alone, as when the command runs here.
+TEST_F(CliDesktop, ACommandThatReadsOnlyFilesMakesNoTrace) {
+    // Runs one command against a stand-in that answers success: the request.
+    const auto served = [this](const std::string& args) {
+        remote::CommandRequest seen;
+        {
+            vantrel::testing::FakeProgram program(socket(), [&seen](int fd,
+                                                                    const std::string& line) {
+                seen = *remote::decodeRequest(line);
+                vantrel::testing::FakeProgram::say(fd, remote::encodeAccepted());
+                vantrel::testing::FakeProgram::say(fd,
+                                                   remote::encodeAnswer(remote::CommandAnswer{}));
+            });
+            EXPECT_EQ(run(args).status, 0) << args;
+        }
+        return seen;
+    };
+    std::ofstream(dir / "mine.txt") << "the user's";
+    EXPECT_FALSE(served("--trace mine.txt macro show 0").trace);
+    EXPECT_FALSE(served("macro list --json --trace new.txt").trace);
+    EXPECT_TRUE(served("macro add --trace made.txt A A:dn A:up").trace);
+    EXPECT_EQ(vantrel::testing::slurp(dir / "mine.txt"), "the user's");
+    EXPECT_FALSE(fs::exists(dir / "new.txt"));
+    EXPECT_TRUE(fs::exists(dir / "made.txt"));
+}
+
 } // namespace
 } // namespace vantrel::cli
 #endif

@@ -5,6 +5,7 @@
 #include "cli_fixture.h"
 #include "platform/data_folder_lock.h"
 
+#include <algorithm>
 #include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -177,6 +178,58 @@ TEST_F(CliSafety, ArgumentsTheCommandsDoNotTake) {
     EXPECT_EQ(info.status, 2);
     EXPECT_THAT(info.err, HasSubstr("info takes only --json"));
     EXPECT_FALSE(fs::exists(dir / "kb.bin"));
+}
+
+// An empty value (an unset shell variable) is refused before anything is
+// made: neither the current folder nor the default one is taken for it.
+TEST_F(CliSafety, EmptyOptionValuesAreBadInputAndWriteNothing) {
+    environment = "env -u XDG_CONFIG_HOME HOME='" + (dir / "home").string() + "' XDG_STATE_HOME='" +
+                  (dir / "state").string() + "'";
+    for (const char* args :
+         {"--data-dir= read", "--data-dir '' --simulate set brightness=3", "--sim-state= info",
+          "--simulate info --sim-state ''", "--simulate --trace= read",
+          "read --trace '' --simulate", "--sim-state kb.bin --data-dir= macro add A A:dn A:up"}) {
+        CliRun r = run(args, false);
+        EXPECT_EQ(r.status, 2) << args << ": " << r.err;
+        EXPECT_THAT(r.err, HasSubstr("not an empty value")) << args;
+        EXPECT_EQ(r.out, "") << args;
+        std::vector<std::string> made;
+        for (const auto& entry : fs::directory_iterator(dir.path())) {
+            made.push_back(entry.path().filename().string());
+        }
+        std::sort(made.begin(), made.end());
+        EXPECT_EQ(made, (std::vector<std::string>{"err.txt", "out.txt"})) << args;
+    }
+    EXPECT_THAT(run("--data-dir= read", false).err,
+                HasSubstr("--data-dir needs a folder, not an empty value"));
+    EXPECT_THAT(run("--trace= read", false).err,
+                HasSubstr("--trace needs a file name, not an empty value"));
+}
+
+// A save cut short (a crash or a power loss between writing the new file and
+// renaming it) leaves its temporary file; whoever takes the folder next
+// removes the state files' leftovers, and only those.
+TEST_F(CliSafety, LeftoversOfASaveCutShortGoWithTheNextCommand) {
+    ASSERT_EQ(run("set brightness=5").status, 0);
+    const std::vector<std::string> leftovers = {"keymap.bin.tmp-0c1d2e3f",
+                                                "MacroDefine.bin.tmp-89abcdef"};
+    const std::vector<std::string> others = {"keymap.bin.tmp-0c1d2e3", "notes.txt.tmp-01234567",
+                                             "keymap.bin.bad", "keymap.bin.tmp-0C1D2E3F"};
+    for (const auto& name : leftovers) {
+        std::ofstream(data() / name) << "half a save";
+    }
+    for (const auto& name : others) {
+        std::ofstream(data() / name) << "the user's";
+    }
+    CliRun r = run("macro list");
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const auto& name : leftovers) {
+        EXPECT_FALSE(fs::exists(data() / name)) << name;
+    }
+    for (const auto& name : others) {
+        EXPECT_EQ(bytesOf(data() / name), "the user's") << name;
+    }
+    EXPECT_EQ(fs::file_size(data() / kKeymapFileName), kKeymapFileSize);
 }
 
 // A launch path is made whole when it is assigned, so that a key press
