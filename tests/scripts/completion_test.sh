@@ -52,7 +52,8 @@ expect_includes() {
 }
 
 expect "vantrelctl se" set
-expect "vantrelctl " info read set apply export reset assign macro
+expect "vantrelctl " info read set apply export reset assign macro diagnose
+expect "vantrelctl diagnose --p" --probe
 expect "vantrelctl --sim" --simulate --sim-state
 expect "vantrelctl set bri" brightness=
 expect "vantrelctl set wrist." wrist.effect= wrist.brightness= wrist.speed= wrist.colour-choice=
