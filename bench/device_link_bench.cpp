@@ -6,10 +6,10 @@
 //    listener has the report to the next transfer (goal < 1 ms).
 #include "core/device/device_connection.h"
 #include "core/device/recording_pacer.h"
-#include "core/device/sleeping_pacer.h"
 #include "hid/sim/sim_transport.h"
 #include "hid/sim/simulated_keyboard.h"
 #include "quiet_observer.h"
+#include "summing_pacer.h"
 
 #include <algorithm>
 #include <atomic>
@@ -24,22 +24,7 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 using bench::QuietObserver;
-
-// Sleeps like the real pacer and adds up what it was asked for.
-class SummingPacer final : public Pacer {
-public:
-    void pause(std::chrono::milliseconds d) override {
-        asked_ += d;
-        inner_.pause(d);
-    }
-    void yield() override { inner_.yield(); }
-    std::chrono::milliseconds asked() const { return asked_; }
-    void reset() { asked_ = {}; }
-
-private:
-    SleepingPacer inner_;
-    std::chrono::milliseconds asked_{0};
-};
+using bench::SummingPacer;
 
 template <class T, class Start> Result<T> runAndWait(Start&& start) {
     std::promise<Result<T>> p;

@@ -16,7 +16,8 @@ programs)
            "bash $here/access.sh $build $source_tree") ;;
 desktop)
     tests=("bash $here/desktop.sh $build"
-           "bash $here/hotplug.sh $build") ;;
+           "bash $here/hotplug.sh $build"
+           "$build/bench/kernel_read_back_bench") ;;
 *)
     echo "lane: unknown group $group" >&2
     exit 2 ;;
