@@ -86,8 +86,8 @@ void drawKey(QPainter& p, const KeyPicture& k, bool lit) {
     p.drawText(textBox, Qt::AlignCenter, text);
 }
 
-QImage keyboard(bool lit) {
-    QImage img = newImage(kKeyboardPictureWidth, kKeyboardPictureHeight, kFar);
+QImage keyboard(qreal s, bool lit) {
+    QImage img = newImage(s, kKeyboardPictureWidth, kKeyboardPictureHeight, kFar);
     QPainter p(&img);
     prepare(p);
     drawPlate(p);
@@ -98,9 +98,9 @@ QImage keyboard(bool lit) {
     return img;
 }
 
-const Registrar kKeyboard(QStringLiteral("keyboard"), [](SkinSet& set) {
-    set.add(QStringLiteral("kb_BK.png"), keyboard(false));
-    set.add(QStringLiteral("kb_hl.png"), keyboard(true));
+const Registrar kKeyboard(QStringLiteral("keyboard"), [](SkinSet& set, qreal s) {
+    set.add(QStringLiteral("kb_BK.png"), keyboard(s, false));
+    set.add(QStringLiteral("kb_hl.png"), keyboard(s, true));
 });
 
 } // namespace
