@@ -13,11 +13,28 @@ constexpr double kCellPerEm = 1.15;
 
 } // namespace
 
-void SkinPainter::image(QPainter& p, const SkinFolder& folder, const QString& name, int x, int y) {
-    const QImage& img = store_.image(folder, name);
-    if (!img.isNull()) {
-        p.drawImage(x, y, img);
+qreal SkinPainter::scaleOf(const QPainter& p) {
+    const QPaintDevice* device = p.device();
+    return device ? device->devicePixelRatio() : 1.0;
+}
+
+bool SkinPainter::image(QPainter& p, const SkinFolder& folder, const QString& name, int x, int y) {
+    const QImage& img = store_.image(folder, name, scaleOf(p));
+    if (img.isNull()) {
+        return false;
     }
+    p.drawImage(QPointF(x, y), img);
+    return true;
+}
+
+void SkinPainter::imagePart(QPainter& p, const QString& name, int x, int y, const QRect& part) {
+    const QImage& img = store_.image(SkinFolder::mainWindow(), name, scaleOf(p));
+    if (img.isNull() || part.isEmpty()) {
+        return;
+    }
+    const qreal s = img.devicePixelRatio();
+    const QRectF source(part.x() * s, part.y() * s, part.width() * s, part.height() * s);
+    p.drawImage(QRectF(part.translated(x, y)), img, source);
 }
 
 const QFont& SkinPainter::labelFont(int height) {
