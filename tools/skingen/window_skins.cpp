@@ -3,6 +3,7 @@
 // buttons at the bottom.
 #include "core/layout/main_window_layout.h"
 #include "skin_canvas.h"
+#include "surfaces.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -20,6 +21,7 @@ QImage mainBackground(qreal s) {
     QImage img = newImage(s, kWidth, kHeight, kFar);
     QPainter p(&img);
     prepare(p);
+    p.drawImage(QPointF(0, 0), stageLight(QRect(0, 0, kWidth, kHeight), s));
     // Title strip with the name and a thin accent under its start.
     p.fillRect(0, 0, kWidth, kTitleHeight, kTitle);
     p.fillRect(0, kTitleHeight, kWidth, 1, kPanelBorder);
