@@ -125,7 +125,7 @@ QIcon SkinStore::icon(const SkinFolder& folder, const QString& name) {
     for (const qreal ratio : {1.0, kFineRatio}) {
         const Source source = find(folder, name, ratio);
         QImage img;
-        if (source.ratio == ratio && img.load(source.path)) {
+        if (!source.path.isEmpty() && source.ratio == ratio && img.load(source.path)) {
             img.setDevicePixelRatio(ratio);
             icon.addPixmap(QPixmap::fromImage(img));
         }
