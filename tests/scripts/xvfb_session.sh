@@ -2,7 +2,8 @@
 # Sourced by the tests that use the programs on a real X server: a
 # temporary folder for everything of the run (single-instance socket,
 # data, autostart), an Xvfb of its own, and the helpers. The sourcing
-# script sets `name` and `tools` first and adds the processes it starts to
+# script sets `name` and `tools` first (and `screen`, WIDTHxHEIGHTxDEPTH,
+# for another screen than 1280x800) and adds the processes it starts to
 # `pids`; all of them end with the script.
 work=$(mktemp -d)
 pids=()
@@ -32,7 +33,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 exec 3>"$work/display"
 # Without -noreset the server resets when its last client leaves, and a
 # program started again can find no display.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${screen:-1280x800x24}" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do
     [[ -s $work/display ]] && break
