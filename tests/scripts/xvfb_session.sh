@@ -4,7 +4,8 @@
 # data, autostart), an Xvfb of its own, and the helpers. The sourcing
 # script sets `name` and `tools` first (and `screen`, WIDTHxHEIGHTxDEPTH,
 # for another screen than 1280x800) and adds the processes it starts to
-# `pids`; all of them end with the script.
+# `pids`; all of them end with the script, and so does the folder unless
+# KEEP_WORK is set (to look into it after a failure).
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -12,7 +13,7 @@ cleanup() {
         kill "$pid" 2>/dev/null
     done
     wait 2>/dev/null
-    rm -rf "$work"
+    [[ -n ${KEEP_WORK:-} ]] || rm -rf "$work"
 }
 trap cleanup EXIT
 # The program's own words come with a failure: scripts start it with its
