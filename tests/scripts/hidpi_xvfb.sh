@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: MIT
 # The window on a 200 % display (QT_SCALE_FACTOR=2 on a real X server,
 # Xvfb), used as a person would: real clicks at the doubled coordinates of
-# a key of the keyboard picture, the profiles button and the macro button
-# open the key assignment dialog, the profile manager and the macro
-# manager, each twice its size in screen pixels; their buttons, clicked at
-# doubled coordinates too, close them again.
+# a key of the keyboard picture, the profiles button, the macro button and
+# the chosen colour swatch open the key assignment dialog, the profile
+# manager, the macro manager and the colour chooser, each twice its size in
+# screen pixels; their buttons, clicked at doubled coordinates too, close
+# them again.
 # With VANTREL_SHOT_DIR set, the window and the dialogs are photographed.
 # Usage: hidpi_xvfb.sh VANTREL
 set -uo pipefail
@@ -83,6 +84,11 @@ open_dialog "macro manager" 135 621 384 400
 shoot "$dx" "$dy" 768 800 macros-200
 close_dialog "macro manager" 338 380 # "Отмена"
 
+# The chosen keyboard colour (swatch 1) opens the colour chooser.
+open_dialog "colour chooser" 38 188 337 240
+shoot "$dx" "$dy" 674 480 colour-chooser-200
+close_dialog "colour chooser" 293 194 # Cancel
+
 kill -TERM "$vantrel_pid"
 until_true 10 bash -c "! kill -0 $vantrel_pid" || fail "SIGTERM did not end the program"
-echo "200 %: a key, the profiles and the macro button clicked at doubled coordinates opened their dialogs at twice their size"
+echo "200 %: a key, the profiles and macro buttons and a colour swatch clicked at doubled coordinates opened their dialogs at twice their size"
