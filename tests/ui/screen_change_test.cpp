@@ -3,14 +3,11 @@
 // again at the scale of the screen it is on. Runs where the offscreen
 // platform has those two screens (tests/ui/two_screens.json, the test
 // "ui_on_two_screens"); elsewhere it is skipped.
-#include "fakes.h"
+#include "main_window_rig.h"
 #include "picture_measures.h"
 #include "support/temp_dir.h"
 #include "ui/lighting/colour_spectrum_ctrl.h"
 #include "ui/lighting/custom_colour_dialog.h"
-#include "ui/main_window.h"
-#include "ui/main_window_controller.h"
-#include "ui/skin/skin_painter.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -53,13 +50,9 @@ protected:
 };
 
 TEST_F(TwoScreens, TheMainWindowIsComposedAtTheScaleOfItsScreen) {
-    FakeDialogs dialogs;
-    FakeLighting lighting;
-    FakeDevice device;
-    CQuendalDlg window;
-    MainWindowController controller(model, DataFolder(dir.path()), painter,
-                                    {&window, &window, &dialogs, &lighting, &device, nullptr});
-    window.attach(&controller);
+    MainWindowRig rig(model, dir.path(), painter);
+    CQuendalDlg& window = rig.window;
+    const MainWindowController& controller = rig.controller;
     window.move(plain->geometry().topLeft() + QPoint(50, 50));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
