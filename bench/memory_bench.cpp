@@ -28,6 +28,7 @@ namespace {
 double peakMegabytes(const std::string& scale, const fs::path& data) {
     std::vector<std::string> args{VANTREL_PATH, "--simulate", "--data-dir", data.string()};
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (auto& a : args) {
         argv.push_back(a.data());
     }

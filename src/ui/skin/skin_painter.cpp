@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace vantrel::ui {
 namespace {
@@ -42,7 +43,7 @@ const QFont& SkinPainter::labelFont(int height) {
     if (it == fonts_.end()) {
         QFont f(QStringLiteral("Arial"));
         f.setStyleHint(QFont::SansSerif);
-        f.setPixelSize(std::max(1, static_cast<int>(height / kCellPerEm + 0.5)));
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(height / kCellPerEm))));
         f.setWeight(QFont::Light);
         it = fonts_.insert(height, f);
     }

@@ -39,7 +39,7 @@ QString SkinFolder::relativePath(const QString& name) const {
     return path + name;
 }
 
-SkinStore::SkinStore(std::filesystem::path dataFolder) {
+SkinStore::SkinStore(const std::filesystem::path& dataFolder) {
     initBuiltInSkins();
     if (!dataFolder.empty()) {
         userRoot_ = QDir(QString::fromStdString(dataFolder.string())).absolutePath();

@@ -42,7 +42,7 @@ struct SkinFolder {
 class SkinStore {
 public:
     // An empty folder means built-in skins only.
-    explicit SkinStore(std::filesystem::path dataFolder = {});
+    explicit SkinStore(const std::filesystem::path& dataFolder = {});
 
     // The picture at `scale`, decoded once per scale; a null image when
     // neither the user's folder nor the built-in set has it. The reference
