@@ -139,7 +139,9 @@ ui::KeyboardSession::Events Application::Parts::deviceEvents() {
     h.readBackDone = [this](const Result<DeviceSnapshot>& r) {
         controller->deviceReadBack(r);
         if (screenshot) {
-            const bool saved = controller->compose().save(options.screenshot, "PNG");
+            // At the scale of the screen the window would be shown on.
+            const bool saved =
+                controller->compose(window.devicePixelRatio()).save(options.screenshot, "PNG");
             if (!saved) {
                 std::fprintf(stderr, "vantrel: cannot write %s\n", qPrintable(options.screenshot));
             }
@@ -204,7 +206,7 @@ void Application::Parts::buildWindow() {
             QStringLiteral("клавиатура, подключённая позже, не будет замечена (%1)").arg(problem));
     }
     window.attach(controller.get());
-    window.setWindowIcon(QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon-256.png")))));
+    window.setWindowIcon(skins.icon(ui::SkinFolder::mainWindow(), QStringLiteral("icon-256.png")));
     window.setAboutAction([this] { about(); });
     window.setEndProgram([] { QApplication::quit(); });
     QObject::connect(&instance, &ui::CQuendalApp::showRequested, &window,
@@ -245,7 +247,7 @@ void Application::Parts::buildTray() {
         return;
     }
     tray = std::make_unique<ui::TrayIcon>(
-        QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon.png")))),
+        skins.icon(ui::SkinFolder::mainWindow(), QStringLiteral("icon.png")),
         ui::TrayIcon::Actions{[this] { return session->link().present(); },
                               [this] { window.showWindow(); }, [this] { about(); },
                               [] { QApplication::quit(); }, &autostart,

@@ -33,6 +33,15 @@ void CQuendalDlg::attach(MainWindowController* controller) {
     dirty_ = true;
 }
 
+void CQuendalDlg::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* w = windowHandle(); w && !screenWatched_) {
+        // Not every platform repaints a window whose screen changed.
+        connect(w, &QWindow::screenChanged, this, [this] { repaint(); });
+        screenWatched_ = true;
+    }
+}
+
 void CQuendalDlg::repaint() {
     dirty_ = true;
     update();
@@ -42,8 +51,12 @@ void CQuendalDlg::paintEvent(QPaintEvent*) {
     if (!controller_) {
         return;
     }
-    if (dirty_ || controller_->canvas().isNull()) {
-        controller_->compose();
+    // Composed anew at the screen's scale whenever that differs from the
+    // canvas's: the window was moved to another screen or the scale changed.
+    const qreal scale = devicePixelRatio();
+    if (dirty_ || controller_->canvas().isNull() ||
+        controller_->canvas().devicePixelRatio() != scale) {
+        controller_->compose(scale);
         dirty_ = false;
     }
     QPainter p(this);

@@ -41,6 +41,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -55,6 +56,7 @@ private:
     bool canHide_ = false;
     bool busy_ = false;
     bool manualMove_ = false;
+    bool screenWatched_ = false;
     QPoint pressOffset_;
     std::function<void()> about_;
     std::function<void()> end_;

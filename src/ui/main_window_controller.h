@@ -107,8 +107,10 @@ public:
     // Why the window is on the simulated keyboard, said while it is.
     void setSimulationNotice(const QString& text) { simulationNotice_ = text; }
 
-    // Composes the whole window onto the canvas.
-    const QImage& compose();
+    // Composes the whole window onto the canvas, at `scale` device pixels
+    // per logical pixel (the screen's device pixel ratio); the canvas has
+    // that pixel ratio.
+    const QImage& compose(qreal scale = 1.0);
     const QImage& canvas() const { return canvas_; }
     // How many repaints were asked for (measured by the paint benchmark).
     int repaintRequests() const { return repaintRequests_; }

@@ -45,15 +45,10 @@ void MainWindowController::drawSlider(QPainter& p, int id) {
         return;
     }
     const int tx = s->thumbX();
-    const QImage& filled = painter_.store().image(QStringLiteral("SliderFilled.png"));
-    const QImage& empty = painter_.store().image(QStringLiteral("SliderEmpty.png"));
-    if (!filled.isNull()) {
-        p.drawImage(QPoint(s->x, s->y), filled, QRect(0, 0, tx, Slider::kHeight));
-    }
-    if (!empty.isNull()) {
-        p.drawImage(QPoint(s->x + tx, s->y), empty,
-                    QRect(tx, 0, Slider::kWidth - tx, Slider::kHeight));
-    }
+    painter_.imagePart(p, QStringLiteral("SliderFilled.png"), s->x, s->y,
+                       QRect(0, 0, tx, Slider::kHeight));
+    painter_.imagePart(p, QStringLiteral("SliderEmpty.png"), s->x, s->y,
+                       QRect(tx, 0, Slider::kWidth - tx, Slider::kHeight));
     drawSkinImage(p, QStringLiteral("Thumb.png"), s->x + tx, s->y + 1);
 }
 
@@ -61,13 +56,9 @@ void MainWindowController::paintKeyOverlays(QPainter& p) {
     const auto& keys = KeyPictureTable();
     const int effect = model_.image().lightEffect();
     if (!state_.perKeyColourView) {
-        const QImage& lit = painter_.store().image(kKeyboardLit);
-        if (lit.isNull()) {
-            return;
-        }
         auto light = [&](std::size_t i) {
-            const QRect r = pictureRect(keys[i]);
-            p.drawImage(r.topLeft() + QPoint(kKeyboardPictureX, kKeyboardPictureY), lit, r);
+            painter_.imagePart(p, kKeyboardLit, kKeyboardPictureX, kKeyboardPictureY,
+                               pictureRect(keys[i]));
         };
         if (state_.hoveredKey != kNoKey) {
             light(static_cast<std::size_t>(state_.hoveredKey));
@@ -94,8 +85,8 @@ void MainWindowController::paintKeyOverlays(QPainter& p) {
     }
 }
 
-const QImage& MainWindowController::compose() {
-    const QImage& main = painter_.store().image(kMain);
+const QImage& MainWindowController::compose(qreal scale) {
+    const QImage& main = painter_.store().image(SkinFolder::mainWindow(), kMain, scale);
     if (main.isNull()) {
         canvas_ = QImage();
         return canvas_;
@@ -103,6 +94,9 @@ const QImage& MainWindowController::compose() {
     if (canvas_.size() != main.size() || canvas_.format() != main.format()) {
         canvas_ = QImage(main.size(), main.format());
     }
+    // The canvas has the background's pixels, at the screen's scale: the
+    // painter below works in logical pixels and draws on those.
+    canvas_.setDevicePixelRatio(main.devicePixelRatio());
     // A fresh copy of the background, without going through the painter.
     std::memcpy(canvas_.bits(), main.constBits(), static_cast<std::size_t>(main.sizeInBytes()));
 

@@ -2,8 +2,10 @@
 # Sourced by the tests that use the programs on a real X server: a
 # temporary folder for everything of the run (single-instance socket,
 # data, autostart), an Xvfb of its own, and the helpers. The sourcing
-# script sets `name` and `tools` first and adds the processes it starts to
-# `pids`; all of them end with the script.
+# script sets `name` and `tools` first (and `screen`, WIDTHxHEIGHTxDEPTH,
+# for another screen than 1280x800) and adds the processes it starts to
+# `pids`; all of them end with the script, and so does the folder unless
+# KEEP_WORK is set (to look into it after a failure).
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -11,7 +13,7 @@ cleanup() {
         kill "$pid" 2>/dev/null
     done
     wait 2>/dev/null
-    rm -rf "$work"
+    [[ -n ${KEEP_WORK:-} ]] || rm -rf "$work"
 }
 trap cleanup EXIT
 # The program's own words come with a failure: scripts start it with its
@@ -32,7 +34,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 exec 3>"$work/display"
 # Without -noreset the server resets when its last client leaves, and a
 # program started again can find no display.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${screen:-1280x800x24}" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do
     [[ -s $work/display ]] && break

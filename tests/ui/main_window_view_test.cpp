@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/model/key_picture_table.h"
-#include "fakes.h"
+#include "main_window_rig.h"
 #include "support/temp_dir.h"
-#include "ui/main_window.h"
-#include "ui/main_window_controller.h"
-#include "ui/skin/skin_painter.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -19,13 +16,9 @@ TEST(MainWindowView, RoutesInputToTheController) {
     ConfiguratorModel model;
     SkinStore skins;
     SkinPainter painter(skins);
-    FakeDialogs dialogs;
-    FakeLighting lighting;
-    FakeDevice device;
-    CQuendalDlg window;
-    MainWindowController controller(model, DataFolder(dir.path()), painter,
-                                    {&window, &window, &dialogs, &lighting, &device, nullptr});
-    window.attach(&controller);
+    MainWindowRig rig(model, dir.path(), painter);
+    CQuendalDlg& window = rig.window;
+    MainWindowController& controller = rig.controller;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.size(), skins.size(QStringLiteral("main.png")));
@@ -44,7 +37,7 @@ TEST(MainWindowView, RoutesInputToTheController) {
     }
     EXPECT_EQ(controller.state().hoveredKey, 45);
     QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, r);
-    EXPECT_EQ(dialogs.assigned, std::vector<int>{45});
+    EXPECT_EQ(rig.dialogs.assigned, std::vector<int>{45});
 
     QTest::keyPress(&window, Qt::Key_Control);
     EXPECT_TRUE(controller.state().ctrlHeld);

@@ -73,3 +73,109 @@ TEST(SkinStore, DialogsReadTheirLanguagesBranchAndAUsersPictureWins) {
 
 } // namespace
 } // namespace vantrel::ui
+
+namespace vantrel::ui {
+namespace {
+
+// A picture of one colour, saved as a user's skin.
+void savePicture(const QString& path, QSize size, const QColor& colour) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(colour);
+    ASSERT_TRUE(img.save(path));
+}
+
+TEST(SkinScales, BuiltInSkinsComeAtTheScaleAskedForWithTheirLogicalSize) {
+    SkinStore skins;
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        const QImage& main =
+            skins.image(SkinFolder::mainWindow(), QStringLiteral("main.png"), scale);
+        ASSERT_FALSE(main.isNull()) << scale;
+        EXPECT_EQ(main.devicePixelRatio(), scale);
+        EXPECT_EQ(main.size(), QSize(qRound(1000 * scale), qRound(640 * scale))) << scale;
+        EXPECT_EQ(skins.size(QStringLiteral("main.png")), QSize(1000, 640)) << scale;
+        const QImage& thumb =
+            skins.image(SkinFolder::mainWindow(), QStringLiteral("Thumb.png"), scale);
+        EXPECT_EQ(thumb.size(), QSize(qRound(15 * scale), qRound(14 * scale))) << scale;
+        EXPECT_EQ(thumb.format(), QImage::Format_ARGB32_Premultiplied);
+    }
+}
+
+TEST(SkinScales, TheTwoXPicturesAreDrawnAnewNotEnlarged) {
+    SkinStore skins;
+    const QImage one = skins.image(SkinFolder::mainWindow(), QStringLiteral("kb_BK.png"), 1.0);
+    const QImage two = skins.image(SkinFolder::mainWindow(), QStringLiteral("kb_BK.png"), 2.0);
+    ASSERT_EQ(two.size(), one.size() * 2);
+    // Every 2 x 2 block of a merely enlarged picture is one colour.
+    int uniform = 0;
+    int blocks = 0;
+    for (int y = 0; y + 1 < two.height(); y += 2) {
+        for (int x = 0; x + 1 < two.width(); x += 2) {
+            const QRgb c = two.pixel(x, y);
+            uniform += c == two.pixel(x + 1, y) && c == two.pixel(x, y + 1) &&
+                       c == two.pixel(x + 1, y + 1);
+            ++blocks;
+        }
+    }
+    EXPECT_LT(uniform, blocks / 2);
+}
+
+TEST(SkinScales, OnlyThePicturesOfTheScaleInUseAreKept) {
+    SkinStore skins;
+    for (const char* name : {"main.png", "kb_BK.png", "kb_hl.png"}) {
+        skins.image(SkinFolder::mainWindow(), QString::fromLatin1(name), 1.0);
+    }
+    EXPECT_EQ(skins.keptPictures(), 3u);
+    // Sizes are read from the files' headers: nothing more is decoded.
+    EXPECT_EQ(skins.size(QStringLiteral("apply.png")), QSize(59, 24));
+    EXPECT_EQ(skins.keptPictures(), 3u);
+    // The window moved to a screen at 2x.
+    skins.image(SkinFolder::mainWindow(), QStringLiteral("main.png"), 2.0);
+    EXPECT_EQ(skins.keptPictures(), 1u);
+    EXPECT_EQ(skins.scale(), 2.0);
+    EXPECT_EQ(skins.image(QStringLiteral("kb_BK.png")).devicePixelRatio(), 2.0);
+}
+
+TEST(SkinScales, AUsersPictureWinsAtEveryScaleWithOrWithoutItsOwnTwoX) {
+    vantrel::testing::TempDir dir;
+    const QString folder = QString::fromStdString((dir.path() / "png" / "english").string());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    // apply.png with a 2x of its own, Config.png at 1x only, Thumb at 2x only.
+    savePicture(folder + QStringLiteral("/apply.png"), QSize(3, 2), Qt::green);
+    savePicture(folder + QStringLiteral("/apply@2x.png"), QSize(6, 4), Qt::blue);
+    savePicture(folder + QStringLiteral("/Config.png"), QSize(4, 4), Qt::red);
+    savePicture(folder + QStringLiteral("/Thumb@2x.png"), QSize(10, 8), Qt::yellow);
+    SkinStore skins(dir.path());
+    const SkinFolder main = SkinFolder::mainWindow();
+
+    EXPECT_EQ(skins.image(main, QStringLiteral("apply.png"), 1.0).pixelColor(0, 0), Qt::green);
+    EXPECT_EQ(skins.image(main, QStringLiteral("Config.png"), 1.0).size(), QSize(4, 4));
+    const QImage& smallThumb = skins.image(main, QStringLiteral("Thumb.png"), 1.0);
+    EXPECT_EQ(smallThumb.size(), QSize(5, 4));
+    EXPECT_EQ(smallThumb.pixelColor(2, 2), Qt::yellow);
+
+    const QImage& apply = skins.image(main, QStringLiteral("apply.png"), 2.0);
+    EXPECT_EQ(apply.size(), QSize(6, 4));
+    EXPECT_EQ(apply.pixelColor(0, 0), Qt::blue);
+    EXPECT_EQ(skins.size(QStringLiteral("apply.png")), QSize(3, 2));
+    // Not our built-in 2x picture: the user's own, enlarged.
+    const QImage& config = skins.image(main, QStringLiteral("Config.png"), 2.0);
+    EXPECT_EQ(config.size(), QSize(8, 8));
+    EXPECT_EQ(config.pixelColor(3, 3), Qt::red);
+    EXPECT_EQ(skins.size(QStringLiteral("Config.png")), QSize(4, 4));
+    EXPECT_EQ(skins.size(QStringLiteral("Thumb.png")), QSize(5, 4));
+    // Between the two: from the user's 2x.
+    EXPECT_EQ(skins.image(main, QStringLiteral("apply.png"), 1.5).pixelColor(2, 1), Qt::blue);
+}
+
+TEST(SkinScales, IconsCarryEveryScaleThereIs) {
+    SkinStore skins;
+    const QIcon tree = skins.icon(SkinFolder::of(UiLanguage{}, QStringLiteral("Custom")),
+                                  QStringLiteral("tree_item.png"));
+    ASSERT_FALSE(tree.isNull());
+    EXPECT_EQ(tree.pixmap(QSize(16, 16), 2.0).devicePixelRatio(), 2.0);
+    EXPECT_EQ(tree.pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32));
+    EXPECT_TRUE(skins.icon(SkinFolder::mainWindow(), QStringLiteral("no-such.png")).isNull());
+}
+
+} // namespace
+} // namespace vantrel::ui

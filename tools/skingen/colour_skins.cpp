@@ -14,8 +14,8 @@ namespace cd = vantrel::layout::colour_dialog;
 constexpr int kWidth = cd::kFallbackWidth;
 constexpr int kHeight = cd::kFallbackHeight;
 
-QImage colourBackground() {
-    QImage img = newImage(kWidth, kHeight, kFar);
+QImage colourBackground(qreal s) {
+    QImage img = newImage(s, kWidth, kHeight, kFar);
     QPainter p(&img);
     prepare(p);
     // Title strip; the program writes "COLOR" at its left.
@@ -57,8 +57,8 @@ QImage colourBackground() {
     return img;
 }
 
-const Registrar kColour(QStringLiteral("colour"), [](SkinSet& set) {
-    set.add(QStringLiteral("Color_BK.png"), colourBackground());
+const Registrar kColour(QStringLiteral("colour"), [](SkinSet& set, qreal s) {
+    set.add(QStringLiteral("Color_BK.png"), colourBackground(s));
 });
 
 } // namespace

@@ -4,6 +4,7 @@
 // the window hit-tests is exactly a key cap here.
 #include "core/model/key_picture_table.h"
 #include "skin_canvas.h"
+#include "surfaces.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -14,10 +15,12 @@ namespace {
 
 using namespace palette;
 
-void drawPlate(QPainter& p) {
-    // The picture sits on the far background of main.png; a soft shadow
-    // lifts the plate off it.
-    p.fillRect(0, 0, kKeyboardPictureWidth, kKeyboardPictureHeight, kFar);
+void drawPlate(QPainter& p, qreal s) {
+    // The picture sits on the lit stage of main.png and repeats its pixels,
+    // so no edge shows; a soft shadow lifts the plate off it.
+    const QPoint origin(kKeyboardPictureX, kKeyboardPictureY);
+    p.drawImage(QPointF(0, 0),
+                stageLight(QRect(origin, QSize(kKeyboardPictureWidth, kKeyboardPictureHeight)), s));
     const QRectF plate(30.5, 74.5, 596, 204);
     p.setPen(Qt::NoPen);
     for (int i = 8; i >= 1; --i) {
@@ -25,12 +28,7 @@ void drawPlate(QPainter& p) {
         p.drawRoundedRect(plate.adjusted(-i, -i + 4, i, i + 4), 8 + i, 8 + i);
     }
 
-    QLinearGradient g(0, plate.top(), 0, plate.bottom());
-    g.setColorAt(0, QColor(0x22, 0x25, 0x2C));
-    g.setColorAt(1, kPlate);
-    p.setPen(QPen(QColor(0x30, 0x34, 0x3E), 1));
-    p.setBrush(g);
-    p.drawRoundedRect(plate, 8, 8);
+    brushedPlate(p, plate, 8, origin, s);
     // Bevel highlight along the top edge of the plate.
     p.setPen(QPen(QColor(0xFF, 0xFF, 0xFF, 18), 1));
     p.drawLine(QPointF(38, 75.5), QPointF(619, 75.5));
@@ -86,11 +84,11 @@ void drawKey(QPainter& p, const KeyPicture& k, bool lit) {
     p.drawText(textBox, Qt::AlignCenter, text);
 }
 
-QImage keyboard(bool lit) {
-    QImage img = newImage(kKeyboardPictureWidth, kKeyboardPictureHeight, kFar);
+QImage keyboard(qreal s, bool lit) {
+    QImage img = newImage(s, kKeyboardPictureWidth, kKeyboardPictureHeight, kFar);
     QPainter p(&img);
     prepare(p);
-    drawPlate(p);
+    drawPlate(p, s);
     const auto& table = KeyPictureTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
         drawKey(p, table[i], lit);
@@ -98,9 +96,9 @@ QImage keyboard(bool lit) {
     return img;
 }
 
-const Registrar kKeyboard(QStringLiteral("keyboard"), [](SkinSet& set) {
-    set.add(QStringLiteral("kb_BK.png"), keyboard(false));
-    set.add(QStringLiteral("kb_hl.png"), keyboard(true));
+const Registrar kKeyboard(QStringLiteral("keyboard"), [](SkinSet& set, qreal s) {
+    set.add(QStringLiteral("kb_BK.png"), keyboard(s, false));
+    set.add(QStringLiteral("kb_hl.png"), keyboard(s, true));
 });
 
 } // namespace

@@ -22,8 +22,8 @@ QString inFolder(const char* name) {
     return QStringLiteral("Custom/") + QString::fromLatin1(name);
 }
 
-QImage background() {
-    QImage img = newImage(km::kWidth, km::kHeight, kFar);
+QImage background(qreal s) {
+    QImage img = newImage(s, km::kWidth, km::kHeight, kFar);
     QPainter p(&img);
     prepare(p);
     // Title strip; the program writes the chosen key's name at its left.
@@ -44,18 +44,18 @@ QImage background() {
     return img;
 }
 
-QImage tabFace() {
+QImage tabFace(qreal s) {
     const auto& r = km::kButtonRegions[km::kTabKeys];
-    QImage img = newImage(r.width(), r.height(), kFar.darker(125));
+    QImage img = newImage(s, r.width(), r.height(), kFar.darker(125));
     QPainter p(&img);
     prepare(p);
     drawButtonFace(p, QRectF(1, 2, r.width() - 2, r.height() - 2), kPanelBorder.lighter(110));
     return img;
 }
 
-QImage optionStrip() {
+QImage optionStrip(qreal s) {
     const auto& r = km::kButtonRegions[km::kOptionStrip];
-    QImage img = newImage(r.width(), r.height(), kFar.darker(125));
+    QImage img = newImage(s, r.width(), r.height(), kFar.darker(125));
     QPainter p(&img);
     p.fillRect(QRect(0, r.height() / 2, r.width(), 1), kPanelBorder);
     return img;
@@ -63,10 +63,10 @@ QImage optionStrip() {
 
 // The disable box and the advanced rows' markers: grey and empty, or lit
 // with a tick, as the main window's switches.
-QImage checkBox(bool on) {
+QImage checkBox(qreal s, bool on) {
     const auto& r = km::kButtonRegions[km::kDisableBox];
     // Transparent around the corners: it sits on the footer and on the panel.
-    QImage img = newImage(r.width(), r.height(), Qt::transparent);
+    QImage img = newImage(s, r.width(), r.height(), Qt::transparent);
     QPainter p(&img);
     prepare(p);
     p.setPen(QPen(on ? kAccentHover : kDisabled, 1));
@@ -78,9 +78,9 @@ QImage checkBox(bool on) {
     return img;
 }
 
-QImage pushButton(const QColor& face, bool over) {
+QImage pushButton(qreal s, const QColor& face, bool over) {
     const auto& r = km::kButtonRegions[km::kSave];
-    QImage img = newImage(r.width(), r.height(), kFar);
+    QImage img = newImage(s, r.width(), r.height(), kFar);
     QPainter p(&img);
     prepare(p);
     drawButtonFace(p, QRectF(0, 0, r.width(), r.height()), over ? face.lighter(125) : face);
@@ -92,8 +92,8 @@ QImage pushButton(const QColor& face, bool over) {
     return img;
 }
 
-QImage pathBox() {
-    QImage img = newImage(km::kPathBoxWidth, km::kPathBoxHeight, kPanel);
+QImage pathBox(qreal s) {
+    QImage img = newImage(s, km::kPathBoxWidth, km::kPathBoxHeight, kPanel);
     QPainter p(&img);
     prepare(p);
     p.setPen(QPen(kPanelBorder.lighter(115), 1));
@@ -103,8 +103,8 @@ QImage pathBox() {
 }
 
 // The browse button: a folder glyph on a button face.
-QImage browseButton(bool over) {
-    QImage img = newImage(km::kBrowseWidth, km::kBrowseHeight, kPanel);
+QImage browseButton(qreal s, bool over) {
+    QImage img = newImage(s, km::kBrowseWidth, km::kBrowseHeight, kPanel);
     QPainter p(&img);
     prepare(p);
     const QRectF face(0, 0, km::kBrowseWidth, km::kBrowseHeight - 1);
@@ -131,9 +131,8 @@ QImage browseButton(bool over) {
 }
 
 // The tree's item icon: a small key cap.
-QImage treeIcon() {
-    QImage img(km::kTreeIconSize, km::kTreeIconSize, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+QImage treeIcon(qreal s) {
+    QImage img = newImage(s, km::kTreeIconSize, km::kTreeIconSize, Qt::transparent);
     QPainter p(&img);
     prepare(p);
     p.setPen(QPen(kCapEdge, 1));
@@ -145,25 +144,25 @@ QImage treeIcon() {
     return img;
 }
 
-const Registrar kKeyMap(QStringLiteral("keymap"), [](SkinSet& set) {
-    set.add(inFolder("Custom_BK.png"), background());
+const Registrar kKeyMap(QStringLiteral("keymap"), [](SkinSet& set, qreal s) {
+    set.add(inFolder("Custom_BK.png"), background(s));
     const auto& close = km::kButtonRegions[km::kCloseBox];
     set.add(inFolder(km::kButtonImages[km::kCloseBox].normal),
-            closeBoxImage(close, QColor(0x3A, 0x1A, 0x20)));
-    set.add(inFolder(km::kButtonImages[km::kCloseBox].over), closeBoxImage(close, kAccent));
-    set.add(inFolder(km::kButtonImages[km::kTabKeys].normal), tabFace());
-    set.add(inFolder(km::kButtonImages[km::kOptionStrip].normal), optionStrip());
-    set.add(inFolder(km::kButtonImages[km::kDisableBox].normal), checkBox(false));
-    set.add(inFolder(km::kButtonImages[km::kDisableBox].over), checkBox(true));
+            closeBoxImage(s, close, QColor(0x3A, 0x1A, 0x20)));
+    set.add(inFolder(km::kButtonImages[km::kCloseBox].over), closeBoxImage(s, close, kAccent));
+    set.add(inFolder(km::kButtonImages[km::kTabKeys].normal), tabFace(s));
+    set.add(inFolder(km::kButtonImages[km::kOptionStrip].normal), optionStrip(s));
+    set.add(inFolder(km::kButtonImages[km::kDisableBox].normal), checkBox(s, false));
+    set.add(inFolder(km::kButtonImages[km::kDisableBox].over), checkBox(s, true));
     const QColor plain = kPanelBorder.lighter(125);
-    set.add(inFolder(km::kButtonImages[km::kCancel].normal), pushButton(plain, false));
-    set.add(inFolder(km::kButtonImages[km::kCancel].over), pushButton(plain, true));
-    set.add(inFolder(km::kButtonImages[km::kSave].normal), pushButton(kAccent, false));
-    set.add(inFolder(km::kButtonImages[km::kSave].over), pushButton(kAccent, true));
-    set.add(inFolder("Advanced.png"), pathBox());
-    set.add(inFolder("view.png"), browseButton(false));
-    set.add(inFolder("view02.png"), browseButton(true));
-    set.add(inFolder("tree_item.png"), treeIcon());
+    set.add(inFolder(km::kButtonImages[km::kCancel].normal), pushButton(s, plain, false));
+    set.add(inFolder(km::kButtonImages[km::kCancel].over), pushButton(s, plain, true));
+    set.add(inFolder(km::kButtonImages[km::kSave].normal), pushButton(s, kAccent, false));
+    set.add(inFolder(km::kButtonImages[km::kSave].over), pushButton(s, kAccent, true));
+    set.add(inFolder("Advanced.png"), pathBox(s));
+    set.add(inFolder("view.png"), browseButton(s, false));
+    set.add(inFolder("view02.png"), browseButton(s, true));
+    set.add(inFolder("tree_item.png"), treeIcon(s));
 });
 
 } // namespace

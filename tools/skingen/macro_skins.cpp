@@ -18,8 +18,8 @@ void drawWell(QPainter& p, const layout::Region& r) {
     p.fillRect(rectOf(r).adjusted(-2, -2, 2, 2), kFar.darker(115));
 }
 
-QImage macroBackground() {
-    QImage img = newImage(md::kWidth, md::kHeight, kFar);
+QImage macroBackground(qreal s) {
+    QImage img = newImage(s, md::kWidth, md::kHeight, kFar);
     QPainter p(&img);
     prepare(p);
     // Title strip; the program writes the title at its left.
@@ -56,8 +56,8 @@ QImage macroBackground() {
     return img;
 }
 
-QImage button(const layout::Region& r, bool over) {
-    QImage img = newImage(r.width(), r.height(), Qt::transparent);
+QImage button(qreal s, const layout::Region& r, bool over) {
+    QImage img = newImage(s, r.width(), r.height(), Qt::transparent);
     QPainter p(&img);
     prepare(p);
     const QRectF face(0, 0, r.width(), r.height());
@@ -70,9 +70,9 @@ QImage button(const layout::Region& r, bool over) {
     return img;
 }
 
-QImage checkBox(bool on) {
+QImage checkBox(qreal s, bool on) {
     const auto& r = md::kRegions[md::kRecordDelays];
-    QImage img = newImage(r.width(), r.height(), Qt::transparent);
+    QImage img = newImage(s, r.width(), r.height(), Qt::transparent);
     QPainter p(&img);
     prepare(p);
     const QRectF box(0.5, 0.5, r.width() - 1, r.height() - 1);
@@ -89,8 +89,8 @@ QImage checkBox(bool on) {
 // The event list's words as pictures: a key going down, coming up, a clock.
 constexpr int kWordSize = 14;
 
-QImage arrow(bool down) {
-    QImage img = newImage(kWordSize, kWordSize, Qt::transparent);
+QImage arrow(qreal s, bool down) {
+    QImage img = newImage(s, kWordSize, kWordSize, Qt::transparent);
     QPainter p(&img);
     prepare(p);
     QPen pen(down ? kAccent : kSecondary, 2);
@@ -107,8 +107,8 @@ QImage arrow(bool down) {
     return img;
 }
 
-QImage clock() {
-    QImage img = newImage(kWordSize, kWordSize, Qt::transparent);
+QImage clock(qreal s) {
+    QImage img = newImage(s, kWordSize, kWordSize, Qt::transparent);
     QPainter p(&img);
     prepare(p);
     QPen pen(kLabel, 1.5);
@@ -122,20 +122,20 @@ QImage clock() {
     return img;
 }
 
-const Registrar kMacros(QStringLiteral("macros"), [](SkinSet& set) {
+const Registrar kMacros(QStringLiteral("macros"), [](SkinSet& set, qreal s) {
     const QString dir = QStringLiteral("MacroManagement/");
-    set.add(dir + QStringLiteral("MacroManagement.png"), macroBackground());
+    set.add(dir + QStringLiteral("MacroManagement.png"), macroBackground(s));
     const auto& rec = md::kRegions[md::kRecord];
-    set.add(dir + QStringLiteral("Record-normal.png"), button(rec, false));
-    set.add(dir + QStringLiteral("Record-over.png"), button(rec, true));
+    set.add(dir + QStringLiteral("Record-normal.png"), button(s, rec, false));
+    set.add(dir + QStringLiteral("Record-over.png"), button(s, rec, true));
     const auto& small = md::kRegions[md::kNew];
-    set.add(dir + QStringLiteral("button-new-normal.png"), button(small, false));
-    set.add(dir + QStringLiteral("button-new-over.png"), button(small, true));
-    set.add(dir + QStringLiteral("Pane.png"), checkBox(false));
-    set.add(dir + QStringLiteral("PaneMakingTick.png"), checkBox(true));
-    set.add(dir + QStringLiteral("word-dn.png"), arrow(true));
-    set.add(dir + QStringLiteral("word-up.png"), arrow(false));
-    set.add(dir + QStringLiteral("word-ms.png"), clock());
+    set.add(dir + QStringLiteral("button-new-normal.png"), button(s, small, false));
+    set.add(dir + QStringLiteral("button-new-over.png"), button(s, small, true));
+    set.add(dir + QStringLiteral("Pane.png"), checkBox(s, false));
+    set.add(dir + QStringLiteral("PaneMakingTick.png"), checkBox(s, true));
+    set.add(dir + QStringLiteral("word-dn.png"), arrow(s, true));
+    set.add(dir + QStringLiteral("word-up.png"), arrow(s, false));
+    set.add(dir + QStringLiteral("word-ms.png"), clock(s));
 });
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Draws every skin image into a folder and writes a resource list for them.
+// Draws every skin image, at 1x and 2x, into a folder and writes a resource
+// list for them.
 // Usage: vantrel_skingen OUTPUT_DIR
 //        vantrel_skingen --icons OUTPUT_DIR   (the icon theme's hicolor/ tree)
 #include "skin_canvas.h"
@@ -48,8 +49,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     vantrel::skingen::SkinSet set;
-    for (const auto& [name, group] : vantrel::skingen::groups()) {
-        group(set);
+    for (const qreal scale : vantrel::skingen::kSkinScales) {
+        for (const auto& [name, group] : vantrel::skingen::groups()) {
+            group(set, scale);
+        }
     }
     QFile qrc(out.filePath(QStringLiteral("skins.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -15,8 +15,8 @@ using namespace palette;
 constexpr int kChannelWidth = 220;
 constexpr int kChannelHeight = 17;
 
-QImage effectBox() {
-    QImage img = newImage(221, 16, kPanel);
+QImage effectBox(qreal s) {
+    QImage img = newImage(s, 221, 16, kPanel);
     QPainter p(&img);
     prepare(p);
     p.setPen(QPen(kCapEdge, 1));
@@ -31,8 +31,8 @@ QImage effectBox() {
     return img;
 }
 
-QImage multiColour() {
-    QImage img = newImage(20, 20, kPanel);
+QImage multiColour(qreal s) {
+    QImage img = newImage(s, 20, 20, kPanel);
     QPainter p(&img);
     prepare(p);
     QConicalGradient g(10, 10, 90);
@@ -48,8 +48,8 @@ QImage multiColour() {
 }
 
 // Direction arrows: T(op), B(ottom), R(ight), L(eft), 15 x 16.
-QImage arrow(char dir, bool enabled) {
-    QImage img = newImage(15, 16, kPanel);
+QImage arrow(qreal s, char dir, bool enabled) {
+    QImage img = newImage(s, 15, 16, kPanel);
     QPainter p(&img);
     prepare(p);
     p.setPen(Qt::NoPen);
@@ -85,8 +85,8 @@ QImage arrow(char dir, bool enabled) {
 }
 
 // Switches: the same rounded box, lit with a tick or grey and empty.
-QImage toggle(bool on) {
-    QImage img = newImage(20, 20, kPanel);
+QImage toggle(qreal s, bool on) {
+    QImage img = newImage(s, 20, 20, kPanel);
     QPainter p(&img);
     prepare(p);
     if (on) {
@@ -103,8 +103,8 @@ QImage toggle(bool on) {
     return img;
 }
 
-QImage thumb() {
-    QImage img = newImage(15, 14, kPanel);
+QImage thumb(qreal s) {
+    QImage img = newImage(s, 15, 14, kPanel);
     QPainter p(&img);
     prepare(p);
     p.setPen(QPen(kAccent, 2));
@@ -113,8 +113,8 @@ QImage thumb() {
     return img;
 }
 
-QImage channel(bool filled) {
-    QImage img = newImage(kChannelWidth, kChannelHeight, kPanel);
+QImage channel(qreal s, bool filled) {
+    QImage img = newImage(s, kChannelWidth, kChannelHeight, kPanel);
     QPainter p(&img);
     prepare(p);
     p.setPen(Qt::NoPen);
@@ -125,8 +125,8 @@ QImage channel(bool filled) {
 
 // Tick marks and numbers under a slider whose thumb (15 wide) travels
 // over the 220-pixel channel; the scale is drawn one pixel left of it.
-QImage scale(const QStringList& numbers) {
-    QImage img = newImage(222, 14, kPanel);
+QImage scale(qreal s, const QStringList& numbers) {
+    QImage img = newImage(s, 222, 14, kPanel);
     QPainter p(&img);
     prepare(p);
     p.setFont(arial(9));
@@ -150,30 +150,30 @@ QImage scale(const QStringList& numbers) {
     return img;
 }
 
-const Registrar kPanelGroup(QStringLiteral("panel"), [](SkinSet& set) {
-    set.add(QStringLiteral("Light_Item.png"), effectBox());
-    set.add(QStringLiteral("8.png"), multiColour());
+const Registrar kPanelGroup(QStringLiteral("panel"), [](SkinSet& set, qreal s) {
+    set.add(QStringLiteral("Light_Item.png"), effectBox(s));
+    set.add(QStringLiteral("8.png"), multiColour(s));
     for (char d : {'T', 'B', 'R', 'L'}) {
         for (bool on : {true, false}) {
             set.add(QStringLiteral("Direction-%1-%2.png")
                         .arg(QChar(d))
                         .arg(on ? QStringLiteral("Enable") : QStringLiteral("Disable")),
-                    arrow(d, on));
+                    arrow(s, d, on));
         }
     }
-    set.add(QStringLiteral("Enable.png"), toggle(true));
-    set.add(QStringLiteral("Disable.png"), toggle(false));
-    set.add(QStringLiteral("Thumb.png"), thumb());
-    set.add(QStringLiteral("SliderFilled.png"), channel(true));
-    set.add(QStringLiteral("SliderEmpty.png"), channel(false));
+    set.add(QStringLiteral("Enable.png"), toggle(s, true));
+    set.add(QStringLiteral("Disable.png"), toggle(s, false));
+    set.add(QStringLiteral("Thumb.png"), thumb(s));
+    set.add(QStringLiteral("SliderFilled.png"), channel(s, true));
+    set.add(QStringLiteral("SliderEmpty.png"), channel(s, false));
     QStringList ms;
     for (int v = 2; v <= 20; v += 2) {
         ms << QString::number(v);
     }
-    set.add(QStringLiteral("responsetime_txt.png"), scale(ms));
+    set.add(QStringLiteral("responsetime_txt.png"), scale(s, ms));
     set.add(QStringLiteral("reportRate_txt.png"),
-            scale({QStringLiteral("125"), QStringLiteral("250"), QStringLiteral("500"),
-                   QStringLiteral("1000")}));
+            scale(s, {QStringLiteral("125"), QStringLiteral("250"), QStringLiteral("500"),
+                      QStringLiteral("1000")}));
 });
 
 } // namespace

@@ -11,8 +11,8 @@ namespace {
 using namespace palette;
 namespace pd = vantrel::layout::profile_dialog;
 
-QImage profileBackground() {
-    QImage img = newImage(pd::kWidth, pd::kHeight, kFar);
+QImage profileBackground(qreal s) {
+    QImage img = newImage(s, pd::kWidth, pd::kHeight, kFar);
     QPainter p(&img);
     prepare(p);
     // Title strip; the program writes "Профиль" at its left.
@@ -59,10 +59,10 @@ QImage profileBackground() {
     return img;
 }
 
-const Registrar kProfiles(QStringLiteral("profiles"), [](SkinSet& set) {
-    set.add(QStringLiteral("Config/Profile_BK.png"), profileBackground());
+const Registrar kProfiles(QStringLiteral("profiles"), [](SkinSet& set, qreal s) {
+    set.add(QStringLiteral("Config/Profile_BK.png"), profileBackground(s));
     set.add(QStringLiteral("Config/button-close-normal.png"),
-            closeBoxImage(pd::kRegions[pd::kCloseBox], QColor(0x3A, 0x1A, 0x20)));
+            closeBoxImage(s, pd::kRegions[pd::kCloseBox], QColor(0x3A, 0x1A, 0x20)));
 });
 
 } // namespace

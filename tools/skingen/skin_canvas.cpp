@@ -1,10 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "skin_canvas.h"
 
+#include <QtMath>
+
 namespace vantrel::skingen {
 
-QImage newImage(int w, int h, const QColor& fill) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+QString scaledName(const QString& name, qreal scale) {
+    if (scale == 1.0) {
+        return name;
+    }
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString suffix = QStringLiteral("@%1x").arg(scale);
+    return dot < 0 ? name + suffix : QString(name).insert(dot, suffix);
+}
+
+QImage newImage(qreal scale, int w, int h, const QColor& fill) {
+    QImage img(qCeil(w * scale), qCeil(h * scale), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
     img.fill(fill);
     return img;
 }
@@ -47,14 +59,14 @@ void drawButtonFace(QPainter& p, const QRectF& r, const QColor& face) {
     p.drawLine(QPointF(r.left() + 3, r.top() + 1.5), QPointF(r.right() - 3, r.top() + 1.5));
 }
 
-QImage closeBoxImage(const layout::Region& box, const QColor& face) {
+QImage closeBoxImage(qreal s, const layout::Region& box, const QColor& face) {
     constexpr int kInset = 4;
-    QImage img = newImage(box.width() + 2 * kInset, box.height() + 2 * kInset, palette::kTitle);
+    QImage img = newImage(s, box.width() + 2 * kInset, box.height() + 2 * kInset, palette::kTitle);
     QPainter p(&img);
     prepare(p);
     p.setPen(Qt::NoPen);
     p.setBrush(face);
-    p.drawRoundedRect(QRectF(0, 0, img.width(), img.height()), 3, 3);
+    p.drawRoundedRect(QRectF(0, 0, box.width() + 2 * kInset, box.height() + 2 * kInset), 3, 3);
     QPen pen(Qt::white, 1.4);
     pen.setCapStyle(Qt::RoundCap);
     p.setPen(pen);

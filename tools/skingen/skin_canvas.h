@@ -30,17 +30,30 @@ inline const QColor kDisabled{0x5A, 0x60, 0x6C};
 inline const QColor kPlate{0x1A, 0x1D, 0x23};
 } // namespace palette
 
-// Where the generator puts its images; groups add to it by name.
+// The scales every skin is drawn at: the program picks the pictures of the
+// screen's scale, and smooths the 2x ones for the scales between.
+inline constexpr qreal kSkinScales[] = {1.0, 2.0};
+
+// The file name of a picture drawn at `scale`: "name.png" at 1x and
+// "name@2x.png" at 2x, where Qt and the program look for it.
+QString scaledName(const QString& name, qreal scale);
+
+// Where the generator puts its images; groups add to it by name. A picture
+// goes in under the name of its own scale (its device pixel ratio).
 class SkinSet {
 public:
-    void add(const QString& name, const QImage& image) { images_[name] = image; }
+    void add(const QString& name, const QImage& image) {
+        images_[scaledName(name, image.devicePixelRatio())] = image;
+    }
     const std::map<QString, QImage>& images() const { return images_; }
 
 private:
     std::map<QString, QImage> images_;
 };
 
-QImage newImage(int w, int h, const QColor& fill);
+// A picture of w x h pixels at `scale`: its groups draw in those pixels
+// and the painter puts every line and glyph on the finer grid.
+QImage newImage(qreal scale, int w, int h, const QColor& fill);
 // A painter with antialiasing on, for one image.
 void prepare(QPainter& p);
 QFont arial(int pixelHeight, int weight = QFont::Normal);
@@ -53,7 +66,7 @@ void drawPanel(QPainter& p, const QRect& r);
 
 // A dialog's close box: a white cross over the box's few pixels on a
 // rounded face, 4 pixels larger on every side (drawn at left - 4, top - 4).
-QImage closeBoxImage(const layout::Region& box, const QColor& face);
+QImage closeBoxImage(qreal scale, const layout::Region& box, const QColor& face);
 
 // A region of a layout table as Qt's rectangle (the size is the region's).
 inline QRect rectOf(const layout::Region& r) {
@@ -63,8 +76,9 @@ inline QRect rectOf(const layout::Region& r) {
 // The program's icon, a lit key cap, size x size pixels.
 QImage programIcon(int size);
 
-// Skin groups register themselves with a static Registrar.
-using SkinGroup = std::function<void(SkinSet&)>;
+// Skin groups register themselves with a static Registrar; a group draws
+// its pictures at the scale it is given.
+using SkinGroup = std::function<void(SkinSet&, qreal scale)>;
 std::map<QString, SkinGroup>& groups();
 struct Registrar {
     Registrar(const QString& name, SkinGroup g) { groups()[name] = std::move(g); }

@@ -3,6 +3,7 @@
 // buttons at the bottom.
 #include "core/layout/main_window_layout.h"
 #include "skin_canvas.h"
+#include "surfaces.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -16,10 +17,11 @@ constexpr int kWidth = 1000;
 constexpr int kHeight = 640;
 constexpr int kTitleHeight = 30;
 
-QImage mainBackground() {
-    QImage img = newImage(kWidth, kHeight, kFar);
+QImage mainBackground(qreal s) {
+    QImage img = newImage(s, kWidth, kHeight, kFar);
     QPainter p(&img);
     prepare(p);
+    p.drawImage(QPointF(0, 0), stageLight(QRect(0, 0, kWidth, kHeight), s));
     // Title strip with the name and a thin accent under its start.
     p.fillRect(0, 0, kWidth, kTitleHeight, kTitle);
     p.fillRect(0, kTitleHeight, kWidth, 1, kPanelBorder);
@@ -54,8 +56,8 @@ QImage mainBackground() {
 }
 
 // 16 x 16 glyph square for the title strip.
-QImage glyphButton(int glyph) {
-    QImage img = newImage(16, 16, kTitle);
+QImage glyphButton(qreal s, int glyph) {
+    QImage img = newImage(s, 16, 16, kTitle);
     QPainter p(&img);
     prepare(p);
     p.setPen(Qt::NoPen);
@@ -80,10 +82,10 @@ QImage glyphButton(int glyph) {
     return img;
 }
 
-QImage helpWindow() {
+QImage helpWindow(qreal s) {
     // Three rows of 25 pixels under the help button; the program writes
     // the texts.
-    QImage img = newImage(167, 78, kFar);
+    QImage img = newImage(s, 167, 78, kFar);
     QPainter p(&img);
     prepare(p);
     p.setPen(QPen(kPanelBorder, 1));
@@ -97,30 +99,33 @@ QImage helpWindow() {
 }
 
 // A button the size of its command region.
-QImage bottomButton(int command, const QColor& face, const QColor& bg) {
+QImage bottomButton(qreal s, int command, const QColor& face, const QColor& bg) {
     const layout::Region& r = layout::ButtonRegionTable()[static_cast<std::size_t>(command)];
     const int w = r.width();
     const int h = r.height();
-    QImage img = newImage(w, h, bg);
+    QImage img = newImage(s, w, h, bg);
     QPainter p(&img);
     prepare(p);
     drawButtonFace(p, QRectF(0, 0, w, h), face);
     return img;
 }
 
-const Registrar kWindow(QStringLiteral("window"), [](SkinSet& set) {
-    set.add(QStringLiteral("main.png"), mainBackground());
-    set.add(QStringLiteral("button-help-normal.png"), glyphButton(0));
-    set.add(QStringLiteral("button-min-normal.png"), glyphButton(1));
-    set.add(QStringLiteral("button-close-normal.png"), glyphButton(2));
-    set.add(QStringLiteral("HelpWindow.png"), helpWindow());
-    set.add(QStringLiteral("apply.png"), bottomButton(layout::kCmdApply, kAccent, kFar));
+const Registrar kWindow(QStringLiteral("window"), [](SkinSet& set, qreal s) {
+    set.add(QStringLiteral("main.png"), mainBackground(s));
+    set.add(QStringLiteral("button-help-normal.png"), glyphButton(s, 0));
+    set.add(QStringLiteral("button-min-normal.png"), glyphButton(s, 1));
+    set.add(QStringLiteral("button-close-normal.png"), glyphButton(s, 2));
+    set.add(QStringLiteral("HelpWindow.png"), helpWindow(s));
+    set.add(QStringLiteral("apply.png"), bottomButton(s, layout::kCmdApply, kAccent, kFar));
     set.add(QStringLiteral("Config.png"),
-            bottomButton(layout::kCmdProfiles, kPanelBorder.lighter(115), kFar));
+            bottomButton(s, layout::kCmdProfiles, kPanelBorder.lighter(115), kFar));
     set.add(QStringLiteral("MacroButton3.png"),
-            bottomButton(layout::kCmdMacros, kPanelBorder.lighter(115), kFar));
-    set.add(QStringLiteral("icon.png"), programIcon(64));
-    set.add(QStringLiteral("icon-256.png"), programIcon(256));
+            bottomButton(s, layout::kCmdMacros, kPanelBorder.lighter(115), kFar));
+    if (s == 1.0) {
+        // Icons come in sizes of their own; the window system picks one.
+        set.add(QStringLiteral("icon.png"), programIcon(64));
+        set.add(QStringLiteral("icon-256.png"), programIcon(256));
+    }
 });
 
 } // namespace

@@ -11,6 +11,21 @@ Hsl SpectrumGeometry::spectrumPixelHsl(int x, int g) const {
     return Hsl{kHslScale * x / columns, kHslScale * g / rows, kHslScale / 2};
 }
 
+Hsl SpectrumGeometry::spectrumHslAt(double x, double y) const {
+    const int columns = std::max(w_ - 36, 1);
+    const int rows = std::max(h_ - 1, 1);
+    const double g = h_ + 9 - y;
+    const int hue = static_cast<int>(kHslScale * x / columns);
+    const int saturation = static_cast<int>(kHslScale * g / rows);
+    return Hsl{std::clamp(hue, 0, kHslScale), std::clamp(saturation, 0, kHslScale), kHslScale / 2};
+}
+
+int SpectrumGeometry::barLuminosityAt(double y) const {
+    const int span = std::max(barRows() - 1, 1);
+    const double i = barRows() + 9 - y;
+    return std::clamp(static_cast<int>(kHslScale * i / span), 0, kHslScale);
+}
+
 int SpectrumGeometry::barRowLuminosity(int i) const {
     const int span = std::max(barRows() - 1, 1);
     return kHslScale * i / span;

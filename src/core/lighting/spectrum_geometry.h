@@ -38,11 +38,23 @@ public:
     // (drawn at y = h + 9 - g), for 0 <= x <= w - 36 and 0 <= g < h.
     Hsl spectrumPixelHsl(int x, int g) const;
     int spectrumPixelY(int g) const { return h_ + 9 - g; }
+    // The same for a point (x, y) between pixels, for a picture drawn on a
+    // finer grid than the control's pixels (a screen at 2x has two device
+    // pixels per pixel here): the colour that pixel row and column would
+    // have there. Equal to the pixel's own at whole coordinates.
+    Hsl spectrumHslAt(double x, double y) const;
+    // Where the spectrum picture is drawn: 0 <= x < spectrumPictureRight()
+    // and spectrumPictureTop() <= y < h.
+    int spectrumPictureRight() const { return w_ - 35; }
+    static constexpr int spectrumPictureTop() { return 10; }
 
     // Luminosity bar: rows i = 0 .. barRows() - 1 at y = barRowY(i).
     int barRows() const { return h_ - 20; }
     int barRowY(int i) const { return barRows() + 9 - i; }
     int barRowLuminosity(int i) const;
+    // The luminosity of the bar at a y between pixels (see spectrumHslAt);
+    // the bar covers barRowY(barRows() - 1) <= y < barRowY(0) + 1.
+    int barLuminosityAt(double y) const;
     int barLeft() const { return w_ - 29; }
     static constexpr int kBarWidth = 14;
 

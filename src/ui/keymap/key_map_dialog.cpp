@@ -73,10 +73,10 @@ CKeyMap::~CKeyMap() {
 }
 
 void CKeyMap::buildTree(UiLanguage language, SkinPainter& painter) {
-    const QImage& icon =
-        painter.store().image(controller_.skinFolder(), QStringLiteral("tree_item.png"));
+    const QIcon icon =
+        painter.store().icon(controller_.skinFolder(), QStringLiteral("tree_item.png"));
     if (!icon.isNull()) {
-        tree_->setItemIcon(QIcon(QPixmap::fromImage(icon)));
+        tree_->setItemIcon(icon);
     }
     QTreeWidgetItem* group = nullptr;
     for (const BasicFunction& f : BasicFunctionTable()) {

@@ -66,7 +66,7 @@ QString KeyMapController::shownPath(const std::u16string& path) {
 }
 
 QSize KeyMapController::size() {
-    const QSize s = painter_.store().image(folder_, kBackground).size();
+    const QSize s = painter_.store().size(folder_, kBackground);
     return s.isValid() ? s : QSize(km::kWidth, km::kHeight);
 }
 
@@ -80,10 +80,9 @@ void KeyMapController::label(QPainter& p, const char* chinese, const char* other
 }
 
 void KeyMapController::compose(QPainter& p) {
-    if (painter_.store().image(folder_, kBackground).isNull()) {
+    if (!painter_.image(p, folder_, kBackground, 0, 0)) {
         p.fillRect(QRect(QPoint(0, 0), size()), kFallbackFace);
     }
-    painter_.image(p, folder_, kBackground, 0, 0);
     const auto& close = km::kButtonRegions[km::kCloseBox];
     const auto& closeImages = km::kButtonImages[km::kCloseBox];
     image(p, hover_.over(km::kCloseBox) ? closeImages.over : closeImages.normal,

@@ -15,6 +15,8 @@ namespace {
 using namespace vantrel::lighting;
 namespace cd = vantrel::layout::colour_dialog;
 
+const QString kSkin = QStringLiteral("Color_BK.png");
+
 QColor toQColor(Rgb c) {
     return QColor(c.red, c.green, c.blue);
 }
@@ -22,16 +24,19 @@ QColor toQColor(Rgb c) {
 } // namespace
 
 ColourDialogController::ColourDialogController(ConfiguratorModel& model, SkinPainter& painter,
-                                               QImage skin, DialogHost& host,
+                                               SkinFolder skins, DialogHost& host,
                                                ColourDialogWidgets& widgets)
-    : model_(model), painter_(painter), skin_(skin.isNull() ? plainFace() : std::move(skin)),
-      host_(host), widgets_(widgets) {}
+    : model_(model), painter_(painter), skins_(std::move(skins)), host_(host), widgets_(widgets) {}
 
-QImage ColourDialogController::plainFace() {
-    QImage img(cd::kFallbackWidth, cd::kFallbackHeight, QImage::Format_ARGB32_Premultiplied);
-    img.fill(QColor(0x14, 0x16, 0x1B));
-    QPainter p(&img);
+QSize ColourDialogController::size() {
+    const QSize s = painter_.store().size(skins_, kSkin);
+    return s.isValid() ? s : QSize(cd::kFallbackWidth, cd::kFallbackHeight);
+}
+
+void ColourDialogController::drawPlainFace(QPainter& p) {
+    p.fillRect(QRect(0, 0, cd::kFallbackWidth, cd::kFallbackHeight), QColor(0x14, 0x16, 0x1B));
     p.setPen(QColor(0x2A, 0x2E, 0x37));
+    p.setBrush(Qt::NoBrush);
     p.drawRect(0, 0, cd::kFallbackWidth - 1, cd::kFallbackHeight - 1);
     p.fillRect(QRect(0, 0, cd::kFallbackWidth, 22), QColor(0x1F, 0x23, 0x2B));
     // Panels behind the palette, the spectrum and the values.
@@ -42,7 +47,6 @@ QImage ColourDialogController::plainFace() {
     p.setPen(QPen(Qt::white, 1));
     p.drawLine(close.left, close.top, close.right, close.bottom);
     p.drawLine(close.left, close.bottom, close.right, close.top);
-    return img;
 }
 
 void ColourDialogController::start() {
@@ -57,7 +61,9 @@ void ColourDialogController::spectrumChanged(Rgb c) {
 }
 
 void ColourDialogController::compose(QPainter& p) {
-    p.drawImage(0, 0, skin_);
+    if (!painter_.image(p, skins_, kSkin, 0, 0)) {
+        drawPlainFace(p);
+    }
     // The basic cells are drawn from the table so they always show what a
     // click picks. The custom cells lie under the preview and the value
     // boxes; they answer clicks (white) but are not drawn.

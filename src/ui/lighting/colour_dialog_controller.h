@@ -3,8 +3,7 @@
 
 #include "core/model/rgb.h"
 #include "ui/skin/dialog_controller.h"
-
-#include <QImage>
+#include "ui/skin/skin_store.h"
 
 namespace vantrel {
 class ConfiguratorModel;
@@ -29,8 +28,9 @@ public:
 // the chooser's colour at every moment.
 class ColourDialogController : public DialogController {
 public:
-    // Without a `skin` the chooser draws a plain face of its own.
-    ColourDialogController(ConfiguratorModel& model, SkinPainter& painter, QImage skin,
+    // The face is "Color_BK.png" of `skins`; where there is none, the
+    // chooser draws a plain face of its own.
+    ColourDialogController(ConfiguratorModel& model, SkinPainter& painter, SkinFolder skins,
                            DialogHost& host, ColourDialogWidgets& widgets);
 
     // Takes the exchange colour as the starting colour.
@@ -39,17 +39,17 @@ public:
     void spectrumChanged(Rgb c);
     int selectedCell() const { return selectedCell_; }
 
-    QSize size() override { return skin_.size(); }
+    QSize size() override;
     void compose(QPainter& p) override;
     bool dragsFrom(int x, int y) const override;
     void release(int x, int y) override;
 
 private:
-    static QImage plainFace();
+    static void drawPlainFace(QPainter& p);
 
     ConfiguratorModel& model_;
     SkinPainter& painter_;
-    QImage skin_;
+    SkinFolder skins_;
     DialogHost& host_;
     ColourDialogWidgets& widgets_;
     int selectedCell_ = -1;

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QtMath>
+#include <algorithm>
 
 namespace vantrel::ui {
 namespace {
@@ -17,6 +19,11 @@ constexpr int kDefaultHeight = 140;
 
 QColor toQColor(Rgb c) {
     return QColor(c.red, c.green, c.blue);
+}
+
+// The device pixels of a picture covering `size` logical pixels.
+QSize pixelsOf(QSize size, qreal scale) {
+    return QSize(qCeil(size.width() * scale), qCeil(size.height() * scale));
 }
 
 bool leftButtonDown(Qt::MouseButtons buttons) {
@@ -47,38 +54,41 @@ void CXColorSpectrumCtrl::setColor(Rgb colour) {
     update();
 }
 
-void CXColorSpectrumCtrl::buildSpectrumPicture() {
+void CXColorSpectrumCtrl::buildSpectrumPicture(qreal scale) {
+    // Every device pixel gets its own colour: at 2x the spectrum is as fine
+    // as the screen, not the 1x picture with its pixels doubled.
     const SpectrumGeometry g = geometry();
-    picture_ = QImage(width(), height(), QImage::Format_RGB32);
+    picture_ = QImage(pixelsOf(size(), scale), QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(scale);
     picture_.fill(palette().color(QPalette::Window));
-    for (int x = 0; x <= width() - 36; ++x) {
-        for (int row = 0; row < height(); ++row) {
-            const int y = g.spectrumPixelY(row);
-            if (y < 0 || y >= height()) {
-                continue;
-            }
-            const Rgb c = hslToRgb(g.spectrumPixelHsl(x, row));
-            picture_.setPixel(x, y, qRgb(c.red, c.green, c.blue));
+    const int right = std::min(qCeil(g.spectrumPictureRight() * scale), picture_.width());
+    const int top = qCeil(SpectrumGeometry::spectrumPictureTop() * scale);
+    for (int y = top; y < picture_.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));
+        for (int x = 0; x < right; ++x) {
+            const Rgb c = hslToRgb(g.spectrumHslAt(x / scale, y / scale));
+            line[x] = qRgb(c.red, c.green, c.blue);
         }
     }
 }
 
-QColor CXColorSpectrumCtrl::luminosityBarColour(int y) const {
+QColor CXColorSpectrumCtrl::luminosityBarColour(double y) const {
     const SpectrumGeometry g = geometry();
     // The bar follows the hue and saturation of the colour as it is now, not
     // the spectrum position, so a black or white colour shows a grey bar.
     const Hsl base = rgbToHsl(colour_);
-    const int i = g.barRows() + 9 - y;
-    return toQColor(hslToRgb(base.hue, base.saturation, g.barRowLuminosity(i)));
+    return toQColor(hslToRgb(base.hue, base.saturation, g.barLuminosityAt(y)));
 }
 
 void CXColorSpectrumCtrl::paintEvent(QPaintEvent*) {
-    if (picture_.isNull() || picture_.size() != size()) {
-        buildSpectrumPicture();
+    const qreal scale = devicePixelRatio();
+    if (picture_.isNull() || picture_.devicePixelRatio() != scale ||
+        picture_.size() != pixelsOf(size(), scale)) {
+        buildSpectrumPicture(scale);
     }
     const SpectrumGeometry g = geometry();
     QPainter p(this);
-    p.drawImage(0, 0, picture_);
+    p.drawImage(QPointF(0, 0), picture_);
 
     // Crosshair: four 3 x 5 arms around an empty 9 x 9 middle.
     const IntRect spectrum = g.spectrumRect();
@@ -93,10 +103,12 @@ void CXColorSpectrumCtrl::paintEvent(QPaintEvent*) {
         p.fillRect(arm.intersected(clip), cross);
     }
 
-    // Luminosity bar, top row luminosity 240.
-    for (int i = 0; i < g.barRows(); ++i) {
-        const int y = g.barRowY(i);
-        p.fillRect(QRect(g.barLeft(), y, SpectrumGeometry::kBarWidth, 1), luminosityBarColour(y));
+    // Luminosity bar, top row luminosity 240, one colour per device row.
+    const int barTop = qCeil(g.barRowY(g.barRows() - 1) * scale);
+    const int barEnd = qCeil((g.barRowY(0) + 1) * scale);
+    for (int y = barTop; y < barEnd; ++y) {
+        p.fillRect(QRectF(g.barLeft(), y / scale, SpectrumGeometry::kBarWidth, 1 / scale),
+                   luminosityBarColour(y / scale));
     }
 
     // Arrow pointing at the chosen luminosity row.
@@ -305,7 +317,9 @@ QString CXColorSpectrumCtrl::tooltipText(QPoint at) const {
             const Rgb rgb = hslToRgb(g.spectrumPixelHsl(at.x(), row));
             c = toQColor(rgb);
         } else {
-            c = picture_.pixelColor(at);
+            // The device pixel at the point's top left: at 1x the pixel itself.
+            const qreal s = picture_.devicePixelRatio();
+            c = picture_.pixelColor(QPoint(qFloor(at.x() * s), qFloor(at.y() * s)));
         }
     } else if (at.x() >= g.barLeft() && at.x() < g.barLeft() + SpectrumGeometry::kBarWidth &&
                at.y() >= spectrum.top && at.y() < spectrum.bottom) {

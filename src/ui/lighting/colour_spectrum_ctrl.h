@@ -52,14 +52,14 @@ protected:
 
 private:
     lighting::SpectrumGeometry geometry() const;
-    void buildSpectrumPicture();
+    void buildSpectrumPicture(qreal scale);
     void pickInSpectrum(int x, int y);
     void pickInLuminosity(int y);
     void followHsl();
     void report();
     // Tab and Shift+Tab move between the two parts before leaving the control.
     bool handleTab(bool backwards);
-    QColor luminosityBarColour(int y) const;
+    QColor luminosityBarColour(double y) const;
 
     int id_;
     int tooltipFormat_;
@@ -71,7 +71,7 @@ private:
     lighting::SpectrumPart part_ = lighting::SpectrumPart::None;
     bool draggingSpectrum_ = false;
     bool draggingLuminosity_ = false;
-    QImage picture_; // the spectrum, built once at the first paint
+    QImage picture_; // the spectrum, built at the first paint and for each new scale
 };
 
 } // namespace vantrel::ui

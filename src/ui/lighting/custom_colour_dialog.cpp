@@ -23,8 +23,9 @@ constexpr std::array<int, 6> kBoxIds{1030, 1025, 1026, 1027, 1028, 1029};
 } // namespace
 
 CCustomColorDialog::CCustomColorDialog(ConfiguratorModel& model, SkinPainter& painter,
-                                       const QImage& skin, UiLanguage language, QWidget* parent)
-    : SkinnedDialog(parent), model_(model), controller_(model, painter, skin, *this, *this) {
+                                       const SkinFolder& skins, UiLanguage language,
+                                       QWidget* parent)
+    : SkinnedDialog(parent), model_(model), controller_(model, painter, skins, *this, *this) {
     setController(&controller_);
 
     // The placeholder only lends its rectangle to the spectrum.

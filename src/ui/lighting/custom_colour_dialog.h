@@ -7,7 +7,6 @@
 #include "ui/lighting/colour_dialog_controller.h"
 #include "ui/skin/skinned_dialog.h"
 
-#include <QImage>
 #include <array>
 
 class QLineEdit;
@@ -28,9 +27,9 @@ class SkinPainter;
 class CCustomColorDialog : public SkinnedDialog, private ColourDialogWidgets {
     Q_OBJECT
 public:
-    // `skin` is the dialog's background picture (Color_BK.png); without one
-    // the dialog draws a plain background of its own.
-    CCustomColorDialog(ConfiguratorModel& model, SkinPainter& painter, const QImage& skin,
+    // The dialog's background picture is "Color_BK.png" of `skins`; without
+    // one the dialog draws a plain background of its own.
+    CCustomColorDialog(ConfiguratorModel& model, SkinPainter& painter, const SkinFolder& skins,
                        UiLanguage language, QWidget* parent = nullptr);
 
     // Prepares the dialog from the exchange colour; run() does this itself.

@@ -7,10 +7,8 @@ namespace vantrel::ui {
 
 DialogColourChooser::DialogColourChooser(ConfiguratorModel& model, SkinPainter& painter,
                                          UiLanguage language, QWidget* parent)
-    : dialog_(new CCustomColorDialog(
-          model, painter,
-          painter.store().image(SkinFolder::of(language, {}), QStringLiteral("Color_BK.png")),
-          language, parent)) {}
+    : dialog_(
+          new CCustomColorDialog(model, painter, SkinFolder::of(language, {}), language, parent)) {}
 
 DialogColourChooser::~DialogColourChooser() {
     delete dialog_.data();

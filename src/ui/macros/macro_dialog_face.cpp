@@ -57,8 +57,7 @@ const QString& MacroDialogController::skinFolderName() {
 }
 
 QSize MacroDialogController::size() {
-    const QSize s =
-        painter_.store().image(SkinFolder::of(language_, skinFolderName()), kBackground).size();
+    const QSize s = painter_.store().size(SkinFolder::of(language_, skinFolderName()), kBackground);
     return s.isValid() ? s : QSize(md::kWidth, md::kHeight);
 }
 

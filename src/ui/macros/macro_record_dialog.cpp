@@ -60,9 +60,10 @@ CMacroRecordDlg::CMacroRecordDlg(const KeyNameTable& names, MonotonicClock clock
     eventList_->setEditMode(CTransparentListBox::kEditDelay);
     const SkinFolder folder = SkinFolder::of(language, MacroDialogController::skinFolderName());
     SkinStore& skins = painter.store();
-    eventList_->setWordPictures(skins.image(folder, QStringLiteral("word-dn.png")),
-                                skins.image(folder, QStringLiteral("word-up.png")),
-                                skins.image(folder, QStringLiteral("word-ms.png")));
+    eventList_->setWordPictures(skins.icon(folder, QStringLiteral("word-dn.png")),
+                                skins.icon(folder, QStringLiteral("word-up.png")),
+                                skins.icon(folder, QStringLiteral("word-ms.png")),
+                                skins.size(folder, QStringLiteral("word-dn.png")));
     eventList_->setContextMenuPolicy(Qt::CustomContextMenu);
     for (CTransparentListBox* list : {macroList_, eventList_}) {
         list->verticalScrollBar()->setStyleSheet(kListStyle);

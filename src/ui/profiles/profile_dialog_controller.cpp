@@ -208,8 +208,7 @@ void ProfileDialogController::deleteProfile() {
 }
 
 QSize ProfileDialogController::size() {
-    const QSize s =
-        painter_.store().image(SkinFolder::of(language_, skinFolderName()), kBackground).size();
+    const QSize s = painter_.store().size(SkinFolder::of(language_, skinFolderName()), kBackground);
     return s.isValid() ? s : QSize(pd::kWidth, pd::kHeight);
 }
 

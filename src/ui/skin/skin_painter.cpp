@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace vantrel::ui {
 namespace {
@@ -13,11 +14,28 @@ constexpr double kCellPerEm = 1.15;
 
 } // namespace
 
-void SkinPainter::image(QPainter& p, const SkinFolder& folder, const QString& name, int x, int y) {
-    const QImage& img = store_.image(folder, name);
-    if (!img.isNull()) {
-        p.drawImage(x, y, img);
+qreal SkinPainter::scaleOf(const QPainter& p) {
+    const QPaintDevice* device = p.device();
+    return device ? device->devicePixelRatio() : 1.0;
+}
+
+bool SkinPainter::image(QPainter& p, const SkinFolder& folder, const QString& name, int x, int y) {
+    const QImage& img = store_.image(folder, name, scaleOf(p));
+    if (img.isNull()) {
+        return false;
     }
+    p.drawImage(QPointF(x, y), img);
+    return true;
+}
+
+void SkinPainter::imagePart(QPainter& p, const QString& name, int x, int y, const QRect& part) {
+    const QImage& img = store_.image(SkinFolder::mainWindow(), name, scaleOf(p));
+    if (img.isNull() || part.isEmpty()) {
+        return;
+    }
+    const qreal s = img.devicePixelRatio();
+    const QRectF source(part.x() * s, part.y() * s, part.width() * s, part.height() * s);
+    p.drawImage(QRectF(part.translated(x, y)), img, source);
 }
 
 const QFont& SkinPainter::labelFont(int height) {
@@ -25,7 +43,7 @@ const QFont& SkinPainter::labelFont(int height) {
     if (it == fonts_.end()) {
         QFont f(QStringLiteral("Arial"));
         f.setStyleHint(QFont::SansSerif);
-        f.setPixelSize(std::max(1, static_cast<int>(height / kCellPerEm + 0.5)));
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(height / kCellPerEm))));
         f.setWeight(QFont::Light);
         it = fonts_.insert(height, f);
     }

@@ -15,6 +15,9 @@ namespace vantrel::ui {
 // How every window draws its face: skin pictures at their own size, the
 // program's labels and the one-pixel outline. One label rule for all
 // windows, so a text of a given height looks the same everywhere.
+// Coordinates are logical pixels; pictures come at the scale of the
+// painter's device (its device pixel ratio), so a canvas composed at 2x
+// gets the 2x pictures and text drawn on its own pixels.
 class SkinPainter {
 public:
     explicit SkinPainter(SkinStore& store) : store_(store) {}
@@ -22,11 +25,17 @@ public:
     SkinStore& store() { return store_; }
 
     // Copies the picture `name` of `folder` at its own size to (x, y);
-    // nothing when the picture is missing.
-    void image(QPainter& p, const SkinFolder& folder, const QString& name, int x, int y);
-    void image(QPainter& p, const QString& name, int x, int y) {
-        image(p, SkinFolder::mainWindow(), name, x, y);
+    // nothing when the picture is missing (then false).
+    bool image(QPainter& p, const SkinFolder& folder, const QString& name, int x, int y);
+    bool image(QPainter& p, const QString& name, int x, int y) {
+        return image(p, SkinFolder::mainWindow(), name, x, y);
     }
+    // Copies the part `part` (in the picture's logical pixels) of the main
+    // window's picture `name` to where it lies when the whole picture is
+    // drawn at (x, y).
+    void imagePart(QPainter& p, const QString& name, int x, int y, const QRect& part);
+    // The scale a painter draws at: its device's pixel ratio.
+    static qreal scaleOf(const QPainter& p);
     // "Arial" of the given cell height (ascent plus descent), weight 300, on
     // a transparent background; (x, y) is the top-left of the text cell.
     void label(QPainter& p, const QString& text, int x, int y, int height,

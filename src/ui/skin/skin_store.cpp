@@ -3,6 +3,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
+#include <array>
 
 // The built-in skins are compiled into this static library; their
 // registration must be pulled in explicitly.
@@ -11,6 +14,22 @@ static void initBuiltInSkins() {
 }
 
 namespace vantrel::ui {
+namespace {
+
+constexpr qreal kFineRatio = 2.0;
+
+// "name@2x.png" for "name.png", as Qt names its high-resolution pictures.
+QString fineName(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString suffix = QStringLiteral("@2x");
+    return dot < 0 ? name + suffix : QString(name).insert(dot, suffix);
+}
+
+bool isFile(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+} // namespace
 
 QString SkinFolder::relativePath(const QString& name) const {
     QString path = QStringLiteral("png/") + branch + QLatin1Char('/');
@@ -20,35 +39,98 @@ QString SkinFolder::relativePath(const QString& name) const {
     return path + name;
 }
 
-SkinStore::SkinStore(std::filesystem::path dataFolder) {
+SkinStore::SkinStore(const std::filesystem::path& dataFolder) {
     initBuiltInSkins();
     if (!dataFolder.empty()) {
         userRoot_ = QDir(QString::fromStdString(dataFolder.string())).absolutePath();
     }
 }
 
-const QImage& SkinStore::image(const SkinFolder& folder, const QString& name) {
-    const QString key = folder.relativePath(name);
-    auto it = cache_.find(key);
-    if (it != cache_.end()) {
-        return it->second;
-    }
-    QImage img;
-    if (!userRoot_.isEmpty()) {
-        const QString user = userRoot_ + QLatin1Char('/') + key;
-        if (QFileInfo(user).isFile()) {
-            img.load(user);
+SkinStore::Source SkinStore::find(const SkinFolder& folder, const QString& name,
+                                  qreal scale) const {
+    const QString sub = folder.folder.isEmpty() ? QString() : folder.folder + QLatin1Char('/');
+    const QString user =
+        userRoot_.isEmpty() ? QString() : userRoot_ + QLatin1Char('/') + folder.relativePath({});
+    const QString builtIn = QStringLiteral(":/skins/") + sub;
+    const bool fine = scale > 1.0;
+    // A user's picture wins at every scale, even where only the other
+    // scale of it exists: it may differ from ours in more than sharpness.
+    for (const QString& root : {user, builtIn}) {
+        if (root.isEmpty()) {
+            continue;
+        }
+        const std::array<Source, 2> both{Source{root + name, 1.0},
+                                         Source{root + fineName(name), kFineRatio}};
+        for (const Source& s : fine ? std::array{both[1], both[0]} : both) {
+            if (isFile(s.path)) {
+                return s;
+            }
         }
     }
-    if (img.isNull()) {
-        const QString sub = folder.folder.isEmpty() ? QString() : folder.folder + QLatin1Char('/');
-        img.load(QStringLiteral(":/skins/") + sub + name);
+    return {};
+}
+
+SkinStore::Entry SkinStore::load(const Source& source, qreal scale) {
+    QImage img;
+    if (source.path.isEmpty() || !img.load(source.path)) {
+        return {};
     }
-    // One pixel format for every skin keeps the canvas copies fast.
-    if (!img.isNull() && img.format() != QImage::Format_ARGB32_Premultiplied) {
+    // One pixel format for every skin keeps the canvas copies fast, and
+    // smoothing is right only on premultiplied pixels.
+    if (img.format() != QImage::Format_ARGB32_Premultiplied) {
         img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
-    return cache_.emplace(key, std::move(img)).first->second;
+    const QSizeF logical = QSizeF(img.size()) / source.ratio;
+    const QSize device(std::max(1, qRound(logical.width() * scale)),
+                       std::max(1, qRound(logical.height() * scale)));
+    if (img.size() != device) {
+        img = img.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    img.setDevicePixelRatio(scale);
+    return {std::move(img), logical.toSize()};
+}
+
+const QImage& SkinStore::image(const SkinFolder& folder, const QString& name, qreal scale) {
+    if (!(scale > 0)) {
+        scale = 1.0;
+    }
+    if (scale != scale_) {
+        // The window moved to a screen of another scale: the pictures of
+        // the old one are no longer shown.
+        cache_.clear();
+        scale_ = scale;
+    }
+    const QString key = folder.relativePath(name);
+    auto it = cache_.find(key);
+    if (it == cache_.end()) {
+        it = cache_.emplace(key, load(find(folder, name, scale_), scale_)).first;
+    }
+    return it->second.image;
+}
+
+QSize SkinStore::size(const SkinFolder& folder, const QString& name) {
+    if (const auto it = cache_.find(folder.relativePath(name)); it != cache_.end()) {
+        return it->second.logicalSize;
+    }
+    const Source source = find(folder, name, scale_);
+    if (source.path.isEmpty()) {
+        return {};
+    }
+    const QSize stored = QImageReader(source.path).size();
+    return stored.isValid() ? (QSizeF(stored) / source.ratio).toSize() : QSize();
+}
+
+QIcon SkinStore::icon(const SkinFolder& folder, const QString& name) {
+    QIcon icon;
+    for (const qreal ratio : {1.0, kFineRatio}) {
+        const Source source = find(folder, name, ratio);
+        QImage img;
+        if (!source.path.isEmpty() && source.ratio == ratio && img.load(source.path)) {
+            img.setDevicePixelRatio(ratio);
+            icon.addPixmap(QPixmap::fromImage(img));
+        }
+    }
+    return icon;
 }
 
 } // namespace vantrel::ui

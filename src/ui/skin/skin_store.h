@@ -3,6 +3,7 @@
 
 #include "core/model/interface_language.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 #include <filesystem>
@@ -28,28 +29,65 @@ struct SkinFolder {
     QString relativePath(const QString& name) const;
 };
 
-// Skin images by folder and file name. A PNG of the same name under the
-// data folder's png/ tree replaces the built-in one (user skins); the
-// built-in pictures carry no words, so both branches share them. Decoded
-// images are kept, so each file is read once per run.
+// Skin images by folder and file name, at the scale of the screen they are
+// shown on. Every picture exists at 1x ("name.png") and 2x
+// ("name@2x.png"); other scales are smoothed from the nearer of the two. A
+// PNG of the same name under the data folder's png/ tree replaces the
+// built-in one (user skins), with or without an @2x of its own; the
+// built-in pictures carry no words, so both branches share them.
+//
+// Pictures are handed out with their device pixel ratio set to the scale,
+// so a painter draws them at their logical size. Only one scale is kept at
+// a time: asking for another drops the decoded pictures of the old one.
 class SkinStore {
 public:
     // An empty folder means built-in skins only.
-    explicit SkinStore(std::filesystem::path dataFolder = {});
+    explicit SkinStore(const std::filesystem::path& dataFolder = {});
 
-    // A null image when neither the user's folder nor the built-in set has it.
-    const QImage& image(const SkinFolder& folder, const QString& name);
+    // The picture at `scale`, decoded once per scale; a null image when
+    // neither the user's folder nor the built-in set has it. The reference
+    // stays valid until a picture of another scale is asked for.
+    const QImage& image(const SkinFolder& folder, const QString& name, qreal scale);
+    // ... at the scale in use.
+    const QImage& image(const SkinFolder& folder, const QString& name) {
+        return image(folder, name, scale_);
+    }
     // The main window's pictures.
     const QImage& image(const QString& name) { return image(SkinFolder::mainWindow(), name); }
-    QSize size(const QString& name) { return image(name).size(); }
+    // The size in logical pixels (the 1x picture's), read without decoding
+    // a picture of another scale; empty when there is no such picture.
+    QSize size(const SkinFolder& folder, const QString& name);
+    QSize size(const QString& name) { return size(SkinFolder::mainWindow(), name); }
+    // An icon of the picture at every scale there is of it, for the window
+    // system to choose from (small pictures; not kept).
+    QIcon icon(const SkinFolder& folder, const QString& name);
+
+    qreal scale() const { return scale_; }
+    // How many decoded pictures are kept now (all of the scale in use).
+    std::size_t keptPictures() const { return cache_.size(); }
     // Where user skins are looked up (the png/ folder of the data folder).
     QString userRoot() const { return userRoot_; }
 
 private:
+    // A picture file and the scale it was drawn at.
+    struct Source {
+        QString path;
+        qreal ratio = 1.0;
+    };
+    struct Entry {
+        QImage image;
+        QSize logicalSize;
+    };
+    // The file that serves `scale` best: the user's before the built-in
+    // set, and within each the 2x file for scales above 1.
+    Source find(const SkinFolder& folder, const QString& name, qreal scale) const;
+    static Entry load(const Source& source, qreal scale);
+
     QString userRoot_;
+    qreal scale_ = 1.0;
     // Node-based, so references handed out stay valid while more images
     // are loaded.
-    std::map<QString, QImage> cache_;
+    std::map<QString, Entry> cache_;
 };
 
 } // namespace vantrel::ui

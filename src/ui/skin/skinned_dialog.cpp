@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+#include <QtMath>
 
 namespace vantrel::ui {
 
@@ -46,8 +47,13 @@ void SkinnedDialog::paintEvent(QPaintEvent*) {
     if (!controller_) {
         return;
     }
-    if (canvas_.size() != size()) {
-        canvas_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    // Composed at the screen's scale: the controller draws in logical
+    // pixels, the painter puts them on the canvas's finer ones.
+    const qreal scale = devicePixelRatio();
+    const QSize pixels(qCeil(width() * scale), qCeil(height() * scale));
+    if (canvas_.size() != pixels || canvas_.devicePixelRatio() != scale) {
+        canvas_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        canvas_.setDevicePixelRatio(scale);
     }
     canvas_.fill(Qt::black);
     {

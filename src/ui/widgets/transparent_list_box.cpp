@@ -27,7 +27,7 @@ public:
                const QModelIndex& index) const override {
         const QString text = index.data(Qt::DisplayRole).toString();
         QString shown = text;
-        const QImage* picture = list_->wordPicture(text, &shown);
+        const QIcon* picture = list_->wordPicture(text, &shown);
         const QRect r = option.rect;
         p->save();
         p->setFont(option.font);
@@ -37,9 +37,10 @@ public:
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         p->setPen(selected ? kSelected : QColor(Qt::white));
         p->drawText(r, flags, shown);
-        if (picture && !picture->isNull()) {
-            const int y = r.top() + (r.height() - picture->height()) / 2;
-            p->drawImage(r.right() + 1 - kPictureFromRight, y, *picture);
+        const QSize size = list_->wordPictureSize();
+        if (picture && !picture->isNull() && size.isValid()) {
+            const int y = r.top() + (r.height() - size.height()) / 2;
+            picture->paint(p, QRect(QPoint(r.right() + 1 - kPictureFromRight, y), size));
         }
         p->restore();
     }
@@ -112,13 +113,14 @@ QStringList CTransparentListBox::lines() const {
     return out;
 }
 
-void CTransparentListBox::setWordPictures(QImage down, QImage up, QImage ms) {
+void CTransparentListBox::setWordPictures(QIcon down, QIcon up, QIcon ms, QSize size) {
     down_ = std::move(down);
     up_ = std::move(up);
     ms_ = std::move(ms);
+    wordSize_ = size;
 }
 
-const QImage* CTransparentListBox::wordPicture(const QString& text, QString* shown) const {
+const QIcon* CTransparentListBox::wordPicture(const QString& text, QString* shown) const {
     if (editMode_ != kEditDelay) {
         return nullptr;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QImage>
+#include <QIcon>
 #include <QListWidget>
 #include <functional>
 
@@ -39,8 +39,9 @@ public:
     int addLine(const QString& text);
     void setLines(const QStringList& lines, int selected);
     QStringList lines() const;
-    // Pictures for the words of delay-mode lines.
-    void setWordPictures(QImage down, QImage up, QImage ms);
+    // Pictures for the words of delay-mode lines, each `size` logical
+    // pixels; the icons bring them at every scale there is.
+    void setWordPictures(QIcon down, QIcon up, QIcon ms, QSize size);
     // Asked before a renamed text replaces its line; false keeps the line.
     void setRenameCheck(std::function<bool(const QString&)> check) { check_ = std::move(check); }
 
@@ -53,7 +54,8 @@ public:
     void cancelEdit();
 
     // The picture drawn for a delay-mode line, or null; the text left of it.
-    const QImage* wordPicture(const QString& text, QString* shown) const;
+    const QIcon* wordPicture(const QString& text, QString* shown) const;
+    QSize wordPictureSize() const { return wordSize_; }
 
 signals:
     // The editor opened on a line.
@@ -74,7 +76,8 @@ private:
     bool sorted_ = false;
     int editedLine_ = -1;
     CEditHelper* editor_ = nullptr;
-    QImage down_, up_, ms_;
+    QIcon down_, up_, ms_;
+    QSize wordSize_;
     std::function<bool(const QString&)> check_;
 };
 

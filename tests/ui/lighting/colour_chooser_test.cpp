@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/lighting/chooser_palette.h"
 #include "lighting_fakes.h"
+#include "support/temp_dir.h"
 #include "ui/lighting/colour_spectrum_ctrl.h"
 #include "ui/lighting/custom_colour_dialog.h"
 #include "ui/skin/skin_painter.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -164,13 +166,15 @@ TEST(SpectrumTooltip, FormatsTheColourUnderThePointer) {
 class ColourDialogTest : public ::testing::Test {
 protected:
     ColourDialogTest() { testing::lightingTestApp(); }
+    // A folder without the dialog's picture.
+    const SkinFolder noSkin{QStringLiteral("english"), QStringLiteral("no-such-folder")};
     ConfiguratorModel model;
     SkinStore skins;
     SkinPainter painter{skins};
 };
 
 TEST_F(ColourDialogTest, StartingColourFillsTheBoxesAndSelectsItsCell) {
-    CCustomColorDialog dialog(model, painter, QImage(), UiLanguage{9});
+    CCustomColorDialog dialog(model, painter, noSkin, UiLanguage{9});
     model.setExchangeColour(Rgb{255, 0, 0});
     dialog.startFromExchangeColour();
     EXPECT_EQ(dialog.selectedCell(), 8);
@@ -187,15 +191,22 @@ TEST_F(ColourDialogTest, StartingColourFillsTheBoxesAndSelectsItsCell) {
 }
 
 TEST_F(ColourDialogTest, SkinGivesTheSize) {
+    ::vantrel::testing::TempDir dir;
+    const QString folder = QString::fromStdString((dir.path() / "png" / "Chinese").string());
+    ASSERT_TRUE(QDir().mkpath(folder));
     QImage skin(350, 250, QImage::Format_RGB32);
     skin.fill(Qt::darkGray);
-    CCustomColorDialog dialog(model, painter, skin, UiLanguage{4});
+    ASSERT_TRUE(skin.save(folder + QStringLiteral("/Color_BK.png")));
+    SkinStore users(dir.path());
+    SkinPainter usersPainter(users);
+    CCustomColorDialog dialog(model, usersPainter, SkinFolder::of(UiLanguage{4}, {}),
+                              UiLanguage{4});
     EXPECT_EQ(dialog.size(), QSize(350, 250));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Color"));
 }
 
 TEST_F(ColourDialogTest, CellClicksAndSpectrumChangesUpdateTheExchangeColour) {
-    CCustomColorDialog dialog(model, painter, QImage(), UiLanguage{9});
+    CCustomColorDialog dialog(model, painter, noSkin, UiLanguage{9});
     model.setExchangeColour(Rgb{0x0C, 0x0C, 0x0C});
     dialog.startFromExchangeColour();
     dialog.show();
@@ -214,7 +225,7 @@ TEST_F(ColourDialogTest, CellClicksAndSpectrumChangesUpdateTheExchangeColour) {
 }
 
 TEST_F(ColourDialogTest, CloseSquareAndButtonsEndTheDialog) {
-    CCustomColorDialog dialog(model, painter, QImage(), UiLanguage{9});
+    CCustomColorDialog dialog(model, painter, noSkin, UiLanguage{9});
     dialog.show();
     QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(324, 10));
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
@@ -226,7 +237,7 @@ TEST_F(ColourDialogTest, CloseSquareAndButtonsEndTheDialog) {
 }
 
 TEST_F(ColourDialogTest, DoubleClickInTheSpectrumDoesNotEndTheChoice) {
-    CCustomColorDialog dialog(model, painter, QImage(), UiLanguage{9});
+    CCustomColorDialog dialog(model, painter, noSkin, UiLanguage{9});
     dialog.show();
     QTest::mouseDClick(dialog.spectrum(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 50));
     EXPECT_TRUE(dialog.isVisible());

@@ -117,12 +117,12 @@ TEST_F(LightingInWindowTest, CtrlClicksThenReleaseThenClickColourTheGatheredKeys
 }
 
 TEST_F(LightingInWindowTest, ChooserDialogFromTheBuiltInSkin) {
-    const QImage& skin = skins.image(QStringLiteral("Color_BK.png"));
-    ASSERT_FALSE(skin.isNull());
-    CCustomColorDialog dialog(model, painter, skin, UiLanguage{});
+    const QSize skin = skins.size(QStringLiteral("Color_BK.png"));
+    ASSERT_TRUE(skin.isValid());
+    CCustomColorDialog dialog(model, painter, SkinFolder::of(UiLanguage{}, {}), UiLanguage{});
     model.setExchangeColour(Rgb{255, 0, 0});
     dialog.startFromExchangeColour();
-    EXPECT_EQ(dialog.size(), skin.size());
+    EXPECT_EQ(dialog.size(), skin);
     save(dialog.grab().toImage(), "colour-chooser.png");
 }
 

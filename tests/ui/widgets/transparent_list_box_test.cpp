@@ -5,6 +5,7 @@
 #include "ui/widgets/transparent_list_box.h"
 
 #include <QApplication>
+#include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,15 +27,11 @@ protected:
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    QPoint centreOf(int line) const {
-        return list->visualItemRect(list->item(line)).center();
-    }
+    QPoint centreOf(int line) const { return list->visualItemRect(list->item(line)).center(); }
     void doubleClick(int line) {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(line));
     }
-    void type(const QString& text) {
-        QTest::keyClicks(list->editor(), text);
-    }
+    void type(const QString& text) { QTest::keyClicks(list->editor(), text); }
     void enter() {
         // Commit on the release: the press alone does nothing.
         QTest::keyPress(list->editor(), Qt::Key_Return);
@@ -94,8 +91,9 @@ TEST_F(DelayListTest, DigitsOnlyAndClampedOnCommit) {
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("42 ms"));
     EXPECT_EQ(list->currentRow(), 1);
 
-    for (const auto& [typed, stored] : {std::pair{"0", 2}, std::pair{"99999", 60000},
-                                        std::pair{"", 2}, std::pair{"99999999999999999999", 60000}}) {
+    for (const auto& [typed, stored] :
+         {std::pair{"0", 2}, std::pair{"99999", 60000}, std::pair{"", 2},
+          std::pair{"99999999999999999999", 60000}}) {
         ASSERT_TRUE(list->beginEdit(1));
         list->editor()->clear();
         type(QString::fromLatin1(typed));
@@ -133,9 +131,13 @@ TEST_F(DelayListTest, FocusLossAndTheWheelCommitEscapeCancels) {
 }
 
 TEST_F(DelayListTest, WordsAreDrawnAsPicturesButKeptInTheText) {
-    QImage dn(8, 8, QImage::Format_ARGB32), up(8, 8, QImage::Format_ARGB32),
-        ms(8, 8, QImage::Format_ARGB32);
-    list->setWordPictures(dn, up, ms);
+    const auto picture = [] {
+        QPixmap p(8, 8);
+        p.fill(Qt::red);
+        return QIcon(p);
+    };
+    const QIcon dn = picture(), up = picture(), ms = picture();
+    list->setWordPictures(dn, up, ms, QSize(8, 8));
     QString shown;
     EXPECT_EQ(list->wordPicture(QStringLiteral("LCtrl dn"), &shown)->cacheKey(), dn.cacheKey());
     EXPECT_EQ(shown, QStringLiteral("LCtrl"));

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+// Peak memory of the desktop program with its window shown, at 100 % and
+// at 200 % (QT_SCALE_FACTOR): only the skins of the scale in use are
+// decoded, so 100 % must not pay for the 2x pictures (goal at 1x: no more
+// than before there were any, 44 MB).
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <random>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+#ifdef VANTREL_PATH
+// Runs the program until its window is up and the keyboard read, ends it
+// as a logout would, and returns its peak resident size in MB (-1 when it
+// could not be run).
+double peakMegabytes(const std::string& scale, const fs::path& data) {
+    std::vector<std::string> args{VANTREL_PATH, "--simulate", "--data-dir", data.string()};
+    std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
+    for (auto& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::setenv("QT_SCALE_FACTOR", scale.c_str(), 1);
+    pid_t pid = 0;
+    const int spawned = ::posix_spawn(&pid, VANTREL_PATH, nullptr, nullptr, argv.data(), environ);
+    ::unsetenv("QT_SCALE_FACTOR");
+    if (spawned != 0) {
+        return -1;
+    }
+    std::this_thread::sleep_for(std::chrono::seconds(3)); // start-up, read-back, paints
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    rusage usage{};
+    if (::wait4(pid, &status, 0, &usage) != pid) {
+        return -1;
+    }
+    return usage.ru_maxrss / 1024.0; // kB on Linux
+}
+
+void BM_DesktopProgramPeakMemory(benchmark::State& state) {
+    const std::string scale = state.range(0) == 100 ? "1" : "2";
+    std::random_device rd;
+    const fs::path data = fs::temp_directory_path() / ("vantrel-memory-" + std::to_string(rd()));
+    double peak = 0;
+    for (auto _ : state) {
+        peak = peakMegabytes(scale, data);
+        if (peak < 0) {
+            state.SkipWithError("cannot run vantrel");
+            break;
+        }
+        state.SetIterationTime(1);
+    }
+    state.counters["peak_MB"] = peak;
+    std::error_code ec;
+    fs::remove_all(data, ec);
+}
+BENCHMARK(BM_DesktopProgramPeakMemory)
+    ->ArgName("scale_percent")
+    ->Arg(100)
+    ->Arg(200)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+#endif
+
+} // namespace
+
+BENCHMARK_MAIN();
