@@ -4,6 +4,7 @@
 #include "ui/main_window_controller.h"
 #include "ui/skin/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -118,7 +119,7 @@ void CQuendalDlg::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     QMenu menu(this);
-    menu.addAction(QStringLiteral("About Quendal..."), this, [this] { about_(); });
+    menu.addAction(QCoreApplication::translate("MainWindow", "About Quendal..."), this, [this] { about_(); });
     menu.exec(event->globalPos());
 }
 

@@ -2,6 +2,7 @@
 #include "support/temp_dir.h"
 #include "ui/keyboard_notice.h"
 #include "ui/tray_icon.h"
+#include "in_language.h"
 
 #include <QAction>
 #include <QMenu>
@@ -18,7 +19,8 @@ struct Calls {
 
 TrayIcon::Actions actionsFor(Calls& c, platform::AutostartEntry* autostart = nullptr) {
     return {[&c] { return c.present; }, [&c] { ++c.shown; }, [&c] { ++c.about; },
-            [&c] { ++c.quit; },         autostart,           "/usr/bin/vantrel"};
+            [&c] { ++c.quit; },         autostart,           "/usr/bin/vantrel",
+            {}};
 }
 
 QStringList menuTexts(const TrayIcon& tray) {
@@ -32,8 +34,9 @@ QStringList menuTexts(const TrayIcon& tray) {
 }
 
 TEST(TrayIcon, MenuOffersTheWindowAboutAndExitInRussianNeverExit) {
+    const testing::InLanguage russian(UiLanguage::russianInterface());
     Calls calls;
-    TrayIcon tray(QIcon(), actionsFor(calls));
+    TrayIcon tray(QIcon(), actionsFor(calls), russian.language);
     const QStringList texts = menuTexts(tray);
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Показать окно"),
                                   QStringLiteral("About Quendal..."), QStringLiteral("Выход")}));
@@ -55,8 +58,6 @@ TEST(TrayIcon, DoubleClickShowsTheWindowOnlyWithTheKeyboard) {
     calls.present = true;
     tray.doubleClicked();
     EXPECT_EQ(calls.shown, 1);
-    EXPECT_STREQ(TrayIcon::kBalloonText, "Нет игровой клавиатуры!");
-    EXPECT_STREQ(TrayIcon::kBalloonTitle, "Внимание");
 }
 
 TEST(TrayIcon, ASingleClickAsStatusNotifierTraysReportItShowsTheWindowLikeADoubleClick) {
@@ -110,21 +111,25 @@ TEST(TrayIcon, ChineseMenuTexts) {
     Calls calls;
     vantrel::testing::TempDir dir;
     platform::AutostartEntry entry(dir / "vantrel.desktop");
-    TrayIcon tray(QIcon(), actionsFor(calls, &entry), UiLanguage::chineseInterface());
+    const testing::InLanguage chinese(UiLanguage::chineseInterface());
+    TrayIcon tray(QIcon(), actionsFor(calls, &entry), chinese.language);
     EXPECT_EQ(menuTexts(tray)[0], QStringLiteral("显示窗口"));
     EXPECT_EQ(menuTexts(tray)[1], QStringLiteral("登录时启动"));
+    EXPECT_EQ(menuTexts(tray).last(), QStringLiteral("退出"));
 }
 
 TEST(KeyboardNotice, NoKeyboardAndNoAccessAreToldApartAndTheRuleIsNamedWhereItIsInstalled) {
-    const QString missing = simulationNotice(false, UiLanguage{});
-    const QString closed = simulationNotice(true, UiLanguage{});
+    const QString missing = simulationNotice(false);
+    const QString closed = simulationNotice(true);
     EXPECT_NE(missing, closed);
     EXPECT_TRUE(closed.contains(QStringLiteral("udev")));
     EXPECT_TRUE(closed.contains(installedUdevRulePath()));
     EXPECT_TRUE(installedUdevRulePath().startsWith(QLatin1Char('/')));
     EXPECT_TRUE(installedUdevRulePath().endsWith(QStringLiteral("/rules.d/70-vantrel.rules")));
     EXPECT_FALSE(closed.contains(QStringLiteral("packaging")));
-    EXPECT_TRUE(simulationNotice(true, UiLanguage::chineseInterface()).contains(installedUdevRulePath()));
+    const testing::InLanguage chinese(UiLanguage::chineseInterface());
+    EXPECT_TRUE(simulationNotice(true).contains(installedUdevRulePath()));
+    EXPECT_TRUE(simulationNotice(true).contains(QStringLiteral("udev")));
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-class QString;
+#include <QCoreApplication>
 
 namespace vantrel {
 class ConfiguratorModel;
@@ -20,6 +20,8 @@ class KeyFaces;
 // The lighting and device-switch panel: paints the left panel and the
 // per-key colours, hands every click to its controller.
 class LightingPage : public LightingPanel {
+    Q_DECLARE_TR_FUNCTIONS(LightingPanel)
+
 public:
     LightingPage(ConfiguratorModel& model, MainViewState& view, PanelHost& host,
                  ColourChooser& chooser, const KeyFaces& keys, UiLanguage language);
@@ -36,7 +38,6 @@ public:
 
 private:
     bool chinese() const;
-    QString text(const char* chinese, const char* other) const;
     void label(QPainter& p, const QString& text, int x, int y, int height);
     void paintSpeedAndBrightness(QPainter& p);
     void paintKeyboardPalette(QPainter& p);

@@ -137,21 +137,21 @@ TEST(BrowseForTarget, AChoiceGoesInOnlyOnSuccess) {
     KeyMapFilePicker files;
     FakeDialogHost prompts;
     std::u16string path = u"/kept";
-    EXPECT_FALSE(BrowseForTarget(files, prompts, {}, 4, path));
-    EXPECT_FALSE(BrowseForTarget(files, prompts, {}, 0, path)); // cancelled
+    EXPECT_FALSE(BrowseForTarget(files, prompts, 4, path));
+    EXPECT_FALSE(BrowseForTarget(files, prompts, 0, path)); // cancelled
     EXPECT_EQ(path, u"/kept");
     files.opens.push_back(std::filesystem::path("/tmp/Тест.txt"));
-    EXPECT_TRUE(BrowseForTarget(files, prompts, UiLanguage::chineseInterface(), 2, path));
+    EXPECT_TRUE(BrowseForTarget(files, prompts, 2, path));
     EXPECT_EQ(path, u"/tmp/Тест.txt");
     files.folders.push_back(std::filesystem::path());
-    EXPECT_FALSE(BrowseForTarget(files, prompts, UiLanguage::chineseInterface(), 3, path));
+    EXPECT_FALSE(BrowseForTarget(files, prompts, 3, path));
     EXPECT_EQ(prompts.informs.back(), QStringLiteral("請選擇文件夾"));
     EXPECT_TRUE(path.empty());
 #ifndef _WIN32
     // A name that is no text could not be opened again from the record.
     path = u"/kept";
     files.opens.push_back(std::filesystem::path("/tmp/bad\xff.txt"));
-    EXPECT_FALSE(BrowseForTarget(files, prompts, {}, 2, path));
+    EXPECT_FALSE(BrowseForTarget(files, prompts, 2, path));
     EXPECT_EQ(path, u"/kept");
     EXPECT_TRUE(prompts.informs.back().startsWith(QStringLiteral("Этот путь нельзя сохранить")));
 #endif
