@@ -2,6 +2,7 @@
 // The main window against the real device layer: the connection, its
 // worker and listener threads, the simulated keyboard underneath, and every
 // transfer in a trace.
+#include "in_language.h"
 #include "device_stack_fixture.h"
 #include "ui/dialog_fakes.h"
 #include "ui/profiles/profile_dialog_controller.h"
@@ -96,6 +97,7 @@ TEST_F(DeviceStackTest, AnImportedProfileReachesTheKeyboardOnTheNextApply) {
 }
 
 TEST_F(DeviceStackTest, FailedApplyIsToldAndLeavesTheSyncedCopy) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     ConnectionOptions options;
     options.ackTimeout = std::chrono::milliseconds(30);
     start(options);

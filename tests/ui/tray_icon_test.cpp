@@ -73,11 +73,36 @@ TEST(TrayIcon, ASingleClickAsStatusNotifierTraysReportItShowsTheWindowLikeADoubl
     EXPECT_EQ(calls.shown, 2);
 }
 
+TEST(TrayIcon, LanguageMenuNamesEachLanguageInItselfAndHandsOverTheChoice) {
+    Calls calls;
+    TrayIcon::Actions actions = actionsFor(calls);
+    std::vector<UiLanguage> chosen;
+    actions.chooseLanguage = [&chosen](UiLanguage l) { chosen.push_back(l); };
+    const testing::InLanguage russian(UiLanguage::russianInterface());
+    TrayIcon tray(QIcon(), actions, russian.language);
+    EXPECT_TRUE(menuTexts(tray).contains(QStringLiteral("Язык")));
+    const auto& items = tray.languageActions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("English"));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("Русский"));
+    EXPECT_EQ(items[2]->text(), QStringLiteral("中文"));
+    EXPECT_FALSE(items[0]->isChecked());
+    EXPECT_TRUE(items[1]->isChecked());
+    items[2]->trigger();
+    EXPECT_EQ(chosen, std::vector<UiLanguage>{UiLanguage::chineseInterface()});
+    EXPECT_TRUE(items[2]->isChecked());
+    EXPECT_FALSE(items[1]->isChecked()) << "one language at a time";
+    // Without a way to keep the choice there is no menu to offer it.
+    TrayIcon plain(QIcon(), actionsFor(calls), russian.language);
+    EXPECT_TRUE(plain.languageActions().isEmpty());
+}
+
 TEST(TrayIcon, StartOnLoginWritesAndRemovesTheAutostartEntryAndShowsItsState) {
+    const testing::InLanguage russian(UiLanguage::russianInterface());
     vantrel::testing::TempDir dir;
     platform::AutostartEntry entry(dir / "autostart" / "vantrel.desktop");
     Calls calls;
-    TrayIcon tray(QIcon(), actionsFor(calls, &entry));
+    TrayIcon tray(QIcon(), actionsFor(calls, &entry), russian.language);
     EXPECT_EQ(menuTexts(tray)[1], QStringLiteral("Запускать при входе"));
     QAction* item = tray.startOnLoginAction();
     ASSERT_NE(item, nullptr);

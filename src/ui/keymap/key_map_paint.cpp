@@ -44,8 +44,10 @@ constexpr std::array<std::array<int, 2>, km::kAdvancedRows> kTwoLineRowLabelY{{
 }};
 
 // The first tab's title: one line at the other titles' height, or the
-// three lines of the Russian title.
-constexpr std::array<int, 3> kThreeLineTabTitleY{23, 31, 40};
+// three lines of the Russian title, spread so that they do not touch.
+constexpr std::array<int, 3> kThreeLineTabTitleY{21, 31, 41};
+// The last tab's long Russian title ends inside the dialog.
+constexpr int kOtherAdvancedTitleX = 293;
 
 } // namespace
 
@@ -107,7 +109,7 @@ void KeyMapController::composeTabs(QPainter& p) {
         painter_.label(p, text, x, y, kTextHeight, colour(t));
     };
     const bool chinese = language_.chinese();
-    const QStringList first = QCoreApplication::translate("KeyMap", "Key or combination").split(QLatin1Char('\n'));
+    const QStringList first = QCoreApplication::translate("KeyMap", "Keys").split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < first.size(); ++i) {
         const bool threeLines = first.size() == qsizetype(kThreeLineTabTitleY.size());
         title(0, first[i], chinese ? 13 : 22,
@@ -115,7 +117,7 @@ void KeyMapController::composeTabs(QPainter& p) {
     }
     title(1, QCoreApplication::translate("KeyMap", "Macro"), chinese ? 138 : 123, kTabTitleY);
     title(2, QCoreApplication::translate("KeyMap", "Basic"), chinese ? 218 : 220, kTabTitleY);
-    title(3, QCoreApplication::translate("KeyMap", "Advanced"), chinese ? 312 : 295, kTabTitleY);
+    title(3, QCoreApplication::translate("KeyMap", "Advanced"), chinese ? 312 : kOtherAdvancedTitleX, kTabTitleY);
 }
 
 void KeyMapController::composeKeyTab(QPainter& p) {

@@ -37,8 +37,8 @@ constexpr int kSwatchPitch = 25;
 constexpr int kSwatchSize = 20;
 constexpr int kOutlineSize = 23;
 
-// The wrist speed title, below the brightness slider's end labels.
 constexpr int kWristSpeedTitleY = 420;
+constexpr int kChineseViewLabelY = 192;
 
 constexpr int kFirstSmallKey = 16;
 constexpr int kLastSmallKey = 19;
@@ -214,8 +214,9 @@ void LightingPage::paintDirectionOrView(QPainter& p) {
     host_.drawSkinImage(p, view_.perKeyColourView ? off : on, 28, 174);
     host_.drawSkinImage(p, view_.perKeyColourView ? on : off, 130, 174);
     if (chinese()) {
-        label(p, tr("Keymap"), 45, 197, 15);
-        label(p, tr("DIY"), 147, 197, 15);
+        // Under their buttons, clear of the brightness title below.
+        label(p, tr("Keymap"), 45, kChineseViewLabelY, 15);
+        label(p, tr("DIY"), 147, kChineseViewLabelY, 15);
     } else {
         label(p, tr("Keymap"), 48, 177, 15);
         label(p, tr("DIY"), 150, 177, 15);

@@ -206,12 +206,6 @@
         <translation>Выберите подпункт</translation>
     </message>
     <message>
-        <source>Key or combination</source>
-        <translation>клавиша
-комбинация
-клавиш</translation>
-    </message>
-    <message>
         <source>Macro</source>
         <translation>макрос</translation>
     </message>
@@ -246,6 +240,12 @@
     <message>
         <source>Save</source>
         <translation>сохранить</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>клавиша
+комбинация
+клавиш</translation>
     </message>
 </context>
 <context>

@@ -201,10 +201,6 @@
         <translation>請選擇子項</translation>
     </message>
     <message>
-        <source>Key or combination</source>
-        <translation>單鍵/組合鍵</translation>
-    </message>
-    <message>
         <source>Macro</source>
         <translation>宏</translation>
     </message>
@@ -239,6 +235,10 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>單鍵/組合鍵</translation>
     </message>
 </context>
 <context>

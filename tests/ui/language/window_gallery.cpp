@@ -33,6 +33,26 @@ namespace {
 namespace km = vantrel::layout::key_map;
 namespace md = vantrel::layout::macro_dialog;
 
+// Hands each picture over with the labels drawn for it alone.
+class Shots {
+public:
+    Shots(SkinPainter& painter, const ShotSink& sink) : painter_(painter), sink_(sink) {
+        painter_.setLabelLog(&labels_);
+    }
+    ~Shots() { painter_.setLabelLog(nullptr); }
+    template <class Draw> void take(const QString& name, Draw draw) {
+        QCoreApplication::processEvents();
+        labels_.clear();
+        const QImage picture = draw();
+        sink_(name, picture, labels_);
+    }
+
+private:
+    SkinPainter& painter_;
+    const ShotSink& sink_;
+    std::vector<DrawnLabel> labels_;
+};
+
 void fillPalettes(ConfiguratorModel& model) {
     const Rgb palette[7] = {{255, 0, 0},   {255, 128, 0}, {255, 255, 0}, {0, 255, 0},
                             {0, 128, 255}, {0, 0, 255},   {128, 0, 255}};
@@ -45,7 +65,7 @@ void fillPalettes(ConfiguratorModel& model) {
     model.image().setLightSpeed(4);
 }
 
-void drawMainWindow(UiLanguage language, SkinPainter& painter, const ShotSink& shot) {
+void drawMainWindow(UiLanguage language, SkinPainter& painter, Shots& shots) {
     vantrel::testing::TempDir temp;
     ConfiguratorModel model;
     fillPalettes(model);
@@ -59,28 +79,23 @@ void drawMainWindow(UiLanguage language, SkinPainter& painter, const ShotSink& s
         controller.mouseRelease(x, y);
     };
     model.image().setLightEffect(2);
-    shot(QStringLiteral("main"), controller.compose());
+    shots.take(QStringLiteral("main"), [&] { return controller.compose(); });
     click(944, 12); // help
-    shot(QStringLiteral("main-help"), controller.compose());
+    shots.take(QStringLiteral("main-help"), [&] { return controller.compose(); });
     click(944, 12);
     click(100, 140); // effect box
-    shot(QStringLiteral("main-effects"), controller.compose());
+    shots.take(QStringLiteral("main-effects"), [&] { return controller.compose(); });
     click(100, 140);
     click(100, 324); // wrist effect box
-    shot(QStringLiteral("main-wrist-effects"), controller.compose());
+    shots.take(QStringLiteral("main-wrist-effects"), [&] { return controller.compose(); });
     click(100, 324);
     model.image().setLightEffect(3);
-    shot(QStringLiteral("main-direction"), controller.compose());
+    shots.take(QStringLiteral("main-direction"), [&] { return controller.compose(); });
     model.image().setLightEffect(51);
-    shot(QStringLiteral("main-diy"), controller.compose());
+    shots.take(QStringLiteral("main-diy"), [&] { return controller.compose(); });
 }
 
-QImage grab(QWidget& w) {
-    QCoreApplication::processEvents();
-    return w.grab().toImage();
-}
-
-void drawKeyMap(UiLanguage language, SkinPainter& painter, const ShotSink& shot) {
+void drawKeyMap(UiLanguage language, SkinPainter& painter, Shots& shots) {
     ConfiguratorModel model;
     for (std::size_t k = 0; k < kKeyPositionCount; ++k) {
         model.image().setKeyEnabled(KeyPositionEnableBit(k), true);
@@ -100,19 +115,19 @@ void drawKeyMap(UiLanguage language, SkinPainter& painter, const ShotSink& shot)
         const auto& r = km::kButtonRegions[static_cast<std::size_t>(b)];
         d.controller().release((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     };
-    shot(QStringLiteral("keymap-0"), grab(d));
+    shots.take(QStringLiteral("keymap-0"), [&] { return d.grab().toImage(); });
     tab(km::kTabMacro);
-    shot(QStringLiteral("keymap-1"), grab(d));
+    shots.take(QStringLiteral("keymap-1"), [&] { return d.grab().toImage(); });
     tab(km::kTabBasic);
     d.tree()->expandAll();
-    shot(QStringLiteral("keymap-2"), grab(d));
+    shots.take(QStringLiteral("keymap-2"), [&] { return d.grab().toImage(); });
     tab(km::kTabAdvanced);
     tab(km::kDisableBox);
-    shot(QStringLiteral("keymap-3"), grab(d));
+    shots.take(QStringLiteral("keymap-3"), [&] { return d.grab().toImage(); });
     d.reject();
 }
 
-void drawMacroManager(UiLanguage language, SkinPainter& painter, const ShotSink& shot) {
+void drawMacroManager(UiLanguage language, SkinPainter& painter, Shots& shots) {
     KeyNameTable names = BuildKeyNameTable();
     FakeClock clock;
     FakeKeyHook hook;
@@ -120,21 +135,21 @@ void drawMacroManager(UiLanguage language, SkinPainter& painter, const ShotSink&
     d.start(MacroTable{});
     d.show();
     clickArea(d, md::kNew);
-    shot(QStringLiteral("macro"), grab(d));
+    shots.take(QStringLiteral("macro"), [&] { return d.grab().toImage(); });
     clickArea(d, md::kRecord);
-    shot(QStringLiteral("macro-recording"), grab(d));
+    shots.take(QStringLiteral("macro-recording"), [&] { return d.grab().toImage(); });
     clickArea(d, md::kRecord);
     d.reject();
 }
 
-void drawProfilesAndColours(UiLanguage language, SkinPainter& painter, const ShotSink& shot) {
+void drawProfilesAndColours(UiLanguage language, SkinPainter& painter, Shots& shots) {
     vantrel::testing::TempDir temp;
     ConfiguratorModel model;
     ProfileStore store(temp / "Configure");
     FakeFilePicker files;
     CConfigureDlg profiles(model, store, painter, language, files);
     profiles.show();
-    shot(QStringLiteral("profiles"), grab(profiles));
+    shots.take(QStringLiteral("profiles"), [&] { return profiles.grab().toImage(); });
     profiles.reject();
 
     CCustomColorDialog colours(model, painter,
@@ -142,7 +157,7 @@ void drawProfilesAndColours(UiLanguage language, SkinPainter& painter, const Sho
     model.setExchangeColour(Rgb{255, 0, 0});
     colours.startFromExchangeColour();
     colours.show();
-    shot(QStringLiteral("colours"), grab(colours));
+    shots.take(QStringLiteral("colours"), [&] { return colours.grab().toImage(); });
     colours.reject();
 }
 
@@ -153,10 +168,11 @@ void drawEveryWindow(UiLanguage language, const ShotSink& shot) {
     vantrel::testing::TempDir skinsDir;
     SkinStore skins(skinsDir.path());
     SkinPainter painter{skins};
-    drawMainWindow(language, painter, shot);
-    drawKeyMap(language, painter, shot);
-    drawMacroManager(language, painter, shot);
-    drawProfilesAndColours(language, painter, shot);
+    Shots shots(painter, shot);
+    drawMainWindow(language, painter, shots);
+    drawKeyMap(language, painter, shots);
+    drawMacroManager(language, painter, shots);
+    drawProfilesAndColours(language, painter, shots);
 }
 
 } // namespace vantrel::ui::testing
