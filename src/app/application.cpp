@@ -47,8 +47,8 @@ void noteLoadReport(const Result<LoadReport>& r, QStringList& messages) {
 }
 
 UiLanguage languageOf(const ProgramOptions& o) {
-    const auto option = o.language.isEmpty() ? std::nullopt
-                                             : UiLanguage::fromName(o.language.toStdString());
+    const auto option =
+        o.language.isEmpty() ? std::nullopt : UiLanguage::fromName(o.language.toStdString());
     return ui::startupLanguage(option, ui::settingsFilePath(), QLocale::system().uiLanguages());
 }
 
@@ -172,10 +172,11 @@ ui::KeyboardSession::Events Application::Parts::deviceEvents() {
         controller->repaint();
     };
     events.keyboardUnusable = [this](const QString& reason) {
-        controller->setSimulationNotice(
-            ui::simulationNotice(session->keyboardInaccessible()));
+        controller->setSimulationNotice(ui::simulationNotice(session->keyboardInaccessible()));
         controller->repaint();
-        window.inform(QCoreApplication::translate("Program", "The keyboard is connected but cannot be opened: ") + reason,
+        window.inform(QCoreApplication::translate(
+                          "Program", "The keyboard is connected but cannot be opened: ") +
+                          reason,
                       QStringLiteral("VANTREL"));
     };
     return events;
@@ -209,11 +210,12 @@ void Application::Parts::buildWindow() {
     lighting = std::make_unique<ui::LightingPage>(model, controller->state(), *controller, *chooser,
                                                   keyFaces, language);
     controller->setLightingPanel(lighting.get());
-    controller->setSimulationNotice(
-        ui::simulationNotice(session->keyboardInaccessible()));
+    controller->setSimulationNotice(ui::simulationNotice(session->keyboardInaccessible()));
     if (const QString problem = session->hotplugProblem(); !problem.isEmpty()) {
         controller->setWatchNotice(
-            QCoreApplication::translate("Program", "a keyboard plugged in later will not be noticed (%1)").arg(problem));
+            QCoreApplication::translate("Program",
+                                        "a keyboard plugged in later will not be noticed (%1)")
+                .arg(problem));
     }
     window.attach(controller.get());
     window.setWindowIcon(QIcon(QPixmap::fromImage(skins.image(QStringLiteral("icon-256.png")))));
@@ -249,7 +251,8 @@ void Application::Parts::closeWhenIdle() {
 }
 
 void Application::Parts::about() {
-    QMessageBox::about(&window, QCoreApplication::translate("Program", "About Quendal"), QCoreApplication::translate("Program", "Quendal version 1.1"));
+    QMessageBox::about(&window, QCoreApplication::translate("Program", "About Quendal"),
+                       QCoreApplication::translate("Program", "Quendal version 1.1"));
 }
 
 void Application::Parts::chooseLanguage(UiLanguage chosen) {
@@ -259,9 +262,11 @@ void Application::Parts::chooseLanguage(UiLanguage chosen) {
     }
     // Told in the language chosen, which the user reads best.
     ui::InterfaceTranslator chosenTexts(chosen);
-    const QString text = chosen == language
-                             ? QCoreApplication::translate("Program", "VANTREL speaks this language.")
-                             : QCoreApplication::translate("Program", "VANTREL speaks the chosen language from its next start.");
+    const QString text =
+        chosen == language
+            ? QCoreApplication::translate("Program", "VANTREL speaks this language.")
+            : QCoreApplication::translate(
+                  "Program", "VANTREL speaks the chosen language from its next start.");
     if (tray) {
         tray->icon().showMessage(QStringLiteral("VANTREL"), text, QSystemTrayIcon::Information);
     }
@@ -280,7 +285,8 @@ void Application::Parts::buildTray() {
                               [this](UiLanguage chosen) { chooseLanguage(chosen); }},
         language);
     if (session->simulated()) {
-        tray->icon().setToolTip(QCoreApplication::translate("Program", "VANTREL: keyboard simulator"));
+        tray->icon().setToolTip(
+            QCoreApplication::translate("Program", "VANTREL: keyboard simulator"));
     }
     tray->show();
     window.setCanHide(true);

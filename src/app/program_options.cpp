@@ -91,7 +91,8 @@ std::optional<int> answerWithoutDisplay(int argc, char** argv) {
     }
     if (parser.isSet(QStringLiteral("language")) &&
         !UiLanguage::fromName(parser.value(QStringLiteral("language")).toStdString())) {
-        std::fprintf(stderr, "vantrel: unknown language '%s' (en, ru or zh); see 'vantrel --help'.\n",
+        std::fprintf(stderr,
+                     "vantrel: unknown language '%s' (en, ru or zh); see 'vantrel --help'.\n",
                      qPrintable(parser.value(QStringLiteral("language"))));
         return kExitBadUsage;
     }

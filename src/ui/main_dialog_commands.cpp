@@ -12,7 +12,6 @@
 #include "ui/user_prompts.h"
 
 #include <QCoreApplication>
-
 #include <filesystem>
 #include <memory>
 

@@ -4,10 +4,10 @@
 #include "ui/main_window_controller.h"
 #include "ui/skin/message_boxes.h"
 
-#include <QCoreApplication>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -119,7 +119,8 @@ void CQuendalDlg::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     QMenu menu(this);
-    menu.addAction(QCoreApplication::translate("MainWindow", "About Quendal..."), this, [this] { about_(); });
+    menu.addAction(QCoreApplication::translate("MainWindow", "About Quendal..."), this,
+                   [this] { about_(); });
     menu.exec(event->globalPos());
 }
 

@@ -38,7 +38,6 @@ MainWindowController::MainWindowController(ConfiguratorModel& model, DataFolder 
     : model_(model), folder_(std::move(folder)), painter_(painter), ports_(ports),
       language_(language) {}
 
-
 QSize MainWindowController::windowSize() {
     return painter_.store().size(QStringLiteral("main.png"));
 }
@@ -292,9 +291,9 @@ void MainWindowController::helpMenuRelease(int x, int y) {
     const int item = (y - kHelpMenu.top) / kHelpItemHeight;
     state_.helpMenuOpen = false;
     if (item == 0) {
-        const bool ok = ports_.prompts &&
-                        ports_.prompts->confirm(tr("Restore the factory settings?"),
-                                                tr("Factory settings"));
+        const bool ok =
+            ports_.prompts &&
+            ports_.prompts->confirm(tr("Restore the factory settings?"), tr("Factory settings"));
         if (ok) {
             factoryReset();
         }
@@ -502,8 +501,7 @@ void MainWindowController::keyAction(std::uint8_t key) {
     }
     const Status s = ports_.keyLauncher->launch(model_.assignments(), key);
     if (!s.ok() && ports_.prompts) {
-        ports_.prompts->inform(tr("Could not start: ") +
-                                   QString::fromStdString(s.error().message),
+        ports_.prompts->inform(tr("Could not start: ") + QString::fromStdString(s.error().message),
                                QStringLiteral("VANTREL"));
     }
 }

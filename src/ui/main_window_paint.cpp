@@ -136,9 +136,8 @@ const QImage& MainWindowController::compose() {
         if (!ports_.device->present() || !connected_) {
             notice = tr("No gaming keyboard!");
         } else if (ports_.device->simulated()) {
-            notice = simulationNotice_.isEmpty()
-                         ? tr("Keyboard simulator: no keyboard connected")
-                         : simulationNotice_;
+            notice = simulationNotice_.isEmpty() ? tr("Keyboard simulator: no keyboard connected")
+                                                 : simulationNotice_;
         }
     }
     if (!watchNotice_.isEmpty()) {

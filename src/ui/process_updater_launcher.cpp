@@ -19,11 +19,15 @@ ProcessUpdaterLauncher::ProcessUpdaterLauncher(QString programFolder) {
 Status ProcessUpdaterLauncher::start() {
     const QFileInfo info(path_);
     if (!info.exists()) {
-        return Error{ErrorCode::Io, (QCoreApplication::translate("MainWindow", "Updater not found: ") + path_).toStdString()};
+        return Error{ErrorCode::Io,
+                     (QCoreApplication::translate("MainWindow", "Updater not found: ") + path_)
+                         .toStdString()};
     }
     if (!QProcess::startDetached(path_, {}, info.absolutePath())) {
-        return Error{ErrorCode::Io,
-                     (QCoreApplication::translate("MainWindow", "Could not start the updater: ") + path_).toStdString()};
+        return Error{
+            ErrorCode::Io,
+            (QCoreApplication::translate("MainWindow", "Could not start the updater: ") + path_)
+                .toStdString()};
     }
     return Status::success();
 }

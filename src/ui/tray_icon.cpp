@@ -74,9 +74,8 @@ void TrayIcon::addLanguageMenu(UiLanguage current) {
         item->setCheckable(true);
         item->setChecked(language == current);
         group->addAction(item);
-        connect(item, &QAction::triggered, this, [this, language] {
-            actions_.chooseLanguage(language);
-        });
+        connect(item, &QAction::triggered, this,
+                [this, language] { actions_.chooseLanguage(language); });
         languageActions_ << item;
     }
 }
@@ -115,8 +114,8 @@ void TrayIcon::toggleStartOnLogin() {
 }
 
 void TrayIcon::showMissingKeyboard() {
-    tray_.showMessage(tr("Attention"), tr("No gaming keyboard!"),
-                      QSystemTrayIcon::Information, kBalloonMs);
+    tray_.showMessage(tr("Attention"), tr("No gaming keyboard!"), QSystemTrayIcon::Information,
+                      kBalloonMs);
 }
 
 } // namespace vantrel::ui

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "in_language.h"
 #include "controller_fixture.h"
 #include "core/model/key_positions.h"
+#include "in_language.h"
 
 namespace vantrel::ui::testing {
 namespace {

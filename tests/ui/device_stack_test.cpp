@@ -2,8 +2,8 @@
 // The main window against the real device layer: the connection, its
 // worker and listener threads, the simulated keyboard underneath, and every
 // transfer in a trace.
-#include "in_language.h"
 #include "device_stack_fixture.h"
+#include "in_language.h"
 #include "ui/dialog_fakes.h"
 #include "ui/profiles/profile_dialog_controller.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "in_language.h"
 #include "support/temp_dir.h"
 #include "ui/keyboard_notice.h"
 #include "ui/tray_icon.h"
-#include "in_language.h"
 
 #include <QAction>
 #include <QMenu>
@@ -18,8 +18,12 @@ struct Calls {
 };
 
 TrayIcon::Actions actionsFor(Calls& c, platform::AutostartEntry* autostart = nullptr) {
-    return {[&c] { return c.present; }, [&c] { ++c.shown; }, [&c] { ++c.about; },
-            [&c] { ++c.quit; },         autostart,           "/usr/bin/vantrel",
+    return {[&c] { return c.present; },
+            [&c] { ++c.shown; },
+            [&c] { ++c.about; },
+            [&c] { ++c.quit; },
+            autostart,
+            "/usr/bin/vantrel",
             {}};
 }
 

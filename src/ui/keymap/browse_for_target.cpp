@@ -3,12 +3,11 @@
 
 #include "core/model/assignment_record.h"
 #include "ui/skin/interface_text.h"
-
-#include <QCoreApplication>
 #include "ui/user_prompts.h"
 #include "ui/widgets/file_picker.h"
 #include "ui/widgets/path_text.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace vantrel::ui {
@@ -37,13 +36,13 @@ const QString kCaption = QStringLiteral("VANTREL");
 
 } // namespace
 
-bool BrowseForTarget(FilePicker& files, UserPrompts& prompts, int row,
-                     std::u16string& path) {
+bool BrowseForTarget(FilePicker& files, UserPrompts& prompts, int row, std::u16string& path) {
     if (row < 0 || row > kFolderRow) {
         return false;
     }
-    const auto chosen = row == kFolderRow ? files.folder(QCoreApplication::translate("KeyMap", "modification path"))
-                                          : files.openFile(QString(), filtersOf(row));
+    const auto chosen =
+        row == kFolderRow ? files.folder(QCoreApplication::translate("KeyMap", "modification path"))
+                          : files.openFile(QString(), filtersOf(row));
     if (!chosen) {
         return false;
     }
@@ -61,10 +60,10 @@ bool BrowseForTarget(FilePicker& files, UserPrompts& prompts, int row,
         return false;
     }
     if (static_cast<std::size_t>(text.size()) > record::kMaxPathLength) {
-        prompts.inform(QCoreApplication::translate("KeyMap",
-                                                  "The path is longer than 255 characters:\n") +
-                           text,
-                       kCaption);
+        prompts.inform(
+            QCoreApplication::translate("KeyMap", "The path is longer than 255 characters:\n") +
+                text,
+            kCaption);
         return false;
     }
     path = text.toStdU16String();

@@ -180,7 +180,8 @@ bool CKeyMap::eventFilter(QObject* watched, QEvent* event) {
 void CKeyMap::showComboMenu(const QPoint& at) {
     QMenu menu(this);
     menu.setStyleSheet(skinnedMenuStyle());
-    menu.addAction(QCoreApplication::translate("KeyMap", "Delete All"), this, [this] { command(kDeleteAll); });
+    menu.addAction(QCoreApplication::translate("KeyMap", "Delete All"), this,
+                   [this] { command(kDeleteAll); });
     // The menu takes the keyboard while it is open.
     suspendCapture();
     menu.exec(at);

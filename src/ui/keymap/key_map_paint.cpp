@@ -75,7 +75,6 @@ void KeyMapController::image(QPainter& p, const char* name, int x, int y) {
     painter_.image(p, folder_, QString::fromLatin1(name), x, y);
 }
 
-
 void KeyMapController::compose(QPainter& p) {
     if (painter_.store().image(folder_, kBackground).isNull()) {
         p.fillRect(QRect(QPoint(0, 0), size()), kFallbackFace);
@@ -109,7 +108,8 @@ void KeyMapController::composeTabs(QPainter& p) {
         painter_.label(p, text, x, y, kTextHeight, colour(t));
     };
     const bool chinese = language_.chinese();
-    const QStringList first = QCoreApplication::translate("KeyMap", "Keys").split(QLatin1Char('\n'));
+    const QStringList first =
+        QCoreApplication::translate("KeyMap", "Keys").split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < first.size(); ++i) {
         const bool threeLines = first.size() == qsizetype(kThreeLineTabTitleY.size());
         title(0, first[i], chinese ? 13 : 22,
@@ -117,12 +117,14 @@ void KeyMapController::composeTabs(QPainter& p) {
     }
     title(1, QCoreApplication::translate("KeyMap", "Macro"), chinese ? 138 : 123, kTabTitleY);
     title(2, QCoreApplication::translate("KeyMap", "Basic"), chinese ? 218 : 220, kTabTitleY);
-    title(3, QCoreApplication::translate("KeyMap", "Advanced"), chinese ? 312 : kOtherAdvancedTitleX, kTabTitleY);
+    title(3, QCoreApplication::translate("KeyMap", "Advanced"),
+          chinese ? 312 : kOtherAdvancedTitleX, kTabTitleY);
 }
 
 void KeyMapController::composeKeyTab(QPainter& p) {
     painter_.label(p, QCoreApplication::translate("KeyMap", "Single key"), 13, 81, kTextHeight);
-    painter_.label(p, QCoreApplication::translate("KeyMap", "Key combination"), 13, 166, kTextHeight);
+    painter_.label(p, QCoreApplication::translate("KeyMap", "Key combination"), 13, 166,
+                   kTextHeight);
 }
 
 void KeyMapController::composeAdvancedTab(QPainter& p) {
@@ -135,7 +137,8 @@ void KeyMapController::composeAdvancedTab(QPainter& p) {
               km::rowY(km::kBrowseAt.y, r));
     }
     for (std::size_t r = 0; r < kRowLabels.size(); ++r) {
-        const QStringList lines = QCoreApplication::translate("KeyMap", kRowLabels[r]).split(QLatin1Char('\n'));
+        const QStringList lines =
+            QCoreApplication::translate("KeyMap", kRowLabels[r]).split(QLatin1Char('\n'));
         const int x = language_.chinese() ? kChineseRowLabelX : kOtherRowLabelX;
         if (lines.size() == 2) {
             painter_.label(p, lines[0], x, kTwoLineRowLabelY[r][0], kTextHeight);
@@ -162,9 +165,11 @@ void KeyMapController::composeFooter(QPainter& p) {
     const auto& boxImages = km::kButtonImages[km::kDisableBox];
     image(p, disableToggle_ ? boxImages.over : boxImages.normal, box.left, box.top);
     if (language_.chinese()) {
-        painter_.label(p, QCoreApplication::translate("KeyMap", "Disable key"), 34, 349, kTextHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Disable key"), 34, 349,
+                       kTextHeight);
     } else {
-        painter_.label(p, QCoreApplication::translate("KeyMap", "Disable key"), 19, 359, kTextHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Disable key"), 19, 359,
+                       kTextHeight);
     }
     for (const int b : {km::kDefault, km::kCancel, km::kSave}) {
         const auto& r = km::kButtonRegions[static_cast<std::size_t>(b)];
@@ -176,9 +181,12 @@ void KeyMapController::composeFooter(QPainter& p) {
         painter_.label(p, QCoreApplication::translate("KeyMap", "Cancel"), 240, 350, kTextHeight);
         painter_.label(p, QCoreApplication::translate("KeyMap", "Save"), 335, 350, kTextHeight);
     } else {
-        painter_.label(p, QCoreApplication::translate("KeyMap", "Default"), 151, 350, kOtherButtonHeight);
-        painter_.label(p, QCoreApplication::translate("KeyMap", "Cancel"), 233, 350, kOtherButtonHeight);
-        painter_.label(p, QCoreApplication::translate("KeyMap", "Save"), 318, 350, kOtherButtonHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Default"), 151, 350,
+                       kOtherButtonHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Cancel"), 233, 350,
+                       kOtherButtonHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Save"), 318, 350,
+                       kOtherButtonHeight);
     }
 }
 

@@ -5,9 +5,8 @@
 #include "ui/lighting/lighting_controller.h"
 #include "ui/lighting/lighting_panel.h"
 
-#include <cstdint>
-
 #include <QCoreApplication>
+#include <cstdint>
 
 namespace vantrel {
 class ConfiguratorModel;

@@ -167,8 +167,7 @@ bool MacroDialogController::acceptName(const QString& name) {
         return true;
     }
     // Refused whole: a cut name would be a name the user never typed.
-    tell(tr("A macro name holds at most 254 characters; this one has %1.")
-             .arg(n.size()),
+    tell(tr("A macro name holds at most 254 characters; this one has %1.").arg(n.size()),
          caption());
     return false;
 }
@@ -196,8 +195,7 @@ void MacroDialogController::newMacro() {
 
 void MacroDialogController::deleteMacro() {
     if (manager_.selected() < 0) {
-        tell(tr("Choose the macro to delete"),
-             caption());
+        tell(tr("Choose the macro to delete"), caption());
         return;
     }
     if (!ask(tr("Delete the chosen macro?"), caption())) {
@@ -233,8 +231,7 @@ void MacroDialogController::report(MacroEdit edit) {
         tell(tr("Edit the delay itself"), caption());
         break;
     case MacroEdit::NoRoom:
-        tell(tr("The macro is full: it holds at most 190 bytes of events."),
-             caption());
+        tell(tr("The macro is full: it holds at most 190 bytes of events."), caption());
         break;
     default: // nothing selected, or the last line: nothing to do
         break;

@@ -100,8 +100,8 @@ void MacroDialogController::compose(QPainter& p) {
 void MacroDialogController::composeDelayCaption(QPainter& p) {
     const QStringList lines = tr("Record the delays\nbetween keys").split(QLatin1Char('\n'));
     const bool chinese = language_.chinese();
-    const std::span<const int> ys = chinese ? std::span<const int>(kChineseDelayLineY)
-                                            : std::span<const int>(kOtherDelayLineY);
+    const std::span<const int> ys =
+        chinese ? std::span<const int>(kChineseDelayLineY) : std::span<const int>(kOtherDelayLineY);
     // Fewer lines than places: the last places, next to the box.
     const std::size_t first = ys.size() > static_cast<std::size_t>(lines.size())
                                   ? ys.size() - static_cast<std::size_t>(lines.size())

@@ -120,8 +120,8 @@ void ProfileDialogController::importProfile() {
 }
 
 void ProfileDialogController::exportProfile() {
-    const auto file = files_.saveFile(tr("Export profile"), profileFilters(),
-                                      QStringLiteral("bin"));
+    const auto file =
+        files_.saveFile(tr("Export profile"), profileFilters(), QStringLiteral("bin"));
     if (!file) {
         return;
     }
@@ -186,8 +186,7 @@ void ProfileDialogController::newProfile() {
 
 void ProfileDialogController::copyProfile() {
     if (selected_ < 0) {
-        host_.inform(tr("Choose the profile to copy"),
-                     caption());
+        host_.inform(tr("Choose the profile to copy"), caption());
     }
 }
 

@@ -43,8 +43,10 @@ void SkinPainter::label(QPainter& p, const QString& text, int x, int y, int heig
     if (log_) {
         const QFontMetrics metrics(font);
         const QPoint origin = p.transform().map(QPoint(x, y));
-        log_->push_back({text, metrics.tightBoundingRect(text).translated(origin.x(), origin.y() + metrics.ascent()),
-                         QRect(origin, QSize(metrics.horizontalAdvance(text), metrics.height()))});
+        log_->push_back(
+            {text,
+             metrics.tightBoundingRect(text).translated(origin.x(), origin.y() + metrics.ascent()),
+             QRect(origin, QSize(metrics.horizontalAdvance(text), metrics.height()))});
     }
 }
 

@@ -6,9 +6,8 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
-#include <QString>
-
 #include <QRect>
+#include <QString>
 #include <vector>
 
 class QPainter;

@@ -10,8 +10,8 @@
 #include "window_gallery.h"
 
 #include <QDir>
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace vantrel::ui::testing {
 namespace {
@@ -70,8 +70,7 @@ OpenList openList(const QString& shot) {
     return {};
 }
 
-QStringList misfits(const QString& shot, const QImage& picture,
-                    std::vector<DrawnLabel> labels) {
+QStringList misfits(const QString& shot, const QImage& picture, std::vector<DrawnLabel> labels) {
     QStringList found;
     const QRect window = picture.rect();
     // The texts the list hides are not seen; those drawn on it are.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The macro manager's window on the offscreen platform: its lists, the
 // loop field, the menu and the in-place delay editor, fed by a fake hook.
-#include "../in_language.h"
 #include "../event_wait.h"
+#include "../in_language.h"
 #include "core/layout/macro_dialog_layout.h"
 #include "core/macro/macro_list.h"
 #include "macro_fakes.h"

@@ -5,8 +5,8 @@
 #include "core/layout/profile_dialog_layout.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
-#include "ui/dialog_fakes.h"
 #include "support/temp_dir.h"
+#include "ui/dialog_fakes.h"
 #include "ui/profiles/profile_dialog_controller.h"
 #include "ui/skin/skin_painter.h"
 
@@ -142,8 +142,7 @@ TEST_F(ProfileDialogTest, NewMakesTheFirstProfileOnlyAndSaysSixOtherwise) {
 
 TEST_F(ProfileDialogTest, ChineseMessagesForNewAndCopy) {
     const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::chineseInterface());
-    ProfileDialogController zh{model,  store, painter, UiLanguage::chineseInterface(),
-                               files, host};
+    ProfileDialogController zh{model, store, painter, UiLanguage::chineseInterface(), files, host};
     fs::create_directories(store.folder());
     writeProfile(store.folder() / "a.bin", 1);
     zh.open();
