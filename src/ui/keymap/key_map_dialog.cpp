@@ -73,7 +73,7 @@ CKeyMap::~CKeyMap() {
     removeHook();
 }
 
-void CKeyMap::buildTree(UiLanguage language, SkinPainter& painter) {
+void CKeyMap::buildTree(UiLanguage, SkinPainter& painter) {
     const QImage& icon =
         painter.store().image(controller_.skinFolder(), QStringLiteral("tree_item.png"));
     if (!icon.isNull()) {

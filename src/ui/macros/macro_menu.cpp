@@ -5,7 +5,7 @@
 
 namespace vantrel::ui {
 
-std::vector<MacroMenuItem> macroEventMenu(UiLanguage language) {
+std::vector<MacroMenuItem> macroEventMenu(UiLanguage) {
     using namespace macro_menu;
     const auto t = [](const char* text) { return QCoreApplication::translate("MacroMenu", text); };
     const auto button = [&](const char* text, int down, int up, int click) {
