@@ -10,8 +10,10 @@
 #include "platform/autostart.h"
 #include "platform/data_folder.h"
 #include "ui/capture/native_key_hook.h"
+#include "ui/interface_translator.h"
 #include "ui/key_action_launcher.h"
 #include "ui/keyboard_notice.h"
+#include "ui/language_settings.h"
 #include "ui/lighting/dialog_colour_chooser.h"
 #include "ui/lighting/key_picture_faces.h"
 #include "ui/lighting/lighting_page.h"
@@ -25,6 +27,7 @@
 #include "ui/tray_icon.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
@@ -41,6 +44,12 @@ void noteLoadReport(const Result<LoadReport>& r, QStringList& messages) {
     } else if (r->outcome == LoadOutcome::MovedAside) {
         messages << QString::fromStdString(r->message);
     }
+}
+
+UiLanguage languageOf(const ProgramOptions& o) {
+    const auto option =
+        o.language.isEmpty() ? std::nullopt : UiLanguage::fromName(o.language.toStdString());
+    return ui::startupLanguage(option, ui::settingsFilePath(), QLocale::system().uiLanguages());
 }
 
 std::optional<std::filesystem::path> pathOf(const QString& p) {
@@ -74,7 +83,8 @@ DeviceSession::Options sessionOptionsOf(const ProgramOptions& o) {
 struct Application::Parts {
     ProgramOptions options;
     bool screenshot;
-    UiLanguage language; // set once, never changed
+    UiLanguage language; // set once; a new choice takes effect at the next start
+    ui::InterfaceTranslator translator;
     ui::CQuendalApp instance;
     std::filesystem::path dataPath;
     DataFolder folder;
@@ -104,7 +114,8 @@ struct Application::Parts {
 
     explicit Parts(ProgramOptions o)
         : options(std::move(o)), screenshot(!options.screenshot.isEmpty()),
-          dataPath(dataPathOf(options)), folder(dataPath), skins(dataPath) {}
+          language(languageOf(options)), translator(language), dataPath(dataPathOf(options)),
+          folder(dataPath), skins(dataPath) {}
 
     void loadFiles();
     ui::KeyboardSession::Events deviceEvents();
@@ -114,6 +125,7 @@ struct Application::Parts {
     void serveCommands();
     void closeWhenIdle();
     void about();
+    void chooseLanguage(UiLanguage chosen);
 };
 
 void Application::Parts::loadFiles() {
@@ -162,10 +174,11 @@ ui::KeyboardSession::Events Application::Parts::deviceEvents() {
         controller->repaint();
     };
     events.keyboardUnusable = [this](const QString& reason) {
-        controller->setSimulationNotice(
-            ui::simulationNotice(session->keyboardInaccessible(), language));
+        controller->setSimulationNotice(ui::simulationNotice(session->keyboardInaccessible()));
         controller->repaint();
-        window.inform(QStringLiteral("Клавиатура подключена, но открыть её не удалось: ") + reason,
+        window.inform(QCoreApplication::translate(
+                          "Program", "The keyboard is connected but cannot be opened: ") +
+                          reason,
                       QStringLiteral("VANTREL"));
     };
     return events;
@@ -199,11 +212,12 @@ void Application::Parts::buildWindow() {
     lighting = std::make_unique<ui::LightingPage>(model, controller->state(), *controller, *chooser,
                                                   keyFaces, language);
     controller->setLightingPanel(lighting.get());
-    controller->setSimulationNotice(
-        ui::simulationNotice(session->keyboardInaccessible(), language));
+    controller->setSimulationNotice(ui::simulationNotice(session->keyboardInaccessible()));
     if (const QString problem = session->hotplugProblem(); !problem.isEmpty()) {
         controller->setWatchNotice(
-            QStringLiteral("клавиатура, подключённая позже, не будет замечена (%1)").arg(problem));
+            QCoreApplication::translate("Program",
+                                        "a keyboard plugged in later will not be noticed (%1)")
+                .arg(problem));
     }
     window.attach(controller.get());
     window.setWindowIcon(skins.icon(ui::SkinFolder::mainWindow(), QStringLiteral("icon-256.png")));
@@ -239,7 +253,25 @@ void Application::Parts::closeWhenIdle() {
 }
 
 void Application::Parts::about() {
-    QMessageBox::about(&window, QStringLiteral("关于 Quendal"), QStringLiteral("Quendal 1.1 版"));
+    QMessageBox::about(&window, QCoreApplication::translate("Program", "About Quendal"),
+                       QCoreApplication::translate("Program", "Quendal version 1.1"));
+}
+
+void Application::Parts::chooseLanguage(UiLanguage chosen) {
+    if (Status s = ui::saveLanguage(ui::settingsFilePath(), chosen); !s.ok()) {
+        window.inform(QString::fromStdString(s.error().message), QStringLiteral("VANTREL"));
+        return;
+    }
+    // Told in the language chosen, which the user reads best.
+    ui::InterfaceTranslator chosenTexts(chosen);
+    const QString text =
+        chosen == language
+            ? QCoreApplication::translate("Program", "VANTREL speaks this language.")
+            : QCoreApplication::translate(
+                  "Program", "VANTREL speaks the chosen language from its next start.");
+    if (tray) {
+        tray->icon().showMessage(QStringLiteral("VANTREL"), text, QSystemTrayIcon::Information);
+    }
 }
 
 void Application::Parts::buildTray() {
@@ -251,10 +283,12 @@ void Application::Parts::buildTray() {
         ui::TrayIcon::Actions{[this] { return session->link().present(); },
                               [this] { window.showWindow(); }, [this] { about(); },
                               [] { QApplication::quit(); }, &autostart,
-                              QApplication::applicationFilePath().toStdString()},
+                              QApplication::applicationFilePath().toStdString(),
+                              [this](UiLanguage chosen) { chooseLanguage(chosen); }},
         language);
     if (session->simulated()) {
-        tray->icon().setToolTip(QStringLiteral("VANTREL — симулятор клавиатуры"));
+        tray->icon().setToolTip(
+            QCoreApplication::translate("Program", "VANTREL: keyboard simulator"));
     }
     tray->show();
     window.setCanHide(true);

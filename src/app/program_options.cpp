@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/program_options.h"
 
+#include "core/model/interface_language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
@@ -14,7 +16,8 @@ constexpr int kExitBadUsage = 2;
 
 const QStringList& valueOptions() {
     static const QStringList names{QStringLiteral("--sim-state"), QStringLiteral("--trace"),
-                                   QStringLiteral("--data-dir"), QStringLiteral("--screenshot")};
+                                   QStringLiteral("--data-dir"), QStringLiteral("--screenshot"),
+                                   QStringLiteral("--language")};
     return names;
 }
 
@@ -53,6 +56,10 @@ void addProgramOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Render the window after start-up to FILE (PNG) and exit."),
                       QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("language"),
+                      QStringLiteral("Interface language: en, ru or zh (default: the one chosen "
+                                     "in the tray menu, else the desktop's)."),
+                      QStringLiteral("LANG")});
     parser.addOption({QStringLiteral("background"),
                       QStringLiteral("Start hidden in the tray (minimised where there is none).")});
 }
@@ -68,6 +75,7 @@ ProgramOptions parseProgramOptions(const QCoreApplication& app) {
     o.dataDir = parser.value(QStringLiteral("data-dir"));
     o.screenshot = parser.value(QStringLiteral("screenshot"));
     o.background = parser.isSet(QStringLiteral("background"));
+    o.language = parser.value(QStringLiteral("language"));
     return o;
 }
 
@@ -96,7 +104,16 @@ std::optional<int> answerWithoutDisplay(int argc, char** argv) {
     if (const QString empty = emptyValueOption(parser); !empty.isEmpty()) {
         std::fprintf(stderr, "vantrel: --%s needs %s, not an empty value; see 'vantrel --help'.\n",
                      qPrintable(empty),
-                     empty == QLatin1String("data-dir") ? "a folder" : "a file name");
+                     empty == QLatin1String("data-dir")   ? "a folder"
+                     : empty == QLatin1String("language") ? "en, ru or zh"
+                                                          : "a file name");
+        return kExitBadUsage;
+    }
+    if (parser.isSet(QStringLiteral("language")) &&
+        !UiLanguage::fromName(parser.value(QStringLiteral("language")).toStdString())) {
+        std::fprintf(stderr,
+                     "vantrel: unknown language '%s' (en, ru or zh); see 'vantrel --help'.\n",
+                     qPrintable(parser.value(QStringLiteral("language"))));
         return kExitBadUsage;
     }
     const bool help =

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/keyboard_notice.h"
 
+#include <QCoreApplication>
+
 namespace vantrel::ui {
 
 QString installedUdevRulePath() {
@@ -11,15 +13,13 @@ QString installedUdevRulePath() {
 #endif
 }
 
-QString simulationNotice(bool keyboardInaccessible, UiLanguage language) {
-    const bool chinese = language.chinese();
+QString simulationNotice(bool keyboardInaccessible) {
     if (!keyboardInaccessible) {
-        return chinese ? QStringLiteral("键盘模拟器：未连接键盘")
-                       : QStringLiteral("Симулятор клавиатуры: клавиатура не подключена");
+        return QCoreApplication::translate("MainWindow",
+                                           "Keyboard simulator: no keyboard connected");
     }
-    return (chinese
-                ? QStringLiteral("已找到键盘，但无法访问（请安装 udev 规则 %1）")
-                : QStringLiteral("Клавиатура найдена, но недоступна (установите правило udev %1)"))
+    return QCoreApplication::translate(
+               "MainWindow", "Keyboard found but not accessible (install the udev rule %1)")
         .arg(installedUdevRulePath());
 }
 

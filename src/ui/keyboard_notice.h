@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/model/interface_language.h"
-
 #include <QString>
 
 namespace vantrel::ui {
@@ -13,6 +11,6 @@ QString installedUdevRulePath();
 // What the window says while it works on the simulated keyboard: that no
 // keyboard is there, or that one is there but its device nodes are closed
 // to the user, naming the udev rule that opens them.
-QString simulationNotice(bool keyboardInaccessible, UiLanguage language);
+QString simulationNotice(bool keyboardInaccessible);
 
 } // namespace vantrel::ui

@@ -11,6 +11,7 @@
 #include "ui/skin/message_boxes.h"
 #include "ui/user_prompts.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <memory>
 
@@ -86,10 +87,9 @@ void MainDialogCommands::macros() {
     const MacroManager& m = c.manager();
     const auto result =
         keepMacroTable(model_, folder_, c.tableKept() ? &m.working() : nullptr, m.deletions());
-    if (const QString notice = macroResultNotice(result, model_, language_); !notice.isEmpty()) {
-        const QString caption =
-            language_.pick(QStringLiteral("宏管理"), QStringLiteral("Управление макросами"));
-        tell(parent_, notice, caption);
+    if (const QString notice = macroResultNotice(result, model_); !notice.isEmpty()) {
+        tell(parent_, notice,
+             QCoreApplication::translate("MacroManager", "Macro manager", "message caption"));
     }
 }
 

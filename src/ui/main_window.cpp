@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -131,7 +132,8 @@ void CQuendalDlg::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     QMenu menu(this);
-    menu.addAction(QStringLiteral("About Quendal..."), this, [this] { about_(); });
+    menu.addAction(QCoreApplication::translate("MainWindow", "About Quendal..."), this,
+                   [this] { about_(); });
     menu.exec(event->globalPos());
 }
 

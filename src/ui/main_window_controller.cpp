@@ -23,14 +23,20 @@ namespace vantrel::ui {
 
 using namespace vantrel::layout;
 
+namespace {
+
+// A firmware question from core, in the interface language.
+bool confirmPrompt(UserPrompts& prompts, const FirmwarePrompt& prompt) {
+    return prompts.confirm(QCoreApplication::translate(prompt.context, prompt.text),
+                           QCoreApplication::translate(prompt.context, prompt.caption));
+}
+
+} // namespace
+
 MainWindowController::MainWindowController(ConfiguratorModel& model, DataFolder folder,
                                            SkinPainter& painter, Ports ports, UiLanguage language)
     : model_(model), folder_(std::move(folder)), painter_(painter), ports_(ports),
       language_(language) {}
-
-QString MainWindowController::text(const char* chinese, const char* other) const {
-    return uiText(language_, chinese, other);
-}
 
 QSize MainWindowController::windowSize() {
     return painter_.store().size(QStringLiteral("main.png"));
@@ -285,17 +291,15 @@ void MainWindowController::helpMenuRelease(int x, int y) {
     const int item = (y - kHelpMenu.top) / kHelpItemHeight;
     state_.helpMenuOpen = false;
     if (item == 0) {
-        const bool ok = ports_.prompts &&
-                        ports_.prompts->confirm(text("确认恢复至出厂设置吗？",
-                                                     "Подтвердить возврат к заводским настройкам?"),
-                                                text("出厂设置", "Заводские настройки"));
+        const bool ok =
+            ports_.prompts &&
+            ports_.prompts->confirm(tr("Restore the factory settings?"), tr("Factory settings"));
         if (ok) {
             factoryReset();
         }
     } else if (item == 1) {
         const auto prompt = driverUpdatePrompt();
-        if (ports_.prompts &&
-            ports_.prompts->confirm(fromUtf8(prompt.text), fromUtf8(prompt.caption))) {
+        if (ports_.prompts && confirmPrompt(*ports_.prompts, prompt)) {
             launchUpdater();
         }
     }
@@ -338,8 +342,7 @@ bool MainWindowController::requireKeyboard() {
         return true;
     }
     if (ports_.prompts) {
-        ports_.prompts->inform(QStringLiteral("Нет игровой клавиатуры!"),
-                               QStringLiteral("Внимание"));
+        ports_.prompts->inform(tr("No gaming keyboard!"), tr("Attention"));
     }
     return false;
 }
@@ -385,7 +388,7 @@ void MainWindowController::apply() {
         endDeviceWork();
         if (!r.ok()) {
             if (ports_.prompts) {
-                ports_.prompts->inform(text("应用失败：", "Не удалось применить настройки: ") +
+                ports_.prompts->inform(tr("Could not apply the settings: ") +
                                            QString::fromStdString(r.error().message),
                                        QStringLiteral("VANTREL"));
             }
@@ -411,7 +414,7 @@ void MainWindowController::factoryReset() {
         if (!r.ok()) {
             if (ports_.prompts) {
                 ports_.prompts->inform(QString::fromStdString(r.error().message),
-                                       text("出厂设置", "Заводские настройки"));
+                                       tr("Factory settings"));
             }
             repaint();
             return;
@@ -498,8 +501,7 @@ void MainWindowController::keyAction(std::uint8_t key) {
     }
     const Status s = ports_.keyLauncher->launch(model_.assignments(), key);
     if (!s.ok() && ports_.prompts) {
-        ports_.prompts->inform(text("无法启动：", "Не удалось запустить: ") +
-                                   QString::fromStdString(s.error().message),
+        ports_.prompts->inform(tr("Could not start: ") + QString::fromStdString(s.error().message),
                                QStringLiteral("VANTREL"));
     }
 }
@@ -518,9 +520,7 @@ void MainWindowController::checkFirmwareVersion() {
     if (!firmwareUpdateDue(model_.firmwareVersion(), model_.shippedVersion())) {
         return;
     }
-    const auto prompt = firmwareUpdatePrompt(language_);
-    if (ports_.prompts &&
-        ports_.prompts->confirm(fromUtf8(prompt.text), fromUtf8(prompt.caption))) {
+    if (ports_.prompts && confirmPrompt(*ports_.prompts, firmwareUpdatePrompt())) {
         launchUpdater();
     }
 }

@@ -9,6 +9,7 @@
 #include "ui/skin/skin_painter.h"
 #include "ui/slider_bank.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -27,6 +28,8 @@ class WindowShell;
 // handlers, and the composition of the window's picture onto a canvas.
 // The view feeds it input in client pixels and shows canvas().
 class MainWindowController : public PanelHost {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
 public:
     struct Ports {
         WindowShell* shell = nullptr;
@@ -127,9 +130,6 @@ public:
     int sliderPosition(int id) const override;
     void setSliderPosition(int id, int position) override;
     void repaint() override;
-
-    // A text of the interface language.
-    QString text(const char* chinese, const char* other) const;
 
 private:
     void release(int x, int y);

@@ -104,9 +104,9 @@ const QImage& MainWindowController::compose(qreal scale) {
     drawSkinImage(p, QStringLiteral("button-help-normal.png"), 936, 5);
     if (state_.helpMenuOpen) {
         drawSkinImage(p, QStringLiteral("HelpWindow.png"), 830, 22);
-        painter_.label(p, text("恢復出廠設定", "сброс"), 850, 25, 15);
-        painter_.label(p, text("驱动更新", "Обновление драйвера"), 850, 50, 15);
-        painter_.label(p, text("版本: 1.4", "Версия ПО: 1.4"), 850, 75, 15);
+        painter_.label(p, tr("Factory reset"), 850, 25, 15);
+        painter_.label(p, tr("Driver update"), 850, 50, 15);
+        painter_.label(p, tr("Version: 1.4"), 850, 75, 15);
     }
     drawSkinImage(p, QStringLiteral("button-min-normal.png"), 957, 5);
     drawSkinImage(p, QStringLiteral("button-close-normal.png"), 978, 5);
@@ -115,11 +115,11 @@ const QImage& MainWindowController::compose(qreal scale) {
     drawSkinImage(p, QStringLiteral("apply.png"), 868, 610);
     drawSkinImage(p, QStringLiteral("Config.png"), 25, 610);
     if (language_.chinese()) {
-        painter_.label(p, QStringLiteral("應用"), 878, 613, 20);
-        painter_.label(p, QStringLiteral("配置"), 43, 612, 15);
+        painter_.label(p, tr("Apply"), 878, 613, 20);
+        painter_.label(p, tr("Profiles"), 43, 612, 15);
     } else {
-        painter_.label(p, QStringLiteral("Применить"), 870, 613, 13);
-        painter_.label(p, QStringLiteral("Профили"), 28, 612, 15);
+        painter_.label(p, tr("Apply"), 870, 613, 13);
+        painter_.label(p, tr("Profiles"), 28, 612, 15);
     }
     if (ports_.lighting) {
         ports_.lighting->paint(p);
@@ -128,11 +128,10 @@ const QImage& MainWindowController::compose(qreal scale) {
     QString notice = deviceNotice_;
     if (notice.isEmpty() && ports_.device) {
         if (!ports_.device->present() || !connected_) {
-            notice = QStringLiteral("Нет игровой клавиатуры!");
+            notice = tr("No gaming keyboard!");
         } else if (ports_.device->simulated()) {
-            notice = simulationNotice_.isEmpty()
-                         ? QStringLiteral("Симулятор клавиатуры: клавиатура не подключена")
-                         : simulationNotice_;
+            notice = simulationNotice_.isEmpty() ? tr("Keyboard simulator: no keyboard connected")
+                                                 : simulationNotice_;
         }
     }
     if (!watchNotice_.isEmpty()) {

@@ -3,6 +3,7 @@
 
 #include "core/model/firmware_check.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -18,11 +19,15 @@ ProcessUpdaterLauncher::ProcessUpdaterLauncher(QString programFolder) {
 Status ProcessUpdaterLauncher::start() {
     const QFileInfo info(path_);
     if (!info.exists()) {
-        return Error{ErrorCode::Io, ("Программа обновления не найдена: " + path_).toStdString()};
+        return Error{ErrorCode::Io,
+                     (QCoreApplication::translate("MainWindow", "Updater not found: ") + path_)
+                         .toStdString()};
     }
     if (!QProcess::startDetached(path_, {}, info.absolutePath())) {
-        return Error{ErrorCode::Io,
-                     ("Не удалось запустить программу обновления: " + path_).toStdString()};
+        return Error{
+            ErrorCode::Io,
+            (QCoreApplication::translate("MainWindow", "Could not start the updater: ") + path_)
+                .toStdString()};
     }
     return Status::success();
 }

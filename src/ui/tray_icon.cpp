@@ -2,27 +2,40 @@
 #include "ui/tray_icon.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
 namespace vantrel::ui {
 namespace {
+
 constexpr int kBalloonMs = 5000;
+
+// Each language by its own name, the same in every interface language, so
+// that it can be found from any.
+QString languageAutonym(UiLanguage language) {
+    if (language.chinese()) {
+        return QStringLiteral(u"\u4E2D\u6587");
+    }
+    if (language.russian()) {
+        return QStringLiteral(u"\u0420\u0443\u0441\u0441\u043A\u0438\u0439");
+    }
+    return QStringLiteral("English");
 }
+
+} // namespace
 
 TrayIcon::TrayIcon(const QIcon& icon, Actions actions, UiLanguage language, QObject* parent)
     : QObject(parent), actions_(std::move(actions)), menu_(std::make_unique<QMenu>()) {
     tray_.setIcon(icon);
     tray_.setToolTip(QStringLiteral("VANTREL"));
-    const bool chinese = language.chinese();
     // The way back to the window where a click on the icon does nothing.
-    menu_->addAction(QString::fromUtf8(chinese ? kShowTextChinese : kShowText), this, [this] {
+    menu_->addAction(tr("Show window"), this, [this] {
         if (actions_.showWindow) {
             actions_.showWindow();
         }
     });
     if (actions_.autostart) {
-        startOnLogin_ = menu_->addAction(
-            QString::fromUtf8(chinese ? kStartOnLoginTextChinese : kStartOnLoginText));
+        startOnLogin_ = menu_->addAction(tr("Start on login"));
         startOnLogin_->setCheckable(true);
         startOnLogin_->setChecked(actions_.autostart->enabled());
         connect(startOnLogin_, &QAction::triggered, this, [this] { toggleStartOnLogin(); });
@@ -30,14 +43,17 @@ TrayIcon::TrayIcon(const QIcon& icon, Actions actions, UiLanguage language, QObj
         connect(menu_.get(), &QMenu::aboutToShow, this,
                 [this] { startOnLogin_->setChecked(actions_.autostart->enabled()); });
     }
+    if (actions_.chooseLanguage) {
+        addLanguageMenu(language);
+    }
     menu_->addSeparator();
-    menu_->addAction(QString::fromUtf8(kAboutText), this, [this] {
+    menu_->addAction(tr("About Quendal..."), this, [this] {
         if (actions_.about) {
             actions_.about();
         }
     });
     menu_->addSeparator();
-    menu_->addAction(QString::fromUtf8(kExitText), this, [this] {
+    menu_->addAction(tr("Exit"), this, [this] {
         if (actions_.quit) {
             actions_.quit();
         }
@@ -48,6 +64,20 @@ TrayIcon::TrayIcon(const QIcon& icon, Actions actions, UiLanguage language, QObj
             doubleClicked();
         }
     });
+}
+
+void TrayIcon::addLanguageMenu(UiLanguage current) {
+    QMenu* languages = menu_->addMenu(tr("Language"));
+    auto* group = new QActionGroup(languages);
+    for (const UiLanguage language : interfaceLanguages()) {
+        QAction* item = languages->addAction(languageAutonym(language));
+        item->setCheckable(true);
+        item->setChecked(language == current);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this,
+                [this, language] { actions_.chooseLanguage(language); });
+        languageActions_ << item;
+    }
 }
 
 TrayIcon::~TrayIcon() {
@@ -84,8 +114,8 @@ void TrayIcon::toggleStartOnLogin() {
 }
 
 void TrayIcon::showMissingKeyboard() {
-    tray_.showMessage(QString::fromUtf8(kBalloonTitle), QString::fromUtf8(kBalloonText),
-                      QSystemTrayIcon::Information, kBalloonMs);
+    tray_.showMessage(tr("Attention"), tr("No gaming keyboard!"), QSystemTrayIcon::Information,
+                      kBalloonMs);
 }
 
 } // namespace vantrel::ui

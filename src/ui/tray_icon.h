@@ -5,6 +5,7 @@
 #include "platform/autostart.h"
 
 #include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <cstdint>
@@ -31,16 +32,9 @@ public:
         // program it starts; no menu item without it.
         platform::AutostartEntry* autostart = nullptr;
         std::filesystem::path program;
+        // A language picked in the menu; no language menu without it.
+        std::function<void(UiLanguage)> chooseLanguage;
     };
-
-    static constexpr const char* kBalloonText = "Нет игровой клавиатуры!";
-    static constexpr const char* kBalloonTitle = "Внимание";
-    static constexpr const char* kExitText = "Выход";
-    static constexpr const char* kAboutText = "About Quendal...";
-    static constexpr const char* kShowText = "Показать окно";
-    static constexpr const char* kShowTextChinese = "显示窗口";
-    static constexpr const char* kStartOnLoginText = "Запускать при входе";
-    static constexpr const char* kStartOnLoginTextChinese = "登录时启动";
 
     TrayIcon(const QIcon& icon, Actions actions, UiLanguage language = {},
              QObject* parent = nullptr);
@@ -57,14 +51,19 @@ public:
     // The start-on-login menu item was chosen: writes or removes the entry.
     void toggleStartOnLogin();
     QAction* startOnLoginAction() const { return startOnLogin_; }
+    // The language menu's items, in the order of interfaceLanguages().
+    const QList<QAction*>& languageActions() const { return languageActions_; }
     // Shown for a missing keyboard.
     void showMissingKeyboard();
     QMenu* menu() const { return menu_.get(); }
     QSystemTrayIcon& icon() { return tray_; }
 
 private:
+    void addLanguageMenu(UiLanguage current);
+
     Actions actions_;
     QAction* startOnLogin_ = nullptr;
+    QList<QAction*> languageActions_;
     std::unique_ptr<QMenu> menu_;
     QSystemTrayIcon tray_;
 };

@@ -32,7 +32,8 @@ shoot() {
     import -window root -crop "386x378+$dx+$dy" +repage "$shots/$1.png"
 }
 
-"$vantrel" --sim-state "$work/sim.state" --data-dir "$work/data" >"$work/vantrel.log" 2>&1 &
+# The dialog is found by its Russian title.
+"$vantrel" --language ru --sim-state "$work/sim.state" --data-dir "$work/data" >"$work/vantrel.log" 2>&1 &
 vantrel_pid=$!
 pids+=($vantrel_pid)
 until_true 15 xdotool search --onlyvisible --name '^VANTREL$' || fail "no main window"

@@ -24,7 +24,8 @@ click() {
 }
 
 data=$work/data
-"$vantrel" --simulate --data-dir "$data" --trace "$work/trace.txt" >"$work/vantrel.log" 2>&1 &
+# The dialog is found by its Russian title.
+"$vantrel" --language ru --simulate --data-dir "$data" --trace "$work/trace.txt" >"$work/vantrel.log" 2>&1 &
 pids+=($!)
 until_true 15 xdotool search --onlyvisible --name '^VANTREL$' || fail "no main window"
 sleep 1 # the start-up read-back

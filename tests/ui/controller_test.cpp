@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controller_fixture.h"
 #include "core/model/key_positions.h"
+#include "in_language.h"
 
 namespace vantrel::ui::testing {
 namespace {
@@ -143,6 +144,7 @@ TEST_F(ControllerTest, ApplySavesTheSyncedStateAndAFailureIsShown) {
 }
 
 TEST_F(ControllerTest, ApplyWithoutKeyboardSaysSo) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     device.isPresent = false;
     clickRegion(kCmdApply);
     EXPECT_FALSE(controller.busy());
@@ -230,6 +232,7 @@ TEST_F(ControllerTest, ProfilesAlwaysRefreshAfterTheDialogHasGone) {
 }
 
 TEST_F(ControllerTest, HelpMenuFactoryResetAndVersionLine) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     clickRegion(kCmdHelp);
     EXPECT_TRUE(controller.state().helpMenuOpen);
     click(900, 80); // version line only closes
@@ -280,6 +283,7 @@ TEST_F(ControllerTest, DriverUpdateStartsTheUpdaterAndReportsItsAbsence) {
 }
 
 TEST_F(ControllerTest, FirmwareCheckAfterAReadBackOnly) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     model.setShippedVersion({2, 5});
     DeviceSnapshot snap;
     snap.firmware = {2, 3};

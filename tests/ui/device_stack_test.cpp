@@ -3,6 +3,7 @@
 // worker and listener threads, the simulated keyboard underneath, and every
 // transfer in a trace.
 #include "device_stack_fixture.h"
+#include "in_language.h"
 #include "ui/dialog_fakes.h"
 #include "ui/profiles/profile_dialog_controller.h"
 
@@ -96,6 +97,7 @@ TEST_F(DeviceStackTest, AnImportedProfileReachesTheKeyboardOnTheNextApply) {
 }
 
 TEST_F(DeviceStackTest, FailedApplyIsToldAndLeavesTheSyncedCopy) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     ConnectionOptions options;
     options.ackTimeout = std::chrono::milliseconds(30);
     start(options);

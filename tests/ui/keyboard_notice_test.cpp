@@ -2,6 +2,7 @@
 // The window's line about the simulated keyboard: why it is in use.
 #include "controller_fixture.h"
 #include "core/model/basic_functions.h"
+#include "in_language.h"
 #include "ui/keyboard_notice.h"
 
 #include <QImage>
@@ -29,13 +30,18 @@ protected:
 TEST_F(SimulationNoticeTest, AClosedKeyboardIsSaidApartFromAMissingOneAndFitsBeforeApply) {
     const QImage missingLine = noticeLine();
     const QImage button = applyButton();
-    controller.setSimulationNotice(simulationNotice(true, UiLanguage{}));
+    controller.setSimulationNotice(simulationNotice(true));
     EXPECT_NE(noticeLine(), missingLine);
     // The longer text, with the rule's path, ends before the apply button.
     EXPECT_EQ(applyButton(), button);
-    controller.setSimulationNotice(simulationNotice(true, UiLanguage::chineseInterface()));
-    EXPECT_EQ(applyButton(), button);
-    controller.setSimulationNotice(simulationNotice(false, UiLanguage{}));
+    for (UiLanguage language : interfaceLanguages()) {
+        const InLanguage in(language);
+        controller.setSimulationNotice(simulationNotice(false));
+        const QImage languageButton = applyButton(); // its caption is translated too
+        controller.setSimulationNotice(simulationNotice(true));
+        EXPECT_EQ(applyButton(), languageButton) << language.catalogue();
+    }
+    controller.setSimulationNotice(simulationNotice(false));
     EXPECT_EQ(noticeLine(), missingLine);
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "in_language.h"
 #include "support/temp_dir.h"
 #include "ui/keyboard_notice.h"
 #include "ui/tray_icon.h"
@@ -17,8 +18,13 @@ struct Calls {
 };
 
 TrayIcon::Actions actionsFor(Calls& c, platform::AutostartEntry* autostart = nullptr) {
-    return {[&c] { return c.present; }, [&c] { ++c.shown; }, [&c] { ++c.about; },
-            [&c] { ++c.quit; },         autostart,           "/usr/bin/vantrel"};
+    return {[&c] { return c.present; },
+            [&c] { ++c.shown; },
+            [&c] { ++c.about; },
+            [&c] { ++c.quit; },
+            autostart,
+            "/usr/bin/vantrel",
+            {}};
 }
 
 QStringList menuTexts(const TrayIcon& tray) {
@@ -32,8 +38,9 @@ QStringList menuTexts(const TrayIcon& tray) {
 }
 
 TEST(TrayIcon, MenuOffersTheWindowAboutAndExitInRussianNeverExit) {
+    const testing::InLanguage russian(UiLanguage::russianInterface());
     Calls calls;
-    TrayIcon tray(QIcon(), actionsFor(calls));
+    TrayIcon tray(QIcon(), actionsFor(calls), russian.language);
     const QStringList texts = menuTexts(tray);
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Показать окно"),
                                   QStringLiteral("About Quendal..."), QStringLiteral("Выход")}));
@@ -55,8 +62,6 @@ TEST(TrayIcon, DoubleClickShowsTheWindowOnlyWithTheKeyboard) {
     calls.present = true;
     tray.doubleClicked();
     EXPECT_EQ(calls.shown, 1);
-    EXPECT_STREQ(TrayIcon::kBalloonText, "Нет игровой клавиатуры!");
-    EXPECT_STREQ(TrayIcon::kBalloonTitle, "Внимание");
 }
 
 TEST(TrayIcon, ASingleClickAsStatusNotifierTraysReportItShowsTheWindowLikeADoubleClick) {
@@ -72,11 +77,36 @@ TEST(TrayIcon, ASingleClickAsStatusNotifierTraysReportItShowsTheWindowLikeADoubl
     EXPECT_EQ(calls.shown, 2);
 }
 
+TEST(TrayIcon, LanguageMenuNamesEachLanguageInItselfAndHandsOverTheChoice) {
+    Calls calls;
+    TrayIcon::Actions actions = actionsFor(calls);
+    std::vector<UiLanguage> chosen;
+    actions.chooseLanguage = [&chosen](UiLanguage l) { chosen.push_back(l); };
+    const testing::InLanguage russian(UiLanguage::russianInterface());
+    TrayIcon tray(QIcon(), actions, russian.language);
+    EXPECT_TRUE(menuTexts(tray).contains(QStringLiteral("Язык")));
+    const auto& items = tray.languageActions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("English"));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("Русский"));
+    EXPECT_EQ(items[2]->text(), QStringLiteral("中文"));
+    EXPECT_FALSE(items[0]->isChecked());
+    EXPECT_TRUE(items[1]->isChecked());
+    items[2]->trigger();
+    EXPECT_EQ(chosen, std::vector<UiLanguage>{UiLanguage::chineseInterface()});
+    EXPECT_TRUE(items[2]->isChecked());
+    EXPECT_FALSE(items[1]->isChecked()) << "one language at a time";
+    // Without a way to keep the choice there is no menu to offer it.
+    TrayIcon plain(QIcon(), actionsFor(calls), russian.language);
+    EXPECT_TRUE(plain.languageActions().isEmpty());
+}
+
 TEST(TrayIcon, StartOnLoginWritesAndRemovesTheAutostartEntryAndShowsItsState) {
+    const testing::InLanguage russian(UiLanguage::russianInterface());
     vantrel::testing::TempDir dir;
     platform::AutostartEntry entry(dir / "autostart" / "vantrel.desktop");
     Calls calls;
-    TrayIcon tray(QIcon(), actionsFor(calls, &entry));
+    TrayIcon tray(QIcon(), actionsFor(calls, &entry), russian.language);
     EXPECT_EQ(menuTexts(tray)[1], QStringLiteral("Запускать при входе"));
     QAction* item = tray.startOnLoginAction();
     ASSERT_NE(item, nullptr);
@@ -110,21 +140,25 @@ TEST(TrayIcon, ChineseMenuTexts) {
     Calls calls;
     vantrel::testing::TempDir dir;
     platform::AutostartEntry entry(dir / "vantrel.desktop");
-    TrayIcon tray(QIcon(), actionsFor(calls, &entry), UiLanguage::chineseInterface());
+    const testing::InLanguage chinese(UiLanguage::chineseInterface());
+    TrayIcon tray(QIcon(), actionsFor(calls, &entry), chinese.language);
     EXPECT_EQ(menuTexts(tray)[0], QStringLiteral("显示窗口"));
     EXPECT_EQ(menuTexts(tray)[1], QStringLiteral("登录时启动"));
+    EXPECT_EQ(menuTexts(tray).last(), QStringLiteral("退出"));
 }
 
 TEST(KeyboardNotice, NoKeyboardAndNoAccessAreToldApartAndTheRuleIsNamedWhereItIsInstalled) {
-    const QString missing = simulationNotice(false, UiLanguage{});
-    const QString closed = simulationNotice(true, UiLanguage{});
+    const QString missing = simulationNotice(false);
+    const QString closed = simulationNotice(true);
     EXPECT_NE(missing, closed);
     EXPECT_TRUE(closed.contains(QStringLiteral("udev")));
     EXPECT_TRUE(closed.contains(installedUdevRulePath()));
     EXPECT_TRUE(installedUdevRulePath().startsWith(QLatin1Char('/')));
     EXPECT_TRUE(installedUdevRulePath().endsWith(QStringLiteral("/rules.d/70-vantrel.rules")));
     EXPECT_FALSE(closed.contains(QStringLiteral("packaging")));
-    EXPECT_TRUE(simulationNotice(true, UiLanguage::chineseInterface()).contains(installedUdevRulePath()));
+    const testing::InLanguage chinese(UiLanguage::chineseInterface());
+    EXPECT_TRUE(simulationNotice(true).contains(installedUdevRulePath()));
+    EXPECT_TRUE(simulationNotice(true).contains(QStringLiteral("udev")));
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/model/interface_language.h"
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -28,15 +26,19 @@ inline constexpr std::uint8_t kWristSteady = 2;
 inline constexpr std::uint8_t kWristWave = 3;
 inline constexpr std::uint8_t kWristOff = 4;
 
+// Names are English source texts; the window layer translates them in the
+// contexts below.
+inline constexpr const char* kKeyboardEffectContext = "KeyboardEffect";
+inline constexpr const char* kWristEffectContext = "WristEffect";
+
 struct KeyboardEffect {
     std::uint8_t code;
-    std::u8string_view nameChinese;
-    std::u8string_view nameRussian;
+    const char* name;
 };
 
 struct WristEffect {
     std::uint8_t code;
-    std::u8string_view name; // one text for both languages
+    const char* name;
 };
 
 inline constexpr std::size_t kKeyboardEffectCount = 16;
@@ -49,9 +51,6 @@ const std::array<WristEffect, kWristEffectCount>& wristEffects();
 // Codes the keyboard may report that are not in the tables have no entry.
 std::optional<KeyboardEffect> findKeyboardEffect(std::uint8_t code);
 std::optional<WristEffect> findWristEffect(std::uint8_t code);
-
-// Name of a keyboard effect in the interface language.
-std::u8string_view keyboardEffectName(const KeyboardEffect& e, UiLanguage language);
 
 constexpr bool isPerKeyEffect(std::uint8_t code) {
     return code >= kFirstPerKeyEffect && code <= kLastPerKeyEffect;

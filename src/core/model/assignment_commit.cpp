@@ -115,7 +115,7 @@ bool applyCommit(ConfiguratorModel& model, const PendingAssignment& p) {
         break;
     }
     case kind(AssignmentKind::BasicFunction): {
-        const BasicFunction* f = findBasicFunction(p.PendingFunctionName, p.language);
+        const BasicFunction* f = findBasicFunction(p.PendingFunctionName);
         r.setKind(AssignmentKind::BasicFunction);
         std::copy(f->entry.begin(), f->entry.end(), r.data().begin());
         writeEntry(image, i, f->entry);
@@ -197,7 +197,7 @@ Status validateAssignment(const ConfiguratorModel& model, const PendingAssignmen
         return {};
     }
     case kind(AssignmentKind::BasicFunction):
-        if (!findBasicFunction(p.PendingFunctionName, p.language)) {
+        if (!findBasicFunction(p.PendingFunctionName)) {
             return makeError(ErrorCode::InvalidArgument,
                              "there is no function named \"" + p.PendingFunctionName + "\"");
         }

@@ -79,7 +79,7 @@ Result<std::vector<std::uint8_t>> parseKeyCombination(const KeyNameTable& names,
 Result<const BasicFunction*> parseBasicFunction(std::string_view name) {
     const std::string id = lower(name);
     for (const auto& row : BasicFunctionTable()) {
-        if (row.chineseName == name || row.secondName == name || row.id == id) {
+        if (row.named(name) || row.id == id) {
             if (row.groupHeader) {
                 std::string children;
                 bool inside = false;

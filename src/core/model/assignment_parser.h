@@ -35,7 +35,7 @@ Result<PendingAssignment> parseAssignmentTarget(std::span<const std::string> wor
 Result<std::vector<std::uint8_t>> parseKeyCombination(const KeyNameTable& names,
                                                       std::string_view text);
 
-// The basic function named in either language or by its command-line name
+// The basic function named in any of the three languages or by its command-line name
 // (the latter without regard to case). Group headers are refused.
 Result<const BasicFunction*> parseBasicFunction(std::string_view name);
 

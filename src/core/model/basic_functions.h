@@ -25,25 +25,35 @@ using KeyTableEntry = std::array<std::uint8_t, entry::kSize>;
 
 // One row of the basic function tree, in tree order. Group headers carry no
 // entry; the rows after a header up to the next root row are its children.
+// Every name is kept here, not only the English source text that the
+// window layer translates (context kBasicFunctionContext): a name typed on
+// the command line or handed over by the key assignment dialog may be in
+// any of the three languages.
+inline constexpr const char* kBasicFunctionContext = "BasicFunction";
+
 struct BasicFunction {
+    const char* englishName; // the source text of the interface
     std::string_view chineseName;
-    std::string_view secondName;
+    std::string_view russianName;
     std::string_view id; // ASCII name for the command line
     bool groupHeader = false;
     bool inGroup = false; // a child of the last group header above it
     KeyTableEntry entry{};
 
     std::string_view name(UiLanguage language) const {
-        return language.pick(chineseName, secondName);
+        return language.chinese() ? chineseName : language.russian() ? russianName : englishName;
+    }
+    bool named(std::string_view name) const {
+        return name == englishName || name == chineseName || name == russianName;
     }
 };
 
 inline constexpr std::size_t kBasicFunctionRowCount = 26; // 23 functions, 3 headers
 std::span<const BasicFunction, kBasicFunctionRowCount> BasicFunctionTable();
 
-// The function (never a header) whose name in the interface language is
-// `name`, in table order.
-const BasicFunction* findBasicFunction(std::string_view name, UiLanguage language);
+// The function (never a header) with this name in any language, in table
+// order.
+const BasicFunction* findBasicFunction(std::string_view name);
 // The function whose entry bytes equal `entry`.
 const BasicFunction* findBasicFunctionByEntry(std::span<const std::uint8_t, entry::kSize> entry);
 

@@ -1,25 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "core/model/firmware_check.h"
 
+#include "core/util/translatable.h"
+
 namespace vantrel {
-namespace {
 
-constexpr std::string_view kRussianUpdateText =
-    "После обновления микропрограммы, пожалуйста, используйте заводские настройки для работы "
-    "драйвера или зажмите\nодновременно клавиши FN и Pause на 5 секунд, чтобы завершить "
-    "обновление.";
-
-} // namespace
-
-FirmwarePrompt firmwareUpdatePrompt(UiLanguage language) {
-    if (language.chinese()) {
-        return {"更新到新的固件吗？", "固件更新"};
-    }
-    return {kRussianUpdateText, "Firmware Update"};
+FirmwarePrompt firmwareUpdatePrompt() {
+    return {"FirmwareUpdate",
+            VANTREL_TR_NOOP("FirmwareUpdate", "Update the keyboard to the new firmware?"),
+            VANTREL_TR_NOOP("FirmwareUpdate", "Firmware update")};
 }
 
 FirmwarePrompt driverUpdatePrompt() {
-    return {kRussianUpdateText, "Firmware Update"};
+    return {"DriverUpdate",
+            VANTREL_TR_NOOP("DriverUpdate",
+                            "After the firmware update, restore the factory settings, or hold "
+                            "Fn and Pause together for 5 seconds, to finish the update."),
+            VANTREL_TR_NOOP("DriverUpdate", "Firmware Update")};
 }
 
 std::string_view updaterFileName() {

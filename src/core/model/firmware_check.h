@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/model/firmware_version.h"
-#include "core/model/interface_language.h"
 
 #include <string_view>
 
@@ -15,14 +14,16 @@ constexpr bool firmwareUpdateDue(FirmwareVersion keyboard, FirmwareVersion shipp
            (keyboard.major == shipped.major && keyboard.minor < shipped.minor);
 }
 
-// The update prompt, by interface language (4 is Chinese).
+// A confirmation's English source texts and the context the window layer
+// translates them in.
 struct FirmwarePrompt {
-    std::string_view text;
-    std::string_view caption;
+    const char* context;
+    const char* text;
+    const char* caption;
 };
-FirmwarePrompt firmwareUpdatePrompt(UiLanguage language);
-
-// The driver-update confirmation of the help menu, the same in every language.
+// Asked when the keyboard's firmware is older than the shipped one.
+FirmwarePrompt firmwareUpdatePrompt();
+// The driver-update item of the help menu.
 FirmwarePrompt driverUpdatePrompt();
 
 // The updater's file name in the program folder.

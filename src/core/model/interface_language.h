@@ -2,27 +2,35 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace vantrel {
 
-// The interface language, a primary-language identifier. Chinese (4) selects
-// the Chinese texts and the Chinese skin branch; every other value the
-// Russian texts and the English branch. The programs run with 9.
+// The interface language, a primary-language identifier: English (9, the
+// source language of every text), Russian (0x19) or Chinese (4). Chinese
+// selects the Chinese texts, their positions and the Chinese skin branch;
+// English and Russian share the other positions and the English branch.
 class UiLanguage {
 public:
     static constexpr std::uint16_t kChinese = 4;
-    static constexpr std::uint16_t kDefault = 9;
+    static constexpr std::uint16_t kEnglish = 9;
+    static constexpr std::uint16_t kRussian = 0x19;
 
     constexpr UiLanguage() = default;
     constexpr explicit UiLanguage(std::uint16_t id) : id_(id) {}
     static constexpr UiLanguage chineseInterface() { return UiLanguage(kChinese); }
+    static constexpr UiLanguage russianInterface() { return UiLanguage(kRussian); }
+    static constexpr UiLanguage englishInterface() { return UiLanguage(kEnglish); }
 
     constexpr std::uint16_t id() const { return id_; }
     constexpr bool chinese() const { return id_ == kChinese; }
+    constexpr bool russian() const { return id_ == kRussian; }
 
-    // The one way a text is chosen: the first for Chinese, the second for
-    // every other language.
+    // The one way a position or a picture is chosen: the first for Chinese,
+    // the second for every other language.
     template <class T> constexpr T pick(T chinese, T other) const {
         return this->chinese() ? chinese : other;
     }
@@ -33,10 +41,33 @@ public:
         return pick<std::string_view>("Chinese", "english");
     }
 
+    // The catalogue's name: "en", "ru" or "zh_CN".
+    constexpr std::string_view catalogue() const {
+        return chinese() ? "zh_CN" : russian() ? "ru" : "en";
+    }
+
+    // "en", "ru", "zh" (also "zh_CN", "zh-CN"), any case; nothing for others.
+    static std::optional<UiLanguage> fromName(std::string_view name);
+
     friend constexpr bool operator==(UiLanguage, UiLanguage) = default;
 
 private:
-    std::uint16_t id_ = kDefault;
+    std::uint16_t id_ = kEnglish;
 };
+
+// The languages the interface speaks, English first. A new language needs
+// its catalogue and its place here and in UiLanguage::fromName.
+std::span<const UiLanguage> interfaceLanguages();
+
+// The language of a desktop session's preferred languages (BCP 47 tags or
+// POSIX names, most wanted first): the first one that is Russian, Chinese
+// or English wins; English when none is.
+UiLanguage languageOfLocales(std::span<const std::string> preferred);
+
+// The interface language: the command line's choice, else the one the user
+// picked in the tray menu, else the session's.
+UiLanguage chooseInterfaceLanguage(std::optional<UiLanguage> option,
+                                   std::optional<UiLanguage> saved,
+                                   std::span<const std::string> preferred);
 
 } // namespace vantrel

@@ -7,6 +7,7 @@
 #include "ui/widgets/file_picker.h"
 #include "ui/widgets/path_text.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace vantrel::ui {
@@ -35,34 +36,34 @@ const QString kCaption = QStringLiteral("VANTREL");
 
 } // namespace
 
-bool BrowseForTarget(FilePicker& files, UserPrompts& prompts, UiLanguage language, int row,
-                     std::u16string& path) {
+bool BrowseForTarget(FilePicker& files, UserPrompts& prompts, int row, std::u16string& path) {
     if (row < 0 || row > kFolderRow) {
         return false;
     }
-    const auto chosen = row == kFolderRow ? files.folder(QStringLiteral("modification path"))
-                                          : files.openFile(QString(), filtersOf(row));
+    const auto chosen =
+        row == kFolderRow ? files.folder(QCoreApplication::translate("KeyMap", "modification path"))
+                          : files.openFile(QString(), filtersOf(row));
     if (!chosen) {
         return false;
     }
     if (chosen->empty()) {
         // A place without a path of its own: nothing to open later.
         path.clear();
-        prompts.inform(uiText(language, "請選擇文件夾", "Выберите папку"), QString());
+        prompts.inform(QCoreApplication::translate("KeyMap", "Choose a folder"), QString());
         return false;
     }
     const QString text = toQString(*chosen);
     if (toPath(text) != *chosen) {
-        prompts.inform(uiText(language, "无法保存此路径:\n", "Этот путь нельзя сохранить:\n") +
+        prompts.inform(QCoreApplication::translate("KeyMap", "This path cannot be stored:\n") +
                            text,
                        kCaption);
         return false;
     }
     if (static_cast<std::size_t>(text.size()) > record::kMaxPathLength) {
-        prompts.inform(uiText(language, "路径超过255个字符:\n",
-                              "Путь длиннее 255 знаков и не помещается в назначение клавиши:\n") +
-                           text,
-                       kCaption);
+        prompts.inform(
+            QCoreApplication::translate("KeyMap", "The path is longer than 255 characters:\n") +
+                text,
+            kCaption);
         return false;
     }
     path = text.toStdU16String();

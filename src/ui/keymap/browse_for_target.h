@@ -16,7 +16,6 @@ class UserPrompts;
 // (longer than 255 characters, or a name the system cannot give back), which
 // the user is told; `path` is unchanged then, except that a folder without a
 // path of its own empties it.
-bool BrowseForTarget(FilePicker& files, UserPrompts& prompts, UiLanguage language, int row,
-                     std::u16string& path);
+bool BrowseForTarget(FilePicker& files, UserPrompts& prompts, int row, std::u16string& path);
 
 } // namespace vantrel::ui

@@ -37,7 +37,7 @@ KeyMapController::KeyMapController(ConfiguratorModel& model, PendingAssignment& 
       host_(host), view_(view), folder_(SkinFolder::of(language, QStringLiteral("Custom"))) {}
 
 QString KeyMapController::title() const {
-    return uiText(language_, "当前按键:", "выбранная клавиша:") +
+    return QCoreApplication::translate("KeyMap", "Current key: ") +
            QString::fromStdString(
                model_.keyNames().name(KeyPositionVk(static_cast<std::size_t>(key_))));
 }
@@ -345,7 +345,7 @@ void KeyMapController::saveBasicFunction() {
     // A group stands for no function, and neither does no selection.
     if (selectedFunction_ < 0 || selectedFunction_ >= static_cast<int>(table.size()) ||
         table[static_cast<std::size_t>(selectedFunction_)].groupHeader) {
-        tell(uiText(language_, "請選擇子項", "Выберите подпункт"));
+        tell(QCoreApplication::translate("KeyMap", "Choose an item inside the group"));
         return;
     }
     pending_.PendingKind = kind(AssignmentKind::BasicFunction);
@@ -381,7 +381,7 @@ void KeyMapController::advancedClick(int x, int y) {
 
 void KeyMapController::browse(int row) {
     view_.suspendCapture();
-    const bool chosen = BrowseForTarget(files_, host_, language_, row, pending_.PendingPath);
+    const bool chosen = BrowseForTarget(files_, host_, row, pending_.PendingPath);
     view_.resumeCapture();
     if (chosen) {
         advancedChoice_ = row;

@@ -8,6 +8,7 @@
 #include "ui/skin/dialog_controller.h"
 #include "ui/skin/skin_store.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -115,7 +116,6 @@ private:
     void composeAdvancedTab(QPainter& p);
     void composeFooter(QPainter& p);
     void image(QPainter& p, const char* name, int x, int y);
-    void label(QPainter& p, const char* chinese, const char* other, int x, int y, int height);
 
     ConfiguratorModel& model_;
     PendingAssignment& pending_;

@@ -9,6 +9,7 @@
 #include "ui/widgets/transparent_list_box.h"
 #include "ui/widgets/vivid_tree.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -72,7 +73,7 @@ CKeyMap::~CKeyMap() {
     removeHook();
 }
 
-void CKeyMap::buildTree(UiLanguage language, SkinPainter& painter) {
+void CKeyMap::buildTree(UiLanguage, SkinPainter& painter) {
     const QIcon icon =
         painter.store().icon(controller_.skinFolder(), QStringLiteral("tree_item.png"));
     if (!icon.isNull()) {
@@ -81,7 +82,8 @@ void CKeyMap::buildTree(UiLanguage language, SkinPainter& painter) {
     QTreeWidgetItem* group = nullptr;
     for (const BasicFunction& f : BasicFunctionTable()) {
         QTreeWidgetItem* item =
-            tree_->addItem(fromUtf8(f.name(language)), f.inGroup ? group : nullptr);
+            tree_->addItem(QCoreApplication::translate(kBasicFunctionContext, f.englishName),
+                           f.inGroup ? group : nullptr);
         if (f.groupHeader) {
             group = item;
         }
@@ -178,7 +180,8 @@ bool CKeyMap::eventFilter(QObject* watched, QEvent* event) {
 void CKeyMap::showComboMenu(const QPoint& at) {
     QMenu menu(this);
     menu.setStyleSheet(skinnedMenuStyle());
-    menu.addAction(QStringLiteral("Delete All"), this, [this] { command(kDeleteAll); });
+    menu.addAction(QCoreApplication::translate("KeyMap", "Delete All"), this,
+                   [this] { command(kDeleteAll); });
     // The menu takes the keyboard while it is open.
     suspendCapture();
     menu.exec(at);

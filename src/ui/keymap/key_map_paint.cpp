@@ -3,9 +3,9 @@
 // panel, the disable box and the three buttons, and the pointer's hover.
 #include "platform/launcher.h"
 #include "ui/keymap/key_map_controller.h"
-#include "ui/skin/interface_text.h"
 #include "ui/skin/skin_painter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <array>
 
@@ -20,33 +20,34 @@ const QColor kOtherTab(192, 192, 192);
 const QColor kFallbackFace(0x14, 0x16, 0x1B);
 constexpr int kTitleHeight = 18;
 constexpr int kTextHeight = 14;
-constexpr int kRussianButtonHeight = 15;
+constexpr int kOtherButtonHeight = 15;
 constexpr int kTabTitleY = 32;
 constexpr int kShortPathLength = 14;
 constexpr int kAdvancedTab = 3;
 
-struct Text {
-    const char* text;
-    int x, y;
-};
+// The advanced rows' labels. A label of one line stands at the row's own
+// height; one of two lines (the Russian ones) at its two places.
+constexpr std::array<const char*, km::kAdvancedRows> kRowLabels{{
+    QT_TRANSLATE_NOOP("KeyMap", "Play music"),
+    QT_TRANSLATE_NOOP("KeyMap", "Start program"),
+    QT_TRANSLATE_NOOP("KeyMap", "Open file"),
+    QT_TRANSLATE_NOOP("KeyMap", "Open folder"),
+}};
+constexpr int kChineseRowLabelX = 22;
+constexpr int kOtherRowLabelX = 15;
+constexpr int kRowLabelY = 81;
+constexpr std::array<std::array<int, 2>, km::kAdvancedRows> kTwoLineRowLabelY{{
+    {68, 89},
+    {134, 149},
+    {194, 209},
+    {254, 269},
+}};
 
-// The advanced rows' labels: one line each in Chinese, two in the others.
-constexpr std::array<Text, km::kAdvancedRows> kChineseRowLabels{{
-    {"播放音樂", 22, 81},
-    {"啓動", 22, 81 + 60},
-    {"打開文件", 22, 81 + 120},
-    {"打開目錄", 22, 81 + 180},
-}};
-constexpr std::array<Text, std::size_t{2} * km::kAdvancedRows> kOtherRowLabels{{
-    {"Воспроизведение", 15, 68},
-    {"Громкость", 15, 89},
-    {"Диспетчер", 15, 134},
-    {"запуска", 15, 149},
-    {"Открыть", 15, 194},
-    {"файл", 15, 209},
-    {"Открыть", 15, 254},
-    {"каталог", 15, 269},
-}};
+// The first tab's title: one line at the other titles' height, or the
+// three lines of the Russian title, spread so that they do not touch.
+constexpr std::array<int, 3> kThreeLineTabTitleY{21, 31, 41};
+// The last tab's long Russian title ends inside the dialog.
+constexpr int kOtherAdvancedTitleX = 293;
 
 } // namespace
 
@@ -72,11 +73,6 @@ QSize KeyMapController::size() {
 
 void KeyMapController::image(QPainter& p, const char* name, int x, int y) {
     painter_.image(p, folder_, QString::fromLatin1(name), x, y);
-}
-
-void KeyMapController::label(QPainter& p, const char* chinese, const char* other, int x, int y,
-                             int height) {
-    painter_.label(p, uiText(language_, chinese, other), x, y, height);
 }
 
 void KeyMapController::compose(QPainter& p) {
@@ -110,24 +106,24 @@ void KeyMapController::composeTabs(QPainter& p) {
     const auto title = [&](int t, const QString& text, int x, int y) {
         painter_.label(p, text, x, y, kTextHeight, colour(t));
     };
-    if (language_.chinese()) {
-        title(0, QStringLiteral("單鍵/組合鍵"), 13, kTabTitleY);
-        title(1, QStringLiteral("宏"), 138, kTabTitleY);
-        title(2, QStringLiteral("基本功能"), 218, kTabTitleY);
-        title(3, QStringLiteral("高級功能"), 312, kTabTitleY);
-        return;
+    const bool chinese = language_.chinese();
+    const QStringList first =
+        QCoreApplication::translate("KeyMap", "Keys").split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < first.size(); ++i) {
+        const bool threeLines = first.size() == qsizetype(kThreeLineTabTitleY.size());
+        title(0, first[i], chinese ? 13 : 22,
+              threeLines ? kThreeLineTabTitleY[static_cast<std::size_t>(i)] : kTabTitleY);
     }
-    title(0, QStringLiteral("клавиша"), 22, 23);
-    title(0, QStringLiteral("комбинация"), 22, 31);
-    title(0, QStringLiteral("клавиш"), 22, 40);
-    title(1, QStringLiteral("макрос"), 123, kTabTitleY);
-    title(2, QStringLiteral("основная"), 220, kTabTitleY);
-    title(3, QStringLiteral("Дополнительная"), 295, kTabTitleY);
+    title(1, QCoreApplication::translate("KeyMap", "Macro"), chinese ? 138 : 123, kTabTitleY);
+    title(2, QCoreApplication::translate("KeyMap", "Basic"), chinese ? 218 : 220, kTabTitleY);
+    title(3, QCoreApplication::translate("KeyMap", "Advanced"),
+          chinese ? 312 : kOtherAdvancedTitleX, kTabTitleY);
 }
 
 void KeyMapController::composeKeyTab(QPainter& p) {
-    label(p, "單鍵", "клавиша", 13, 81, kTextHeight);
-    label(p, "组合键", "комбинация клавиш", 13, 166, kTextHeight);
+    painter_.label(p, QCoreApplication::translate("KeyMap", "Single key"), 13, 81, kTextHeight);
+    painter_.label(p, QCoreApplication::translate("KeyMap", "Key combination"), 13, 166,
+                   kTextHeight);
 }
 
 void KeyMapController::composeAdvancedTab(QPainter& p) {
@@ -139,13 +135,16 @@ void KeyMapController::composeAdvancedTab(QPainter& p) {
         image(p, r == hoveredBrowse_ ? "view02.png" : "view.png", km::kBrowseAt.x,
               km::rowY(km::kBrowseAt.y, r));
     }
-    if (language_.chinese()) {
-        for (const Text& t : kChineseRowLabels) {
-            painter_.label(p, QString::fromUtf8(t.text), t.x, t.y, kTextHeight);
-        }
-    } else {
-        for (const Text& t : kOtherRowLabels) {
-            painter_.label(p, QString::fromUtf8(t.text), t.x, t.y, kTextHeight);
+    for (std::size_t r = 0; r < kRowLabels.size(); ++r) {
+        const QStringList lines =
+            QCoreApplication::translate("KeyMap", kRowLabels[r]).split(QLatin1Char('\n'));
+        const int x = language_.chinese() ? kChineseRowLabelX : kOtherRowLabelX;
+        if (lines.size() == 2) {
+            painter_.label(p, lines[0], x, kTwoLineRowLabelY[r][0], kTextHeight);
+            painter_.label(p, lines[1], x, kTwoLineRowLabelY[r][1], kTextHeight);
+        } else {
+            painter_.label(p, lines.join(QLatin1Char(' ')), x,
+                           km::rowY(kRowLabelY, static_cast<int>(r)), kTextHeight);
         }
     }
     if (advancedChoice_ >= 0 && advancedChoice_ < km::kAdvancedRows) {
@@ -165,9 +164,11 @@ void KeyMapController::composeFooter(QPainter& p) {
     const auto& boxImages = km::kButtonImages[km::kDisableBox];
     image(p, disableToggle_ ? boxImages.over : boxImages.normal, box.left, box.top);
     if (language_.chinese()) {
-        painter_.label(p, QStringLiteral("禁用按钮"), 34, 349, kTextHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Disable key"), 34, 349,
+                       kTextHeight);
     } else {
-        painter_.label(p, QStringLiteral("кнопка выключения"), 19, 359, kTextHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Disable key"), 19, 359,
+                       kTextHeight);
     }
     for (const int b : {km::kDefault, km::kCancel, km::kSave}) {
         const auto& r = km::kButtonRegions[static_cast<std::size_t>(b)];
@@ -175,13 +176,16 @@ void KeyMapController::composeFooter(QPainter& p) {
         image(p, hover_.over(b) ? images.over : images.normal, r.left, r.top);
     }
     if (language_.chinese()) {
-        painter_.label(p, QStringLiteral("初始值"), 146, 350, kTextHeight);
-        painter_.label(p, QStringLiteral("取消"), 240, 350, kTextHeight);
-        painter_.label(p, QStringLiteral("保存"), 335, 350, kTextHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Default"), 146, 350, kTextHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Cancel"), 240, 350, kTextHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Save"), 335, 350, kTextHeight);
     } else {
-        painter_.label(p, QStringLiteral("сброс"), 151, 350, kRussianButtonHeight);
-        painter_.label(p, QStringLiteral("отмена"), 233, 350, kRussianButtonHeight);
-        painter_.label(p, QStringLiteral("сохранить"), 318, 350, kRussianButtonHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Default"), 151, 350,
+                       kOtherButtonHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Cancel"), 233, 350,
+                       kOtherButtonHeight);
+        painter_.label(p, QCoreApplication::translate("KeyMap", "Save"), 318, 350,
+                       kOtherButtonHeight);
     }
 }
 

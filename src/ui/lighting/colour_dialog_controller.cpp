@@ -7,6 +7,7 @@
 #include "ui/skin/region_rect.h"
 #include "ui/skin/skin_painter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace vantrel::ui {
@@ -79,7 +80,7 @@ void ColourDialogController::compose(QPainter& p) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(QPoint(o.x - 1, o.y - 1), QPoint(o.x + 12, o.y + 11)));
     }
-    painter_.label(p, QStringLiteral("COLOR"), 0, 0, 18);
+    painter_.label(p, QCoreApplication::translate("ColourChooser", "COLOR"), 0, 0, 18);
     const char* rgb[] = {"R", "G", "B"};
     const char* hsl[] = {"H", "S", "L"};
     for (std::size_t i = 0; i < cd::kBoxRows.size(); ++i) {

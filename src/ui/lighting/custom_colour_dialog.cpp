@@ -5,6 +5,7 @@
 #include "ui/lighting/colour_spectrum_ctrl.h"
 #include "ui/skin/region_rect.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,9 +50,9 @@ CCustomColorDialog::CCustomColorDialog(ConfiguratorModel& model, SkinPainter& pa
     });
     // A double click is reported but does not end the choice: only OK does.
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(QCoreApplication::translate("ColourChooser", "OK"), this);
     ok_->setGeometry(toQRect(cd::kOk));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(QCoreApplication::translate("ColourChooser", "Cancel"), this);
     cancel_->setGeometry(toQRect(cd::kCancel));
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
@@ -82,7 +83,7 @@ CCustomColorDialog::CCustomColorDialog(ConfiguratorModel& model, SkinPainter& pa
     setTabOrder(ok_, cancel_);
 
     if (language.chinese()) {
-        setWindowTitle(QStringLiteral("Color"));
+        setWindowTitle(QCoreApplication::translate("ColourChooser", "Color"));
     }
 }
 

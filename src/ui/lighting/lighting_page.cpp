@@ -12,6 +12,7 @@
 #include "ui/panel_host.h"
 #include "ui/skin/interface_text.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPoint>
 #include <algorithm>
@@ -36,8 +37,15 @@ constexpr int kSwatchPitch = 25;
 constexpr int kSwatchSize = 20;
 constexpr int kOutlineSize = 23;
 
+constexpr int kWristSpeedTitleY = 420;
+constexpr int kChineseViewLabelY = 192;
+
 constexpr int kFirstSmallKey = 16;
 constexpr int kLastSmallKey = 19;
+
+QString effectName(const KeyboardEffect& e) {
+    return QCoreApplication::translate(kKeyboardEffectContext, e.name);
+}
 
 QColor toQColor(Rgb c) {
     return QColor(c.red, c.green, c.blue);
@@ -84,10 +92,6 @@ bool LightingPage::chinese() const {
     return language_.chinese();
 }
 
-QString LightingPage::text(const char* chinese, const char* other) const {
-    return uiText(language_, chinese, other);
-}
-
 void LightingPage::label(QPainter& p, const QString& text, int x, int y, int height) {
     host_.drawLabel(p, text, x, y, height, Qt::white);
 }
@@ -102,8 +106,8 @@ void LightingPage::wristListClick(const QPoint& at) {
 
 void LightingPage::paint(QPainter& p) {
     const ConfigImage& image = model_.image();
-    label(p, text("灯光", "подсветка"), 27, 85, 15);
-    label(p, text("效果", "эффект подсветки"), 28, 112, 15);
+    label(p, tr("Backlight"), 27, 85, 15);
+    label(p, tr("Backlight effect"), 28, 112, 15);
     host_.drawSkinImage(p, QStringLiteral("Light_Item.png"), 28, 133);
 
     paintSpeedAndBrightness(p);
@@ -112,7 +116,7 @@ void LightingPage::paint(QPainter& p) {
     }
     paintDirectionOrView(p);
     if (const auto effect = findKeyboardEffect(image.lightEffect())) {
-        label(p, fromU8(keyboardEffectName(*effect, language_)), 28, 133, 14);
+        label(p, effectName(*effect), 28, 133, 14);
     }
     paintDeviceItems(p);
     paintWrist(p);
@@ -134,29 +138,19 @@ void LightingPage::paintSpeedAndBrightness(QPainter& p) {
         }
         host_.drawSlider(p, kSliderSpeed);
         if (!view_.effectListOpen) {
-            label(p, text("速度", "скорость"), 28, 248, 13);
+            label(p, tr("Speed"), 28, 248, 13);
             host_.setSliderVisible(kSliderBrightness, true);
-            if (chinese()) {
-                label(p, QString::fromUtf8("慢"), 28, 275, 13);
-                label(p, QString::fromUtf8("快"), 230, 275, 13);
-            } else {
-                label(p, QString::fromUtf8("уменьшить"), 28, 275, 13);
-                label(p, QString::fromUtf8("увеличить"), 200, 275, 13);
-            }
+            label(p, tr("Slow"), 28, 275, 13);
+            label(p, tr("Fast"), chinese() ? 230 : 200, 275, 13);
         }
     } else {
         host_.setSliderVisible(kSliderSpeed, false);
     }
 
-    label(p, text("亮度", "Яркость"), 28, 206, 13);
+    label(p, tr("Brightness"), 28, 206, 13);
     host_.setSliderVisible(kSliderBrightness, true);
-    if (chinese()) {
-        label(p, QString::fromUtf8("黑"), 28, 235, 13);
-        label(p, QString::fromUtf8("亮"), 230, 235, 13);
-    } else {
-        label(p, QString::fromUtf8("Уменьшить"), 28, 235, 13);
-        label(p, QString::fromUtf8("Увеличить"), 200, 235, 13);
-    }
+    label(p, tr("Dim"), 28, 235, 13);
+    label(p, tr("Bright"), chinese() ? 230 : 200, 235, 13);
 
     const bool listClosed = !view_.effectListOpen;
     for (int id : {kSliderBrightness, kSliderWristSpeed, kSliderWristBrightness}) {
@@ -189,7 +183,7 @@ void LightingPage::paintKeyboardPalette(QPainter& p) {
 void LightingPage::paintDirectionOrView(QPainter& p) {
     const std::uint8_t effect = model_.image().lightEffect();
     if (effect == kEffectWave || effect == kEffectRadar) {
-        label(p, QString::fromUtf8("Направление"), 29, 152, 15);
+        label(p, tr("Direction"), 29, 152, 15);
         host_.drawSkinImage(p, QStringLiteral("Direction-T-Disable.png"), 116, 152);
         host_.drawSkinImage(p, QStringLiteral("Direction-B-Disable.png"), 148, 152);
         host_.drawSkinImage(p, QStringLiteral("Direction-R-Disable.png"), 179, 152);
@@ -220,11 +214,12 @@ void LightingPage::paintDirectionOrView(QPainter& p) {
     host_.drawSkinImage(p, view_.perKeyColourView ? off : on, 28, 174);
     host_.drawSkinImage(p, view_.perKeyColourView ? on : off, 130, 174);
     if (chinese()) {
-        label(p, QStringLiteral("Keymap"), 45, 197, 15);
-        label(p, QStringLiteral("DIY"), 147, 197, 15);
+        // Under their buttons, clear of the brightness title below.
+        label(p, tr("Keymap"), 45, kChineseViewLabelY, 15);
+        label(p, tr("DIY"), 147, kChineseViewLabelY, 15);
     } else {
-        label(p, QStringLiteral("Keymap"), 48, 177, 15);
-        label(p, QStringLiteral("DIY"), 150, 177, 15);
+        label(p, tr("Keymap"), 48, 177, 15);
+        label(p, tr("DIY"), 150, 177, 15);
     }
 }
 
@@ -232,32 +227,28 @@ void LightingPage::paintDeviceItems(QPainter& p) {
     const ConfigImage& image = model_.image();
     host_.drawSkinImage(p, QStringLiteral("MacroButton3.png"), 107, 610);
     if (chinese()) {
-        label(p, QString::fromUtf8("巨集"), 122, 612, 15);
-        label(p, QString::fromUtf8("游戏模式"), 26, 576, 16);
+        label(p, tr("Macros"), 122, 612, 15);
+        label(p, tr("Game mode"), 26, 576, 16);
     } else {
-        label(p, QString::fromUtf8("макросами"), 108, 612, 14);
-        label(p, QString::fromUtf8("Режим \"Игра\""), 21, 576, 14);
+        label(p, tr("Macros"), 108, 612, 14);
+        label(p, tr("Game mode"), 21, 576, 14);
     }
     const QString on = QStringLiteral("Enable.png");
     const QString off = QStringLiteral("Disable.png");
     host_.drawSkinImage(p, image.gameMode() != 0 ? on : off, 99, 578);
     if (chinese()) {
-        label(p, QString::fromUtf8("Win Lock模式"), 133, 576, 16);
+        label(p, tr("Win lock"), 133, 576, 16);
     } else {
-        label(p, QStringLiteral("WinLock Mold"), 156, 576, 14);
+        label(p, tr("Win lock"), 156, 576, 14);
     }
     host_.drawSkinImage(p, image.winLock() != 0 ? on : off, 231, 578);
 
-    if (chinese()) {
-        label(p, QString::fromUtf8("按键响应时间"), 26, 465, 15);
-    } else {
-        label(p, QString::fromUtf8("Время отклика кнопки"), 26, 460, 15);
-    }
+    label(p, tr("Key response time"), 26, chinese() ? 465 : 460, 15);
     host_.setSliderVisible(kSliderResponseTime, true);
     host_.drawSlider(p, kSliderResponseTime);
     host_.drawSkinImage(p, QStringLiteral("responsetime_txt.png"), 25, 500);
 
-    label(p, QString::fromUtf8("Частота опроса USB"), 26, 518, 15);
+    label(p, tr("USB report rate"), 26, 518, 15);
     host_.drawSkinImage(p, QStringLiteral("responsetime_txt.png"), 25, 500);
     host_.drawSkinImage(p, QStringLiteral("reportRate_txt.png"), 25, 550);
     host_.drawSlider(p, kSliderReportRate);
@@ -267,14 +258,16 @@ void LightingPage::paintDeviceItems(QPainter& p) {
 void LightingPage::paintWrist(QPainter& p) {
     ConfigImage& image = model_.image();
     host_.drawSlider(p, kSliderWristBrightness);
-    label(p, QString::fromUtf8("Яркость"), 28, 380, 13);
-    label(p, QString::fromUtf8("Уменьшить"), 28, 410, 13);
-    label(p, QString::fromUtf8("Увеличить"), 200, 410, 13);
+    // The wrist rest's texts have their own context: they read the same in
+    // every language but English.
+    label(p, QCoreApplication::translate("WristRest", "Brightness"), 28, 380, 13);
+    label(p, QCoreApplication::translate("WristRest", "Dim"), 28, 410, 13);
+    label(p, QCoreApplication::translate("WristRest", "Bright"), 200, 410, 13);
     host_.drawSlider(p, kSliderWristSpeed);
-    label(p, QString::fromUtf8("скорость"), 28, 420, 13);
-    label(p, QString::fromUtf8("Уменьшить"), 28, 448, 13);
-    label(p, QString::fromUtf8("Увеличить"), 200, 448, 13);
-    label(p, QString::fromUtf8("Эффекты подставки для рук"), 28, 302, 15);
+    label(p, QCoreApplication::translate("WristRest", "Speed"), 28, kWristSpeedTitleY, 13);
+    label(p, QCoreApplication::translate("WristRest", "Slow"), 28, 448, 13);
+    label(p, QCoreApplication::translate("WristRest", "Fast"), 200, 448, 13);
+    label(p, QCoreApplication::translate("WristRest", "Wrist rest effects"), 28, 302, 15);
     host_.drawSkinImage(p, QStringLiteral("Light_Item.png"), 28, 317);
 
     const std::uint8_t effect = image.wristLighting()[image::kWristEffect];
@@ -298,7 +291,7 @@ void LightingPage::paintWrist(QPainter& p) {
         }
     }
     if (const auto wrist = findWristEffect(effect)) {
-        label(p, fromU8(wrist->name), 28, 318, 14);
+        label(p, QCoreApplication::translate(kWristEffectContext, wrist->name), 28, 318, 14);
     }
 }
 
@@ -312,7 +305,7 @@ void LightingPage::paintKeyboardList(QPainter& p) {
         const int y = kKeyboardListTop + kListRowHeight * row;
         p.fillRect(QRect(kPanelLeft, y, kListWidth, kListRowHeight),
                    row == view_.hoveredEffectItem ? kListRowHovered : kListRow);
-        label(p, fromU8(keyboardEffectName(e, language_)), kPanelLeft, y, height);
+        label(p, effectName(e), kPanelLeft, y, height);
         ++row;
     }
 }
@@ -327,7 +320,7 @@ void LightingPage::paintWristList(QPainter& p) {
         const int y = kWristListTop + kListRowHeight * row;
         p.fillRect(QRect(kPanelLeft, y, kListWidth, kListRowHeight),
                    row == view_.hoveredWristItem ? kListRowHovered : kListRow);
-        label(p, fromU8(e.name), kPanelLeft, y, 18);
+        label(p, QCoreApplication::translate(kWristEffectContext, e.name), kPanelLeft, y, 18);
         ++row;
     }
 }

@@ -5,9 +5,8 @@
 #include "ui/lighting/lighting_controller.h"
 #include "ui/lighting/lighting_panel.h"
 
+#include <QCoreApplication>
 #include <cstdint>
-
-class QString;
 
 namespace vantrel {
 class ConfiguratorModel;
@@ -20,6 +19,8 @@ class KeyFaces;
 // The lighting and device-switch panel: paints the left panel and the
 // per-key colours, hands every click to its controller.
 class LightingPage : public LightingPanel {
+    Q_DECLARE_TR_FUNCTIONS(LightingPanel)
+
 public:
     LightingPage(ConfiguratorModel& model, MainViewState& view, PanelHost& host,
                  ColourChooser& chooser, const KeyFaces& keys, UiLanguage language);
@@ -36,7 +37,6 @@ public:
 
 private:
     bool chinese() const;
-    QString text(const char* chinese, const char* other) const;
     void label(QPainter& p, const QString& text, int x, int y, int height);
     void paintSpeedAndBrightness(QPainter& p);
     void paintKeyboardPalette(QPainter& p);

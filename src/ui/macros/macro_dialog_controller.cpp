@@ -61,7 +61,7 @@ MacroDialogController::~MacroDialogController() {
 }
 
 QString MacroDialogController::caption() const {
-    return uiText(language_, "宏管理", "Управление макросами");
+    return tr("Macro manager", "message caption");
 }
 
 void MacroDialogController::open(const MacroTable& master) {
@@ -106,8 +106,7 @@ void MacroDialogController::syncHook() {
         if (!hookInstalled_) {
             // Saying "stop recording" while nothing records would lie.
             manager_.stopListening();
-            host_.inform(uiText(language_, "無法捕獲鍵盤按鍵，錄製沒有開始。",
-                                "Не удалось перехватить нажатия клавиш; запись не начата."),
+            host_.inform(tr("Key presses cannot be captured; recording has not started."),
                          caption());
         }
     } else if (!wanted && hookInstalled_) {
@@ -168,9 +167,7 @@ bool MacroDialogController::acceptName(const QString& name) {
         return true;
     }
     // Refused whole: a cut name would be a name the user never typed.
-    tell(uiText(language_, "宏名稱最多254個字符，這個名稱有%1個。",
-                "Имя макроса может содержать не более 254 символов, а в этом %1.")
-             .arg(n.size()),
+    tell(tr("A macro name holds at most 254 characters; this one has %1.").arg(n.size()),
          caption());
     return false;
 }
@@ -183,8 +180,8 @@ void MacroDialogController::renamed(int index, const QString& name) {
 
 void MacroDialogController::record() {
     if (!manager_.toggleRecording()) {
-        tell(uiText(language_, "請選擇一個宏指令文件錄製", "Выбрать файл макроса для записи\n"),
-             uiText(language_, "宏管理器", "Управление макросами"));
+        tell(tr("Choose the macro to record into"),
+             tr("Macro manager", "caption of the recording warning"));
         return;
     }
     refresh();
@@ -198,11 +195,10 @@ void MacroDialogController::newMacro() {
 
 void MacroDialogController::deleteMacro() {
     if (manager_.selected() < 0) {
-        tell(uiText(language_, "請選擇一個宏指令文件刪除", "Выбрать файл макроса для удаления"),
-             caption());
+        tell(tr("Choose the macro to delete"), caption());
         return;
     }
-    if (!ask(uiText(language_, "確認刪除嗎？", "Удалить выбранный макрос?"), caption())) {
+    if (!ask(tr("Delete the chosen macro?"), caption())) {
         return;
     }
     manager_.deleteSelected();
@@ -232,12 +228,10 @@ void MacroDialogController::closeBox() {
 void MacroDialogController::report(MacroEdit edit) {
     switch (edit) {
     case MacroEdit::OnDelayLine:
-        tell(uiText(language_, "請編輯當前延時", "Измените текущее значение задержки"), caption());
+        tell(tr("Edit the delay itself"), caption());
         break;
     case MacroEdit::NoRoom:
-        tell(uiText(language_, "宏已滿：事件最多190個字節。",
-                    "Макрос заполнен: в нём помещается не более 190 байт событий."),
-             caption());
+        tell(tr("The macro is full: it holds at most 190 bytes of events."), caption());
         break;
     default: // nothing selected, or the last line: nothing to do
         break;

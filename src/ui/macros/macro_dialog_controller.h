@@ -7,6 +7,7 @@
 #include "ui/capture/key_hook.h"
 #include "ui/skin/dialog_controller.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,8 @@ public:
 // something records, the event list's commands and the messages. The
 // macros themselves live in MacroManager.
 class MacroDialogController : public DialogController {
+    Q_DECLARE_TR_FUNCTIONS(MacroManager)
+
 public:
     MacroDialogController(const KeyNameTable& names, MonotonicClock clock, SkinPainter& painter,
                           UiLanguage language, KeyHook& hook, DialogHost& host);
@@ -98,6 +101,7 @@ private:
     void refresh();
     void report(MacroEdit edit);
     QString caption() const;
+    void composeDelayCaption(QPainter& p);
 
     MacroManager manager_;
     SkinPainter& painter_;

@@ -6,6 +6,8 @@
 #include "ui/skin/skin_painter.h"
 
 #include <QPainter>
+#include <QStringList>
+#include <span>
 
 namespace vantrel::ui {
 namespace {
@@ -20,34 +22,37 @@ const QString kButtonOver = QStringLiteral("button-new-over.png");
 const QString kBoxOff = QStringLiteral("Pane.png");
 const QString kBoxOn = QStringLiteral("PaneMakingTick.png");
 
-// A label in one language: place, cell height, text (UTF-8).
-struct Label {
+// Where a label stands: its place and cell height.
+struct Place {
     int x, y, height;
-    const char* text;
 };
 
-// Chinese interface.
-constexpr Label kChineseLabels[] = {
-    {10, 6, 18, "宏管理器"},    {44, 42, 15, "選擇宏"},         {160, 42, 15, "按鍵系列"},
-    {286, 42, 15, "錄製選項"},  {260, 168, 15, "记录按键动作"}, {260, 184, 15, "间的延迟"},
-    {265, 300, 15, "循環次數"}, {35, 372, 14, "新建"},          {96, 372, 14, "刪除"},
-    {270, 372, 14, "確認"},     {328, 372, 14, "取消"},
+// A label's English text and its place in the Chinese interface and in
+// every other.
+struct Label {
+    const char* text;
+    Place chinese, other;
 };
-// Every other interface language.
-constexpr Label kOtherLabels[] = {
-    {8, 3, 18, "макросами"},
-    {44, 42, 14, "Макрос(-ы)"},
-    {170, 42, 14, "клавиш"},
-    {258, 42, 14, "Параметры записи"},
-    {260, 153, 14, "Задержка"},
-    {260, 168, 14, "Между"},
-    {260, 183, 14, "Нажатиями клавиш"},
-    {265, 300, 15, "Цикл"},
-    {25, 372, 15, "Создать"},
-    {85, 372, 15, "Удалить"},
-    {270, 372, 15, "OK"},
-    {315, 372, 15, "Отмена"},
+
+constexpr Label kLabels[] = {
+    {QT_TRANSLATE_NOOP("MacroManager", "Macro manager"), {10, 6, 18}, {8, 3, 18}},
+    {QT_TRANSLATE_NOOP("MacroManager", "Macros"), {44, 42, 15}, {44, 42, 14}},
+    {QT_TRANSLATE_NOOP("MacroManager", "Key events"), {160, 42, 15}, {170, 42, 14}},
+    {QT_TRANSLATE_NOOP("MacroManager", "Recording"), {286, 42, 15}, {258, 42, 14}},
+    {QT_TRANSLATE_NOOP("MacroManager", "Loop"), {265, 300, 15}, {265, 300, 15}},
+    {QT_TRANSLATE_NOOP("MacroManager", "New"), {35, 372, 14}, {25, 372, 15}},
+    {QT_TRANSLATE_NOOP("MacroManager", "Delete"), {96, 372, 14}, {85, 372, 15}},
+    {QT_TRANSLATE_NOOP("MacroManager", "OK"), {270, 372, 14}, {270, 372, 15}},
+    {QT_TRANSLATE_NOOP("MacroManager", "Cancel"), {328, 372, 14}, {315, 372, 15}},
 };
+
+// Beside the delay check box, one text of several lines: two lines in
+// Chinese, up to three in the others, whose first line stands higher.
+constexpr int kDelayCaptionX = 260;
+constexpr int kChineseDelayLineY[] = {168, 184};
+constexpr int kOtherDelayLineY[] = {153, 168, 183};
+constexpr int kChineseDelayHeight = 15;
+constexpr int kOtherDelayHeight = 14;
 
 } // namespace
 
@@ -81,15 +86,30 @@ void MacroDialogController::compose(QPainter& p) {
     box(md::kLoop, manager_.loopOn());
 
     const bool chinese = language_.chinese();
-    for (const Label& l :
-         chinese ? std::span<const Label>(kChineseLabels) : std::span<const Label>(kOtherLabels)) {
-        painter_.label(p, QString::fromUtf8(l.text), l.x, l.y, l.height);
+    for (const Label& l : kLabels) {
+        const Place& at = chinese ? l.chinese : l.other;
+        painter_.label(p, tr(l.text), at.x, at.y, at.height);
     }
-    const bool recording = manager_.events().recording();
+    composeDelayCaption(p);
     const QString recordText =
-        chinese ? QString::fromUtf8(recording ? "停止錄製" : "開始錄製")
-                : QString::fromUtf8(recording ? "Прервать запись" : "Начать запись");
+        manager_.events().recording() ? tr("Stop recording") : tr("Start recording");
     painter_.label(p, recordText, chinese ? 280 : 265, 103, chinese ? 15 : 14);
+}
+
+void MacroDialogController::composeDelayCaption(QPainter& p) {
+    const QStringList lines = tr("Record the delays\nbetween keys").split(QLatin1Char('\n'));
+    const bool chinese = language_.chinese();
+    const std::span<const int> ys =
+        chinese ? std::span<const int>(kChineseDelayLineY) : std::span<const int>(kOtherDelayLineY);
+    // Fewer lines than places: the last places, next to the box.
+    const std::size_t first = ys.size() > static_cast<std::size_t>(lines.size())
+                                  ? ys.size() - static_cast<std::size_t>(lines.size())
+                                  : 0;
+    for (std::size_t i = first; i < ys.size() && i - first < static_cast<std::size_t>(lines.size());
+         ++i) {
+        painter_.label(p, lines[static_cast<qsizetype>(i - first)], kDelayCaptionX, ys[i],
+                       chinese ? kChineseDelayHeight : kOtherDelayHeight);
+    }
 }
 
 } // namespace vantrel::ui

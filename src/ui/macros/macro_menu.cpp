@@ -1,32 +1,31 @@
 // SPDX-License-Identifier: MIT
 #include "ui/macros/macro_menu.h"
 
-#include "ui/skin/interface_text.h"
+#include <QCoreApplication>
 
 namespace vantrel::ui {
 
-std::vector<MacroMenuItem> macroEventMenu(UiLanguage language) {
+std::vector<MacroMenuItem> macroEventMenu(UiLanguage) {
     using namespace macro_menu;
-    const auto t = [language](const char* chinese, const char* other) {
-        return uiText(language, chinese, other);
-    };
-    const auto button = [&](const char* chinese, const char* other, int down, int up, int click) {
-        return MacroMenuItem{t(chinese, other),
+    const auto t = [](const char* text) { return QCoreApplication::translate("MacroMenu", text); };
+    const auto button = [&](const char* text, int down, int up, int click) {
+        return MacroMenuItem{t(text),
                              kNone,
-                             {{t("壓下", "Вниз"), down, {}},
-                              {t("釋放", "Вверх"), up, {}},
-                              {t("單擊", "Щелчок"), click, {}}}};
+                             {{t(QT_TRANSLATE_NOOP("MacroMenu", "Down")), down, {}},
+                              {t(QT_TRANSLATE_NOOP("MacroMenu", "Up")), up, {}},
+                              {t(QT_TRANSLATE_NOOP("MacroMenu", "Click")), click, {}}}};
     };
     return {
-        {t("在之前開始錄入", "Запись до"), kRecordBefore, {}},
-        {t("在之后開始錄入", "Запись после"), kRecordAfter, {}},
-        {t("插入鼠標按鍵", "Insert Mouse Key"),
+        {t(QT_TRANSLATE_NOOP("MacroMenu", "Record Before")), kRecordBefore, {}},
+        {t(QT_TRANSLATE_NOOP("MacroMenu", "Record After")), kRecordAfter, {}},
+        {t(QT_TRANSLATE_NOOP("MacroMenu", "Insert mouse function")),
          kNone,
-         {button("左鍵", "Щелчок левой", kLeftDown, kLeftUp, kLeftClick),
-          button("右鍵", "Щелчок правой", kRightDown, kRightUp, kRightClick),
-          button("中鍵", "Щелчок средней", kMiddleDown, kMiddleUp, kMiddleClick)}},
-        {t("插入延遲", "Вставить задержку"), kInsertDelay, {}},
-        {t("刪除", "Удалить"), kDeleteLine, {}},
+         {button(QT_TRANSLATE_NOOP("MacroMenu", "Left click"), kLeftDown, kLeftUp, kLeftClick),
+          button(QT_TRANSLATE_NOOP("MacroMenu", "Right click"), kRightDown, kRightUp, kRightClick),
+          button(QT_TRANSLATE_NOOP("MacroMenu", "Middle click"), kMiddleDown, kMiddleUp,
+                 kMiddleClick)}},
+        {t(QT_TRANSLATE_NOOP("MacroMenu", "Insert Delay")), kInsertDelay, {}},
+        {t(QT_TRANSLATE_NOOP("MacroMenu", "Delete")), kDeleteLine, {}},
     };
 }
 

@@ -7,6 +7,7 @@
 #include "ui/skin/skin_painter.h"
 #include "ui/widgets/transparent_list_box.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpressionValidator>
@@ -41,8 +42,7 @@ CMacroRecordDlg::CMacroRecordDlg(const KeyNameTable& names, MonotonicClock clock
                                  QWidget* parent)
     : SkinnedDialog(parent), language_(language),
       controller_(names, std::move(clock), painter, language, hook, *this) {
-    setWindowTitle(language.chinese() ? QStringLiteral("宏管理器")
-                                      : QStringLiteral("Управление макросами"));
+    setWindowTitle(QCoreApplication::translate("MacroManager", "Macro manager", "window title"));
     macroList_ = new CTransparentListBox(this);
     place(macroList_, md::kMacroList);
     macroList_->setFontPixelSize(md::kListFontPixels);

@@ -4,6 +4,7 @@
 #include "core/model/key_positions.h"
 #include "ui/skin/interface_text.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace vantrel::ui {
@@ -20,9 +21,9 @@ QString keyName(const ConfiguratorModel& model, std::size_t position) {
 } // namespace
 
 QString macroResultNotice(const Result<std::vector<MacroKeyChange>>& result,
-                          const ConfiguratorModel& model, UiLanguage language) {
+                          const ConfiguratorModel& model) {
     if (!result) {
-        return uiText(language, "宏沒有保存：", "Макросы не сохранены: ") +
+        return QCoreApplication::translate("MacroManager", "The macros were not saved: ") +
                fromUtf8(result.error().message);
     }
     QStringList lines;
@@ -30,14 +31,15 @@ QString macroResultNotice(const Result<std::vector<MacroKeyChange>>& result,
         const QString key = keyName(model, c.position);
         if (c.newSlot) {
             const QString macro = QString::fromStdU16String(model.macros()[*c.newSlot].name());
-            lines << uiText(language, "按鍵%1仍執行宏「%2」，它在列表中的位置變了。",
-                            "Клавиша %1 запускает тот же макрос «%2»; его место в списке "
-                            "изменилось.")
+            lines << QCoreApplication::translate(
+                         "MacroManager",
+                         "Key %1 still runs the macro \"%2\", whose place in the list "
+                         "changed.")
                          .arg(key, macro);
         } else {
-            lines << uiText(language, "按鍵%1執行的宏已刪除，按鍵恢復了原來的功能。",
-                            "Клавиша %1 запускала удалённый макрос и снова выполняет свою "
-                            "функцию.")
+            lines << QCoreApplication::translate("MacroManager",
+                                                 "Key %1 ran a deleted macro and does its own "
+                                                 "job again.")
                          .arg(key);
         }
     }

@@ -13,6 +13,6 @@ namespace vantrel::ui {
 // keys whose macro moved or went, or why the files could not be saved.
 // Empty when there is nothing to tell.
 QString macroResultNotice(const Result<std::vector<MacroKeyChange>>& result,
-                          const ConfiguratorModel& model, UiLanguage language);
+                          const ConfiguratorModel& model);
 
 } // namespace vantrel::ui

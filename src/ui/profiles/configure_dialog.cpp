@@ -4,6 +4,7 @@
 #include "core/layout/profile_dialog_layout.h"
 #include "ui/widgets/transparent_list_box.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace vantrel::ui {
@@ -16,7 +17,7 @@ namespace pd = vantrel::layout::profile_dialog;
 CConfigureDlg::CConfigureDlg(ConfiguratorModel& model, ProfileStore& store, SkinPainter& painter,
                              UiLanguage language, FilePicker& files, QWidget* parent)
     : SkinnedDialog(parent), controller_(model, store, painter, language, files, *this) {
-    setWindowTitle(QStringLiteral("Профиль"));
+    setWindowTitle(QCoreApplication::translate("ProfileManager", "Profiles"));
     list_ = new CTransparentListBox(this);
     list_->setGeometry(pd::kList.left, pd::kList.top, pd::kList.width(), pd::kList.height());
     list_->setFontPixelSize(pd::kListFontPixels);

@@ -19,8 +19,6 @@ namespace pd = vantrel::layout::profile_dialog;
 
 const QString kBackground = QStringLiteral("Profile_BK.png");
 const QString kCloseImage = QStringLiteral("button-close-normal.png");
-const QString kRussianCaption = QStringLiteral("Профиль");
-const QString kChineseCaption = QStringLiteral("配置管理");
 
 QStringList profileFilters() {
     return {QStringLiteral("bin Files(*.bin)"), QStringLiteral("All files (*)")};
@@ -40,7 +38,11 @@ const QString& ProfileDialogController::skinFolderName() {
 }
 
 QString ProfileDialogController::caption() const {
-    return language_.chinese() ? kChineseCaption : kRussianCaption;
+    return tr("Profiles", "message caption");
+}
+
+QString ProfileDialogController::deleteCaption() {
+    return tr("Profiles", "caption of the delete messages");
 }
 
 bool ProfileDialogController::report(const Status& s) {
@@ -105,7 +107,7 @@ void ProfileDialogController::adoptChosenFile(const std::filesystem::path& chose
 }
 
 void ProfileDialogController::importProfile() {
-    const auto file = files_.openFile(uiText(language_, "导入配置", "импорт"), profileFilters());
+    const auto file = files_.openFile(tr("Import profile"), profileFilters());
     if (!file) {
         return;
     }
@@ -118,8 +120,8 @@ void ProfileDialogController::importProfile() {
 }
 
 void ProfileDialogController::exportProfile() {
-    const auto file = files_.saveFile(uiText(language_, "导出配置", "экспорт"), profileFilters(),
-                                      QStringLiteral("bin"));
+    const auto file =
+        files_.saveFile(tr("Export profile"), profileFilters(), QStringLiteral("bin"));
     if (!file) {
         return;
     }
@@ -170,13 +172,11 @@ void ProfileDialogController::command(int id) {
 void ProfileDialogController::newProfile() {
     // The folder keeps one profile; the message has always said six.
     if (!lines_.isEmpty()) {
-        host_.inform(
-            uiText(language_, "最多可以存储6个配置\n", "Разрешено не более шести профилей"),
-            caption());
+        host_.inform(tr("At most six profiles can be kept"), caption());
         return;
     }
     int n = 1;
-    const auto nameOf = [](int i) { return QStringLiteral("Профиль_%1").arg(i); };
+    const auto nameOf = [](int i) { return tr("Profile_%1").arg(i); };
     while (lines_.contains(nameOf(n))) {
         ++n;
     }
@@ -186,21 +186,20 @@ void ProfileDialogController::newProfile() {
 
 void ProfileDialogController::copyProfile() {
     if (selected_ < 0) {
-        host_.inform(uiText(language_, "请选择一个配置拷贝", "Выберите профиль для копирования"),
-                     caption());
+        host_.inform(tr("Choose the profile to copy"), caption());
     }
 }
 
 void ProfileDialogController::deleteProfile() {
     if (lines_.size() == 1) {
-        host_.inform(QStringLiteral("Требуется не менее одного профиля"), kRussianCaption);
+        host_.inform(tr("At least one profile is needed"), deleteCaption());
         return;
     }
     if (selected_ < 0) {
-        host_.inform(QStringLiteral("Выбор профиля для удаления"), kRussianCaption);
+        host_.inform(tr("Choose the profile to delete"), deleteCaption());
         return;
     }
-    if (host_.confirm(QStringLiteral("Удалить выбранный профиль?"), kRussianCaption)) {
+    if (host_.confirm(tr("Delete the chosen profile?"), deleteCaption())) {
         report(store_.remove(entries_[static_cast<std::size_t>(selected_)].path));
         selected_ = -1;
     }
@@ -218,10 +217,10 @@ void ProfileDialogController::compose(QPainter& p) {
     const layout::Region& close = pd::kRegions[pd::kCloseBox];
     painter_.image(p, folder, kCloseImage, close.left - 4, close.top - 4);
     // The same words in both languages.
-    painter_.label(p, QStringLiteral("Профиль"), 5, 8, 20);
-    painter_.label(p, QStringLiteral("импорт"), 295, 54, 20);
-    painter_.label(p, QStringLiteral("экспорт"), 295, 102, 20);
-    painter_.label(p, QStringLiteral("Закрыть"), 18, 367, 14);
+    painter_.label(p, tr("Profiles"), 5, 8, 20);
+    painter_.label(p, tr("Import"), 295, 54, 20);
+    painter_.label(p, tr("Export"), 295, 102, 20);
+    painter_.label(p, tr("Close"), 18, 367, 14);
 }
 
 bool ProfileDialogController::dragsFrom(int x, int y) const {

@@ -5,6 +5,7 @@
 #include "core/model/profile_store.h"
 #include "ui/skin/dialog_controller.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -30,6 +31,8 @@ public:
 // and assignment table; the main window shows the result when the dialog
 // has closed.
 class ProfileDialogController : public DialogController {
+    Q_DECLARE_TR_FUNCTIONS(ProfileManager)
+
 public:
     // Commands of the profile menu.
     enum MenuCommand : int {
@@ -77,6 +80,7 @@ private:
     void replaceProfile(const QString& name, const std::optional<std::filesystem::path>& keep);
     bool report(const Status& s);
     QString caption() const;
+    static QString deleteCaption();
 
     ConfiguratorModel& model_;
     ProfileStore& store_;

@@ -6,11 +6,21 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QRect>
 #include <QString>
+#include <vector>
 
 class QPainter;
 
 namespace vantrel::ui {
+
+// A label as it was drawn: its text, the pixels its glyphs cover and the
+// cell it was placed in, in the coordinates of the window's face.
+struct DrawnLabel {
+    QString text;
+    QRect ink;
+    QRect cell;
+};
 
 // How every window draws its face: skin pictures at their own size, the
 // program's labels and the one-pixel outline. One label rule for all
@@ -48,8 +58,13 @@ public:
     // The same face in bold at a pixel size (the skinned list boxes).
     static QFont boldFont(int pixelSize);
 
+    // Every label drawn from now on is also added to `log` (nothing when
+    // null): how tests see that each text fits its place.
+    void setLabelLog(std::vector<DrawnLabel>* log) { log_ = log; }
+
 private:
     SkinStore& store_;
+    std::vector<DrawnLabel>* log_ = nullptr;
     QHash<int, QFont> fonts_;
 };
 

@@ -16,9 +16,8 @@ TEST(EffectTables, CodesInListOrderAndUnknownCodesHaveNoName) {
     }
     EXPECT_EQ(findKeyboardEffect(7), std::nullopt);
     EXPECT_EQ(findKeyboardEffect(50), std::nullopt);
-    EXPECT_EQ(keyboardEffectName(*findKeyboardEffect(3), UiLanguage{9}), u8"волновой режим");
-    EXPECT_EQ(keyboardEffectName(*findKeyboardEffect(3), UiLanguage{4}), u8"波浪");
-    EXPECT_EQ(findWristEffect(4)->name, u8"OFF");
+    EXPECT_STREQ(findKeyboardEffect(3)->name, "Wave");
+    EXPECT_STREQ(findWristEffect(4)->name, "Off");
     EXPECT_EQ(findWristEffect(5), std::nullopt);
 }
 

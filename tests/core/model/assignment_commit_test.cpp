@@ -155,11 +155,20 @@ TEST_F(AssignmentCommit, BasicFunctionsInBothLanguages) {
     ASSERT_TRUE(assign(p).ok());
     EXPECT_EQ(data(kPosA), (Bytes{0, 0xE2, 0x2C, 0x1B}));
 
-    // A name of the other language, a group header or nothing at all is not a
-    // function: refused, and nothing changes.
+    // A name in another language still names its function (a choice made
+    // before the language was switched).
+    p.PendingFunctionName = "静音";
+    ASSERT_TRUE(assign(p).ok());
+    EXPECT_EQ(entry(kPosA), (Bytes{3, 0, 0xE2, 0}));
+    p.PendingFunctionName = "Maximize";
+    ASSERT_TRUE(assign(p).ok());
+    EXPECT_EQ(data(kPosA), (Bytes{0, 0xE2, 0x2C, 0x1B}));
+
+    // A group header or nothing at all is not a function: refused, and
+    // nothing changes.
     const auto image = model.image();
     const auto table = model.assignments();
-    for (const char* name : {"静音", "мультимедиа", "Закрыть", ""}) {
+    for (const char* name : {"Multimedia", "мультимедиа", "Закрыть", "mute", ""}) {
         p.PendingFunctionName = name;
         EXPECT_EQ(assign(p).error().code, ErrorCode::InvalidArgument) << name;
     }

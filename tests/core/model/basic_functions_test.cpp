@@ -15,6 +15,7 @@ TEST(BasicFunctions, TreeShape) {
     for (const auto& r : rows) {
         if (r.groupHeader) {
             groups.emplace_back(std::string(r.chineseName), 0);
+            EXPECT_EQ(findBasicFunction(r.englishName), nullptr) << "a group is no function";
         } else if (r.inGroup) {
             ASSERT_FALSE(groups.empty());
             ++groups.back().second;
@@ -27,28 +28,34 @@ TEST(BasicFunctions, TreeShape) {
     EXPECT_EQ(groups[0], (std::pair<std::string, int>{"多媒体", 8}));
     EXPECT_EQ(groups[1], (std::pair<std::string, int>{"快捷健", 7}));
     EXPECT_EQ(groups[2], (std::pair<std::string, int>{"Закрыть", 2}));
-    EXPECT_EQ(rows.front().secondName, "поиск");
-    EXPECT_EQ(rows.back().secondName, "Закрыть окно");
+    EXPECT_EQ(rows.front().russianName, "поиск");
+    EXPECT_EQ(rows.back().russianName, "Закрыть окно");
+    EXPECT_STREQ(rows.back().englishName, "Close window");
 }
 
 TEST(BasicFunctions, NamesAreUniqueAndFindTheirRow) {
-    for (UiLanguage lang : {UiLanguage::chineseInterface(), UiLanguage{}}) {
+    // A name picked in one interface must never stand for another row in
+    // any language: the dialog and the command line accept all three.
+    std::set<std::string_view> all;
+    for (UiLanguage lang : interfaceLanguages()) {
         std::set<std::string_view> seen;
         for (const auto& r : BasicFunctionTable()) {
             EXPECT_TRUE(seen.insert(r.name(lang)).second || r.groupHeader) << r.name(lang);
             if (!r.groupHeader) {
-                EXPECT_EQ(findBasicFunction(r.name(lang), lang), &r);
+                EXPECT_EQ(findBasicFunction(r.name(lang)), &r) << r.name(lang);
                 EXPECT_EQ(findBasicFunctionByEntry(r.entry), &r);
             }
         }
     }
-    EXPECT_EQ(findBasicFunction("Закрыть", UiLanguage::chineseInterface()), nullptr);
-    EXPECT_EQ(findBasicFunction("Vol+", UiLanguage::chineseInterface()), nullptr);
-    const auto* home = findBasicFunction("Главная страница", UiLanguage{9});
+    EXPECT_EQ(findBasicFunction("Закрыть"), nullptr);
+    EXPECT_EQ(findBasicFunction("Window"), nullptr);
+    EXPECT_EQ(findBasicFunction("Vol+")->entry, (KeyTableEntry{3, 0, 0xE9, 0}));
+    const auto* home = findBasicFunction("Главная страница");
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(home->entry, (KeyTableEntry{3, 0, 0x23, 2}));
-    EXPECT_EQ(findBasicFunction("任务管理器", UiLanguage{4})->entry,
-              (KeyTableEntry{0, 0xE0, 0xE2, 0x4C}));
+    EXPECT_EQ(findBasicFunction("Browser home"), home);
+    EXPECT_EQ(findBasicFunction("任务管理器")->entry, (KeyTableEntry{0, 0xE0, 0xE2, 0x4C}));
+    EXPECT_EQ(findBasicFunction("task manager"), nullptr) << "names are matched exactly";
 }
 
 } // namespace

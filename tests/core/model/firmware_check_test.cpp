@@ -25,18 +25,5 @@ TEST(FirmwareCheck, AsksOnlyWhenTheKeyboardIsOlder) {
     }
 }
 
-TEST(FirmwareCheck, PromptTextsByLanguage) {
-    EXPECT_EQ(firmwareUpdatePrompt(UiLanguage{4}).text, "更新到新的固件吗？");
-    EXPECT_EQ(firmwareUpdatePrompt(UiLanguage{4}).caption, "固件更新");
-    const auto ru = firmwareUpdatePrompt(UiLanguage{9});
-    EXPECT_EQ(ru.caption, "Firmware Update");
-    EXPECT_EQ(ru.text,
-              "После обновления микропрограммы, пожалуйста, используйте заводские настройки для "
-              "работы драйвера или зажмите\nодновременно клавиши FN и Pause на 5 секунд, чтобы "
-              "завершить обновление.");
-    EXPECT_EQ(driverUpdatePrompt().text, ru.text);
-    EXPECT_EQ(firmwareUpdatePrompt(UiLanguage{0x19}).text, ru.text);
-}
-
 } // namespace
 } // namespace vantrel

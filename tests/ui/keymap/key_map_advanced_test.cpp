@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The advanced tab (row markers, the pickers, the paths shown), the face's
 // hover and drag areas, and the picture it composes.
+#include "../in_language.h"
 #include "keymap_fixture.h"
 #include "ui/keymap/browse_for_target.h"
 
@@ -106,6 +107,7 @@ TEST_F(KeyMapAdvancedTest, StoredLaunchSavedAgainKeepsItsPath) {
 }
 
 TEST_F(KeyMapAdvancedTest, PathsThatCannotBeStoredAreRefusedWhole) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     openOnAdvancedTab();
     files.opens.push_back(std::filesystem::path("/a/" + std::string(253, 'x'))); // 256
     clickRow(0, km::kRowBrowse);
@@ -121,6 +123,7 @@ TEST_F(KeyMapAdvancedTest, PathsThatCannotBeStoredAreRefusedWhole) {
 }
 
 TEST_F(KeyMapAdvancedTest, FolderWithoutAPathEmptiesTheChoice) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     openOnAdvancedTab();
     files.folders.push_back("/home/u/Music");
     clickRow(3, km::kRowBrowse);
@@ -134,24 +137,25 @@ TEST_F(KeyMapAdvancedTest, FolderWithoutAPathEmptiesTheChoice) {
 }
 
 TEST(BrowseForTarget, AChoiceGoesInOnlyOnSuccess) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     KeyMapFilePicker files;
     FakeDialogHost prompts;
     std::u16string path = u"/kept";
-    EXPECT_FALSE(BrowseForTarget(files, prompts, {}, 4, path));
-    EXPECT_FALSE(BrowseForTarget(files, prompts, {}, 0, path)); // cancelled
+    EXPECT_FALSE(BrowseForTarget(files, prompts, 4, path));
+    EXPECT_FALSE(BrowseForTarget(files, prompts, 0, path)); // cancelled
     EXPECT_EQ(path, u"/kept");
     files.opens.push_back(std::filesystem::path("/tmp/Тест.txt"));
-    EXPECT_TRUE(BrowseForTarget(files, prompts, UiLanguage::chineseInterface(), 2, path));
+    EXPECT_TRUE(BrowseForTarget(files, prompts, 2, path));
     EXPECT_EQ(path, u"/tmp/Тест.txt");
     files.folders.push_back(std::filesystem::path());
-    EXPECT_FALSE(BrowseForTarget(files, prompts, UiLanguage::chineseInterface(), 3, path));
-    EXPECT_EQ(prompts.informs.back(), QStringLiteral("請選擇文件夾"));
+    EXPECT_FALSE(BrowseForTarget(files, prompts, 3, path));
+    EXPECT_EQ(prompts.informs.back(), QStringLiteral("Выберите папку"));
     EXPECT_TRUE(path.empty());
 #ifndef _WIN32
     // A name that is no text could not be opened again from the record.
     path = u"/kept";
     files.opens.push_back(std::filesystem::path("/tmp/bad\xff.txt"));
-    EXPECT_FALSE(BrowseForTarget(files, prompts, {}, 2, path));
+    EXPECT_FALSE(BrowseForTarget(files, prompts, 2, path));
     EXPECT_EQ(path, u"/kept");
     EXPECT_TRUE(prompts.informs.back().startsWith(QStringLiteral("Этот путь нельзя сохранить")));
 #endif

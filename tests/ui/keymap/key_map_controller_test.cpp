@@ -2,6 +2,7 @@
 // The key assignment dialog without a screen: what it opens on, the key
 // capture and its two fields, the tabs and their record changes, and what
 // each way of closing leaves for the commit.
+#include "../in_language.h"
 #include "core/model/assignment_parser.h"
 #include "keymap_fixture.h"
 
@@ -11,6 +12,7 @@ namespace {
 using K = AssignmentKind;
 
 TEST_F(KeyMapControllerTest, StoredCombinationOpensOnTheKeyTabAndSavesTheSameKeys) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     auto& r = record(kF1Key);
     r.setKind(K::Combination);
     r.data()[0] = 0xA2; // LCtrl
@@ -179,6 +181,7 @@ TEST_F(KeyMapControllerTest, MacroTabSavesTheSelectedLineOrNoneWithTheKeyEnabled
 }
 
 TEST_F(KeyMapControllerTest, GroupHeaderOrNoItemKeepsTheBasicTabOpen) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     openOn(kEscKey);
     click(km::kTabBasic);
     controller->functionSelected(functionRow("мультимедиа"));
@@ -203,6 +206,7 @@ TEST_F(KeyMapControllerTest, GroupHeaderOrNoItemKeepsTheBasicTabOpen) {
 }
 
 TEST_F(KeyMapControllerTest, ChineseInterfaceNamesItsGroupsAndMessage) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::chineseInterface());
     useLanguage(UiLanguage::chineseInterface());
     openOn(kEscKey);
     EXPECT_EQ(controller->title(), QStringLiteral("当前按键:Esc "));

@@ -71,7 +71,7 @@ protected:
     static int functionRow(std::string_view name) {
         const auto table = BasicFunctionTable();
         for (std::size_t i = 0; i < table.size(); ++i) {
-            if (table[i].secondName == name) {
+            if (table[i].russianName == name) {
                 return static_cast<int>(i);
             }
         }

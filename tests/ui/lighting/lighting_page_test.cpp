@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "../in_language.h"
 #include "core/model/key_positions.h"
 #include "lighting_fakes.h"
 #include "ui/lighting/lighting_page.h"
@@ -50,6 +51,7 @@ protected:
 };
 
 TEST_F(LightingPageTest, WaveGreysThePaletteShowsDirectionsAndOutlinesMultiColour) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     model.image().setLightEffect(3);
     model.image().setLightColourIndex(2);
     model.image().setLightDirection(2);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "../in_language.h"
 #include "core/layout/macro_dialog_layout.h"
 #include "core/macro/macro_list.h"
 #include "macro_fakes.h"
@@ -88,6 +89,7 @@ TEST_F(MacroControllerTest, DelaysOnShowTheMeasuredDelay) {
 }
 
 TEST_F(MacroControllerTest, RecordWithoutAMacroSaysSo) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     controller.open(MacroTable{});
     click(md::kRecord);
     ASSERT_EQ(host.informs.size(), 1u);
@@ -97,6 +99,7 @@ TEST_F(MacroControllerTest, RecordWithoutAMacroSaysSo) {
 }
 
 TEST_F(ChineseMacroControllerTest, MessagesInChinese) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::chineseInterface());
     controller.open(MacroTable{});
     click(md::kRecord);
     click(md::kDelete);
@@ -123,6 +126,7 @@ TEST_F(MacroControllerTest, AHookThatCannotBeInstalledIsToldAndNothingRecords) {
 }
 
 TEST_F(MacroControllerTest, DeleteAsksFirstAndEndsTheRecording) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     MacroTable t;
     ASSERT_TRUE(addMacro(t, u"a", 1, false, MacroStreams{}).ok());
     controller.open(t);
@@ -207,6 +211,7 @@ TEST_F(MacroControllerTest, NamesOverTheLimitAreRefusedWithAMessage) {
 }
 
 TEST_F(MacroControllerTest, MenuCommandsOnTheSelectedLine) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     controller.open(MacroTable{});
     recordA(true);
     controller.selectEventLine(1);

@@ -2,6 +2,7 @@
 // The macro manager's window on the offscreen platform: its lists, the
 // loop field, the menu and the in-place delay editor, fed by a fake hook.
 #include "../event_wait.h"
+#include "../in_language.h"
 #include "core/layout/macro_dialog_layout.h"
 #include "core/macro/macro_list.h"
 #include "macro_fakes.h"
@@ -111,6 +112,7 @@ TEST_F(MacroDialogTest, TheDelayEditorStopsTheRecordingAndItsValueIsStored) {
 }
 
 TEST_F(MacroDialogTest, TheMenuHasItsTextsAndItsCommandsWork) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     MacroTable t;
     const MacroEvent ev[] = {{false, 0x04, kA, 1}, {true, 0x04, kA, 1}};
     ASSERT_TRUE(addMacro(t, u"a", 1, false, *MacroStreams::fromEvents(ev)).ok());

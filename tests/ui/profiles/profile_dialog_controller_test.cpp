@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The profile manager without a screen: the folder keeps one profile that
 // follows the file last imported or exported, and nothing is ever lost.
+#include "../in_language.h"
 #include "core/layout/profile_dialog_layout.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
-#include "ui/dialog_fakes.h"
 #include "support/temp_dir.h"
+#include "ui/dialog_fakes.h"
 #include "ui/profiles/profile_dialog_controller.h"
 #include "ui/skin/skin_painter.h"
 
@@ -125,6 +126,7 @@ TEST_F(ProfileDialogTest, ANameThatCannotNameAFileIsRefusedAndNothingChanges) {
 }
 
 TEST_F(ProfileDialogTest, NewMakesTheFirstProfileOnlyAndSaysSixOtherwise) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     controller.open();
     controller.command(ProfileDialogController::kMenuNew);
     EXPECT_EQ(folderFiles(), std::set<std::string>{"Профиль_1.bin"});
@@ -139,8 +141,8 @@ TEST_F(ProfileDialogTest, NewMakesTheFirstProfileOnlyAndSaysSixOtherwise) {
 }
 
 TEST_F(ProfileDialogTest, ChineseMessagesForNewAndCopy) {
-    ProfileDialogController zh{model,  store, painter, UiLanguage::chineseInterface(),
-                               files, host};
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::chineseInterface());
+    ProfileDialogController zh{model, store, painter, UiLanguage::chineseInterface(), files, host};
     fs::create_directories(store.folder());
     writeProfile(store.folder() / "a.bin", 1);
     zh.open();
@@ -153,6 +155,7 @@ TEST_F(ProfileDialogTest, ChineseMessagesForNewAndCopy) {
 }
 
 TEST_F(ProfileDialogTest, DeleteNeedsTwoProfilesASelectionAndAYes) {
+    const ::vantrel::ui::testing::InLanguage inLanguage(UiLanguage::russianInterface());
     fs::create_directories(store.folder());
     writeProfile(store.folder() / "a.bin", 1);
     controller.open();

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: MIT
+#include "window_gallery.h"
+
+#include "../capture/fake_key_hook.h"
+#include "../dialog_fakes.h"
+#include "../keymap/keymap_fakes.h"
+#include "../lighting/lighting_fakes.h"
+#include "../macros/macro_fakes.h"
+#include "core/layout/key_map_layout.h"
+#include "core/layout/macro_dialog_layout.h"
+#include "core/macro/macro_list.h"
+#include "core/model/configurator_model.h"
+#include "core/model/key_names.h"
+#include "core/model/key_positions.h"
+#include "core/model/profile_store.h"
+#include "support/temp_dir.h"
+#include "ui/keymap/key_map_dialog.h"
+#include "ui/lighting/custom_colour_dialog.h"
+#include "ui/lighting/key_picture_faces.h"
+#include "ui/lighting/lighting_page.h"
+#include "ui/macros/macro_record_dialog.h"
+#include "ui/main_window_controller.h"
+#include "ui/profiles/configure_dialog.h"
+#include "ui/skin/skin_painter.h"
+#include "ui/widgets/vivid_tree.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+namespace vantrel::ui::testing {
+namespace {
+
+namespace km = vantrel::layout::key_map;
+namespace md = vantrel::layout::macro_dialog;
+
+// Hands each picture over with the labels drawn for it alone.
+class Shots {
+public:
+    Shots(SkinPainter& painter, const ShotSink& sink) : painter_(painter), sink_(sink) {
+        painter_.setLabelLog(&labels_);
+    }
+    ~Shots() { painter_.setLabelLog(nullptr); }
+    template <class Draw> void take(const QString& name, Draw draw) {
+        QCoreApplication::processEvents();
+        labels_.clear();
+        const QImage picture = draw();
+        sink_(name, picture, labels_);
+    }
+
+private:
+    SkinPainter& painter_;
+    const ShotSink& sink_;
+    std::vector<DrawnLabel> labels_;
+};
+
+void fillPalettes(ConfiguratorModel& model) {
+    const Rgb palette[7] = {{255, 0, 0},   {255, 128, 0}, {255, 255, 0}, {0, 255, 0},
+                            {0, 128, 255}, {0, 0, 255},   {128, 0, 255}};
+    for (std::size_t i = 0; i < 7; ++i) {
+        model.image().setKeyColour(i, palette[i]);
+        model.image().setWristColour(i, palette[6 - i]);
+    }
+    model.image().setLightColourIndex(3);
+    model.image().setLightBrightness(30);
+    model.image().setLightSpeed(4);
+}
+
+void drawMainWindow(UiLanguage language, SkinPainter& painter, Shots& shots) {
+    vantrel::testing::TempDir temp;
+    ConfiguratorModel model;
+    fillPalettes(model);
+    MainWindowController controller{model, DataFolder(temp.path()), painter, {}};
+    FakeColourChooser chooser{model};
+    KeyPictureFaces faces;
+    LightingPage page{model, controller.state(), controller, chooser, faces, language};
+    controller.setLightingPanel(&page);
+    auto click = [&](int x, int y) {
+        controller.mousePress(x, y);
+        controller.mouseRelease(x, y);
+    };
+    model.image().setLightEffect(2);
+    shots.take(QStringLiteral("main"), [&] { return controller.compose(); });
+    click(944, 12); // help
+    shots.take(QStringLiteral("main-help"), [&] { return controller.compose(); });
+    click(944, 12);
+    click(100, 140); // effect box
+    shots.take(QStringLiteral("main-effects"), [&] { return controller.compose(); });
+    click(100, 140);
+    click(100, 324); // wrist effect box
+    shots.take(QStringLiteral("main-wrist-effects"), [&] { return controller.compose(); });
+    click(100, 324);
+    model.image().setLightEffect(3);
+    shots.take(QStringLiteral("main-direction"), [&] { return controller.compose(); });
+    model.image().setLightEffect(51);
+    shots.take(QStringLiteral("main-diy"), [&] { return controller.compose(); });
+}
+
+void drawKeyMap(UiLanguage language, SkinPainter& painter, Shots& shots) {
+    ConfiguratorModel model;
+    for (std::size_t k = 0; k < kKeyPositionCount; ++k) {
+        model.image().setKeyEnabled(KeyPositionEnableBit(k), true);
+    }
+    model.assignments().writeOwnKeys();
+    for (const char16_t* name : {u"Copy", u"Paste"}) {
+        const std::vector<MacroEvent> ev = {{false, 0x04, 0x41, 1}, {true, 0x04, 0x41, 1}};
+        (void)addMacro(model.macros(), name, 1, false, *MacroStreams::fromEvents(ev));
+    }
+    PendingAssignment pending;
+    KeyMapFilePicker files;
+    FakeKeyHook hook;
+    CKeyMap d(model, pending, painter, language, files, hook);
+    d.prepare(1);
+    d.show();
+    auto tab = [&](int b) {
+        const auto& r = km::kButtonRegions[static_cast<std::size_t>(b)];
+        d.controller().release((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    shots.take(QStringLiteral("keymap-0"), [&] { return d.grab().toImage(); });
+    tab(km::kTabMacro);
+    shots.take(QStringLiteral("keymap-1"), [&] { return d.grab().toImage(); });
+    tab(km::kTabBasic);
+    d.tree()->expandAll();
+    shots.take(QStringLiteral("keymap-2"), [&] { return d.grab().toImage(); });
+    tab(km::kTabAdvanced);
+    tab(km::kDisableBox);
+    shots.take(QStringLiteral("keymap-3"), [&] { return d.grab().toImage(); });
+    d.reject();
+}
+
+void drawMacroManager(UiLanguage language, SkinPainter& painter, Shots& shots) {
+    KeyNameTable names = BuildKeyNameTable();
+    FakeClock clock;
+    FakeKeyHook hook;
+    CMacroRecordDlg d(names, clock.clock(), painter, language, hook);
+    d.start(MacroTable{});
+    d.show();
+    clickArea(d, md::kNew);
+    shots.take(QStringLiteral("macro"), [&] { return d.grab().toImage(); });
+    clickArea(d, md::kRecord);
+    shots.take(QStringLiteral("macro-recording"), [&] { return d.grab().toImage(); });
+    clickArea(d, md::kRecord);
+    d.reject();
+}
+
+void drawProfilesAndColours(UiLanguage language, SkinPainter& painter, Shots& shots) {
+    vantrel::testing::TempDir temp;
+    ConfiguratorModel model;
+    ProfileStore store(temp / "Configure");
+    FakeFilePicker files;
+    CConfigureDlg profiles(model, store, painter, language, files);
+    profiles.show();
+    shots.take(QStringLiteral("profiles"), [&] { return profiles.grab().toImage(); });
+    profiles.reject();
+
+    CCustomColorDialog colours(model, painter,
+                               painter.store().image(QStringLiteral("Color_BK.png")), language);
+    model.setExchangeColour(Rgb{255, 0, 0});
+    colours.startFromExchangeColour();
+    colours.show();
+    shots.take(QStringLiteral("colours"), [&] { return colours.grab().toImage(); });
+    colours.reject();
+}
+
+} // namespace
+
+void drawEveryWindow(UiLanguage language, const ShotSink& shot) {
+    lightingTestApp();
+    vantrel::testing::TempDir skinsDir;
+    SkinStore skins(skinsDir.path());
+    SkinPainter painter{skins};
+    Shots shots(painter, shot);
+    drawMainWindow(language, painter, shots);
+    drawKeyMap(language, painter, shots);
+    drawMacroManager(language, painter, shots);
+    drawProfilesAndColours(language, painter, shots);
+}
+
+} // namespace vantrel::ui::testing

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: MIT
+// Every window in every language: the Russian faces stay those of before,
+// every text fits its place, and the pictures can be written out
+// (VANTREL_SHOT_DIR/<language>/) for the documentation.
+#include "../in_language.h"
+#include "core/layout/key_map_layout.h"
+#include "core/layout/macro_dialog_layout.h"
+#include "core/layout/main_window_layout.h"
+#include "core/layout/profile_dialog_layout.h"
+#include "window_gallery.h"
+
+#include <QDir>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace vantrel::ui::testing {
+namespace {
+
+const QString kReferenceDir = QStringLiteral(VANTREL_TEST_DATA "/reference-ru");
+
+QString languageName(UiLanguage l) {
+    return QString::fromLatin1(l.catalogue().data(), static_cast<qsizetype>(l.catalogue().size()));
+}
+
+// The boxes of a window that hold a text: its buttons, tabs and effect boxes.
+std::vector<layout::Region> boxesOf(const QString& shot) {
+    std::vector<layout::Region> boxes;
+    const auto pick = [&boxes](auto& table, std::initializer_list<int> which) {
+        for (int i : which) {
+            boxes.push_back(table[static_cast<std::size_t>(i)]);
+        }
+    };
+    namespace km = layout::key_map;
+    namespace md = layout::macro_dialog;
+    namespace pd = layout::profile_dialog;
+    if (shot.startsWith(QLatin1String("main"))) {
+        pick(layout::ButtonRegionTable(), {3, 18, 19, 22, 23}); // effects, buttons, wrist effects
+    } else if (shot.startsWith(QLatin1String("keymap"))) {
+        pick(km::kButtonRegions, {km::kTabKeys, km::kTabMacro, km::kTabBasic, km::kTabAdvanced,
+                                  km::kDefault, km::kCancel, km::kSave});
+    } else if (shot.startsWith(QLatin1String("macro"))) {
+        pick(md::kRegions, {md::kRecord, md::kNew, md::kDelete, md::kOk, md::kCancel});
+    } else if (shot.startsWith(QLatin1String("profiles"))) {
+        pick(pd::kRegions, {pd::kCloseButton, pd::kImport, pd::kExport});
+    }
+    return boxes;
+}
+
+// Texts of the Russian and Chinese interfaces that are wider than the box
+// they are given, at the height they are given: no place inside fits them.
+bool tooWideWherever(const QString& text) {
+    return text == QStringLiteral("макросами");
+}
+
+// What is wrong with the labels of one picture: a text that leaves the
+// window, leaves the box it starts in, or runs into another text.
+// An open effect list is drawn last, over the panel's texts below it: its
+// rows are the last texts drawn.
+struct OpenList {
+    QRect area;
+    std::size_t rows = 0;
+};
+OpenList openList(const QString& shot) {
+    if (shot == QLatin1String("main-effects")) {
+        return {QRect(QPoint(28, 148), QPoint(248, 467)), 16};
+    }
+    if (shot == QLatin1String("main-wrist-effects")) {
+        return {QRect(QPoint(28, 332), QPoint(248, 431)), 5};
+    }
+    return {};
+}
+
+QStringList misfits(const QString& shot, const QImage& picture, std::vector<DrawnLabel> labels) {
+    QStringList found;
+    const QRect window = picture.rect();
+    // The texts the list hides are not seen; those drawn on it are.
+    const OpenList list = openList(shot);
+    if (list.rows > 0 && labels.size() >= list.rows) {
+        const auto firstRow = labels.end() - static_cast<std::ptrdiff_t>(list.rows);
+        const auto hidden = std::remove_if(labels.begin(), firstRow, [&](const DrawnLabel& l) {
+            return l.ink.intersects(list.area);
+        });
+        labels.erase(hidden, firstRow);
+    }
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const DrawnLabel& a = labels[i];
+        if (!window.contains(a.ink)) {
+            found << QStringLiteral("%1: \"%2\" leaves the window").arg(shot, a.text);
+        }
+        for (const layout::Region& r : boxesOf(shot)) {
+            // A glyph's side bearing may reach one pixel out of its cell.
+            if (r.contains(a.cell.left(), a.cell.top()) && !tooWideWherever(a.text) &&
+                (a.ink.left() < r.left - 1 || a.ink.right() > r.right + 1)) {
+                found << QStringLiteral("%1: \"%2\" (%3..%4) runs past its box %5..%6")
+                             .arg(shot, a.text)
+                             .arg(a.ink.left())
+                             .arg(a.ink.right())
+                             .arg(r.left)
+                             .arg(r.right);
+            }
+        }
+        for (std::size_t j = i + 1; j < labels.size(); ++j) {
+            const DrawnLabel& b = labels[j];
+            const bool same = a.text == b.text && a.cell == b.cell; // drawn again
+            if (!same && a.ink.intersects(b.ink)) {
+                const QRect both = a.ink.intersected(b.ink);
+                found << QStringLiteral("%1: \"%2\" runs into \"%3\" at %4,%5 %6x%7")
+                             .arg(shot, a.text, b.text)
+                             .arg(both.x())
+                             .arg(both.y())
+                             .arg(both.width())
+                             .arg(both.height());
+            }
+        }
+    }
+    return found;
+}
+
+void saveShot(UiLanguage language, const QString& name, const QImage& picture) {
+    const QByteArray dir = qgetenv("VANTREL_SHOT_DIR");
+    if (!dir.isEmpty()) {
+        const QDir out(QString::fromLocal8Bit(dir) + QLatin1Char('/') + languageName(language));
+        QDir().mkpath(out.path());
+        EXPECT_TRUE(picture.save(out.filePath(name + QStringLiteral(".png"))));
+    }
+}
+
+TEST(WindowTexts, EveryTextFitsItsPlaceInEveryLanguage) {
+    for (UiLanguage language : interfaceLanguages()) {
+        const InLanguage in(language);
+        QStringList found;
+        int shots = 0;
+        drawEveryWindow(language, [&](const QString& name, const QImage& picture,
+                                      const std::vector<DrawnLabel>& labels) {
+            ++shots;
+            EXPECT_FALSE(labels.empty()) << name.toStdString();
+            found << misfits(name, picture, labels);
+            saveShot(language, name, picture);
+        });
+        EXPECT_EQ(shots, 14);
+        EXPECT_TRUE(found.isEmpty()) << languageName(language).toStdString() << ":\n"
+                                     << found.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
+// Where a Russian text was moved so that it no longer runs into another:
+// the only places whose pixels may differ from the pictures of before.
+struct Moved {
+    const char* shot;
+    QRect area;
+};
+const std::vector<Moved> kMovedTexts = {
+    {"keymap-0", QRect(20, 20, 80, 36)},  {"keymap-1", QRect(20, 20, 80, 36)},
+    {"keymap-2", QRect(20, 20, 80, 36)},  {"keymap-3", QRect(20, 20, 80, 36)},
+    {"keymap-0", QRect(291, 30, 95, 20)}, {"keymap-1", QRect(291, 30, 95, 20)},
+    {"keymap-2", QRect(291, 30, 95, 20)}, {"keymap-3", QRect(291, 30, 95, 20)},
+};
+
+TEST(WindowTexts, RussianWindowsLookAsBefore) {
+    const InLanguage russian(UiLanguage::russianInterface());
+    const QByteArray rewrite = qgetenv("VANTREL_REFERENCE_OUT");
+    int compared = 0;
+    drawEveryWindow(russian.language, [&](const QString& name, const QImage& picture,
+                                          const std::vector<DrawnLabel>&) {
+        if (!rewrite.isEmpty()) {
+            QDir().mkpath(QString::fromLocal8Bit(rewrite));
+            picture.save(QString::fromLocal8Bit(rewrite) + QLatin1Char('/') + name +
+                         QStringLiteral(".png"));
+        }
+        const QImage before(kReferenceDir + QLatin1Char('/') + name + QStringLiteral(".png"));
+        ASSERT_FALSE(before.isNull()) << name.toStdString();
+        ASSERT_EQ(before.size(), picture.size()) << name.toStdString();
+        const QImage now = picture.convertToFormat(before.format());
+        int differing = 0;
+        for (int y = 0; y < now.height(); ++y) {
+            for (int x = 0; x < now.width(); ++x) {
+                bool moved = false;
+                for (const Moved& m : kMovedTexts) {
+                    moved = moved || (name == QLatin1String(m.shot) && m.area.contains(x, y));
+                }
+                if (!moved && now.pixel(x, y) != before.pixel(x, y)) {
+                    ++differing;
+                }
+            }
+        }
+        EXPECT_EQ(differing, 0) << name.toStdString() << " differs from the picture of before";
+        ++compared;
+    });
+    EXPECT_EQ(compared, 14);
+}
+
+} // namespace
+} // namespace vantrel::ui::testing
