@@ -152,8 +152,7 @@ void drawProfilesAndColours(UiLanguage language, SkinPainter& painter, Shots& sh
     shots.take(QStringLiteral("profiles"), [&] { return profiles.grab().toImage(); });
     profiles.reject();
 
-    CCustomColorDialog colours(model, painter,
-                               painter.store().image(QStringLiteral("Color_BK.png")), language);
+    CCustomColorDialog colours(model, painter, SkinFolder::of(language, {}), language);
     model.setExchangeColour(Rgb{255, 0, 0});
     colours.startFromExchangeColour();
     colours.show();

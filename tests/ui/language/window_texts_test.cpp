@@ -12,6 +12,7 @@
 #include <QDir>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <span>
 
 namespace vantrel::ui::testing {
 namespace {
@@ -25,7 +26,8 @@ QString languageName(UiLanguage l) {
 // The boxes of a window that hold a text: its buttons, tabs and effect boxes.
 std::vector<layout::Region> boxesOf(const QString& shot) {
     std::vector<layout::Region> boxes;
-    const auto pick = [&boxes](auto& table, std::initializer_list<int> which) {
+    const auto pick = [&boxes](std::span<const layout::Region> table,
+                               std::initializer_list<int> which) {
         for (int i : which) {
             boxes.push_back(table[static_cast<std::size_t>(i)]);
         }
