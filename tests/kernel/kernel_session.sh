@@ -30,16 +30,7 @@ mkdir -p "$work/runtime" "$work/config"
 chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 
-# until_true SECONDS COMMAND...: polls COMMAND every 0.1 s.
-until_true() {
-    local tries=$(($1 * 10))
-    shift
-    for _ in $(seq "$tries"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../scripts/until_true.sh"
 lines_in() { grep -c -x -- "$2" "$1" 2>/dev/null; }
 # at_least N FILE LINE: FILE has at least N lines equal to LINE.
 at_least() { [[ $(lines_in "$2" "$3") -ge $1 ]]; }

@@ -42,13 +42,4 @@ for _ in $(seq 50); do
 done
 export DISPLAY=:$(cat "$work/display")
 
-# until_true SECONDS COMMAND...: polls COMMAND every 0.2 s.
-until_true() {
-    local tries=$(($1 * 5))
-    shift
-    for _ in $(seq "$tries"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.2
-    done
-    return 1
-}
+. "$(dirname "${BASH_SOURCE[0]}")/until_true.sh"
