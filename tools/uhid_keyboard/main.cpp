@@ -2,6 +2,7 @@
 // vantrel-uhid-keyboard: the simulated keyboard as kernel HID devices
 // (/dev/uhid), so that the programs meet hidraw, sysfs and udev for real.
 #include "control_channel.h"
+#include "core/util/guarded_main.h"
 #include "uhid_keyboard.h"
 
 #include <cerrno>
@@ -158,7 +159,7 @@ int openControl(const Options& o) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+static int serve(int argc, char** argv) {
     Options options;
     if (auto status = parse(argc, argv, options)) {
         return *status;
@@ -223,4 +224,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+int main(int argc, char** argv) {
+    return runGuarded("vantrel-uhid-keyboard", 1, [&] { return serve(argc, argv); });
 }
