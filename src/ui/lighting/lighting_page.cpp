@@ -147,18 +147,18 @@ void LightingPage::paintSpeedAndBrightness(QPainter& p) {
         host_.setSliderVisible(kSliderSpeed, false);
     }
 
-    label(p, tr("Brightness"), 28, 206, 13);
-    host_.setSliderVisible(kSliderBrightness, true);
-    label(p, tr("Dim"), 28, 235, 13);
-    label(p, tr("Bright"), chinese() ? 230 : 200, 235, 13);
-
     const bool listClosed = !view_.effectListOpen;
     for (int id : {kSliderBrightness, kSliderWristSpeed, kSliderWristBrightness}) {
         host_.setSliderVisible(id, listClosed);
     }
+    // The slider's picture reaches into the line of its end labels: drawn
+    // first, it leaves their tops whole.
     if (listClosed) {
         host_.drawSlider(p, kSliderBrightness);
     }
+    label(p, tr("Brightness"), 28, 206, 13);
+    label(p, tr("Dim"), 28, 235, 13);
+    label(p, tr("Bright"), chinese() ? 230 : 200, 235, 13);
 }
 
 void LightingPage::paintKeyboardPalette(QPainter& p) {
