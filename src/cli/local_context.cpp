@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/local_context.h"
 
+#include "cli/read_back_waiter.h"
 #include "hid/hidapi_transport.h"
 #include "hid/sim/sim_transport.h"
 #include "hid/sim/simulated_keyboard.h"
@@ -10,30 +11,6 @@
 #include <mutex>
 
 namespace vantrel::cli {
-
-// Hands the start-up read-back to the command; lighting changes and key
-// actions have no one to go to in a one-shot command.
-class LocalContext::Observer final : public ConnectionObserver {
-public:
-    void readBackDone(const Result<DeviceSnapshot>& snapshot) override {
-        std::lock_guard lock(mutex_);
-        if (!delivered_) {
-            delivered_ = true;
-            promise_.set_value(snapshot);
-        }
-    }
-    void deviceLighting(std::uint8_t, std::uint8_t) override {}
-    void keyAction(std::uint8_t) override {}
-    void connectionChanged(bool) override {}
-
-    Result<DeviceSnapshot> wait() { return future_.get(); }
-
-private:
-    std::mutex mutex_;
-    bool delivered_ = false;
-    std::promise<Result<DeviceSnapshot>> promise_;
-    std::future<Result<DeviceSnapshot>> future_ = promise_.get_future();
-};
 
 namespace {
 
@@ -51,7 +28,7 @@ LocalContext::LocalContext(const GlobalOptions& options, CommandOutput& output)
               DataFolder(
                   platform::chooseDataFolder(options.dataDir, options.simulate, options.simState)),
               output),
-      observer_(std::make_unique<Observer>()) {}
+      observer_(std::make_unique<ReadBackWaiter>()) {}
 
 LocalContext::~LocalContext() {
     // The connection's threads end before the transport and keyboard go.

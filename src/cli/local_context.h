@@ -17,6 +17,8 @@ class SimulatedKeyboard;
 
 namespace vantrel::cli {
 
+class ReadBackWaiter;
+
 // A command that opens the keyboard itself: the transport (hidapi or the
 // simulated keyboard), the optional trace and the device connection, with
 // the data folder locked for the length of the command.
@@ -47,8 +49,6 @@ protected:
     Result<DeviceSnapshot> resetKeyboard() override;
 
 private:
-    class Observer;
-
     Status openTransport();
     Status takeLock();
 
@@ -63,7 +63,7 @@ private:
     std::unique_ptr<TracingTransport> tracedTransport_;
     SleepingPacer sleepingPacer_;
     std::unique_ptr<TracingPacer> tracedPacer_;
-    std::unique_ptr<Observer> observer_;
+    std::unique_ptr<ReadBackWaiter> observer_;
     std::unique_ptr<DeviceConnection> connection_;
 };
 

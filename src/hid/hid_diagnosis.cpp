@@ -3,6 +3,7 @@
 
 #include "core/device/command_codes.h"
 #include "core/device/discovery.h"
+#include "hid/udev_rule.h"
 
 #include <algorithm>
 #include <cctype>
@@ -29,21 +30,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-#ifdef VANTREL_UDEV_RULE_PATH
-constexpr const char* kPackagedRulePath = VANTREL_UDEV_RULE_PATH;
-#else
-constexpr const char* kPackagedRulePath = "/lib/udev/rules.d/70-vantrel.rules";
-#endif
-
 // The folders udev reads rules from, in its own order of precedence.
 constexpr const char* kRuleFolders[] = {"/etc/udev/rules.d", "/run/udev/rules.d",
                                         "/usr/local/lib/udev/rules.d", "/lib/udev/rules.d",
                                         "/usr/lib/udev/rules.d"};
-
-bool isKeyboardId(const HidInterfaceInfo& i) {
-    return (i.vendorId == kVendorIdPrimary || i.vendorId == kVendorIdSecondary) &&
-           i.productId == kProductId;
-}
 
 bool namesKeyboard(const fs::path& rules) {
     std::ifstream in(rules);
@@ -160,7 +150,7 @@ Result<HidDiagnosis> diagnoseHid(HidTransport& transport) {
     }
     HidDiagnosis d;
     d.hidapiVersion = hid_version_str();
-    d.packagedRulePath = kPackagedRulePath;
+    d.packagedRulePath = kUdevRulePath;
     d.ruleFiles = keyboardRuleFiles();
 #if defined(__linux__)
     d.system = systemName();
@@ -168,7 +158,8 @@ Result<HidDiagnosis> diagnoseHid(HidTransport& transport) {
     udev* context = udev_new();
 #endif
     for (const auto& info : *list) {
-        if (!isKeyboardId(info)) {
+        // Every interface of the keyboard: its ids, whatever its match name.
+        if (!isKeyboardInterface(info, "")) {
             ++d.otherInterfaces;
             continue;
         }

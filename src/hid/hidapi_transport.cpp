@@ -3,6 +3,7 @@
 
 #include "core/device/command_codes.h"
 #include "hid/hidraw_sysfs.h"
+#include "hid/udev_rule.h"
 
 #include <algorithm>
 #include <chrono>
@@ -31,11 +32,6 @@ constexpr std::size_t kBlockData = kBlockReportSize - 1;
 // plain I/O error: the kernel fails the transfer in progress first and
 // removes the pulled keyboard's interfaces after that, one by one.
 constexpr std::chrono::milliseconds kNodeRemovalGrace{1000};
-#ifdef VANTREL_UDEV_RULE_PATH
-constexpr const char* kUdevRulePath = VANTREL_UDEV_RULE_PATH;
-#else
-constexpr const char* kUdevRulePath = "70-vantrel.rules";
-#endif
 #if !defined(__linux__)
 constexpr std::size_t kNotificationReadSize = 64;
 #endif
