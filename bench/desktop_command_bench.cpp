@@ -3,20 +3,18 @@
 // handed to the running desktop program, which knows the keyboard and only
 // sends the change, against a run of its own, which opens the keyboard and
 // reads it back first. Both run the real programs, process start included.
+#include "spawn.h"
+
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <random>
-#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -32,27 +30,9 @@ fs::path scratch() {
     return p;
 }
 
-pid_t spawn(const std::vector<std::string>& args, bool quiet) {
-    std::vector<char*> argv;
-    for (const auto& a : args) {
-        argv.push_back(const_cast<char*>(a.c_str()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (quiet) {
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    }
-    pid_t pid = -1;
-    posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
 int runToEnd(const std::vector<std::string>& args) {
     int status = -1;
-    const pid_t pid = spawn(args, true);
+    const pid_t pid = vantrel::bench::spawnProgram(args, true);
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -73,8 +53,8 @@ void BM_SetThroughTheDesktopProgram(benchmark::State& state) {
     const fs::path dir = scratch();
     ::setenv("XDG_RUNTIME_DIR", (dir / "runtime").c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const pid_t desktop =
-        spawn({VANTREL_PATH, "--simulate", "--data-dir", (dir / "data").string()}, true);
+    const pid_t desktop = vantrel::bench::spawnProgram(
+        {VANTREL_PATH, "--simulate", "--data-dir", (dir / "data").string()}, true);
     // Ready once it answers (after its start-up read-back).
     bool ready = false;
     for (int i = 0; i < 100 && !ready; ++i) {

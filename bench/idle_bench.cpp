@@ -11,6 +11,7 @@
 #include "hid/sim/sim_transport.h"
 #include "hid/sim/simulated_keyboard.h"
 #include "quiet_observer.h"
+#include "spawn.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -19,14 +20,11 @@
 #include <fstream>
 #include <memory>
 #include <random>
-#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 using namespace vantrel;
 using Clock = std::chrono::steady_clock;
@@ -65,15 +63,9 @@ void BM_IdleDesktopProgramWakeUps(benchmark::State& state) {
         if (simulate) {
             args.emplace_back("--simulate");
         }
-        std::vector<char*> argv;
-        argv.reserve(args.size() + 1);
-        for (auto& a : args) {
-            argv.push_back(a.data());
-        }
-        argv.push_back(nullptr);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        pid_t pid = 0;
-        if (::posix_spawn(&pid, VANTREL_PATH, nullptr, nullptr, argv.data(), environ) != 0) {
+        const pid_t pid = bench::spawnProgram(args);
+        if (pid < 0) {
             state.SkipWithError("cannot start vantrel");
             return;
         }

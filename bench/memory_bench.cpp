@@ -3,19 +3,18 @@
 // at 200 % (QT_SCALE_FACTOR): only the skins of the scale in use are
 // decoded, so 100 % must not pay for the 2x pictures (goal at 1x: no more
 // than before there were any, 44 MB).
+#include "spawn.h"
+
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <random>
-#include <spawn.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -26,19 +25,12 @@ namespace {
 // as a logout would, and returns its peak resident size in MB (-1 when it
 // could not be run).
 double peakMegabytes(const std::string& scale, const fs::path& data) {
-    std::vector<std::string> args{VANTREL_PATH, "--simulate", "--data-dir", data.string()};
-    std::vector<char*> argv;
-    argv.reserve(args.size() + 1);
-    for (auto& a : args) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ::setenv("QT_SCALE_FACTOR", scale.c_str(), 1);
-    pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, VANTREL_PATH, nullptr, nullptr, argv.data(), environ);
+    const pid_t pid =
+        vantrel::bench::spawnProgram({VANTREL_PATH, "--simulate", "--data-dir", data.string()});
     ::unsetenv("QT_SCALE_FACTOR");
-    if (spawned != 0) {
+    if (pid < 0) {
         return -1;
     }
     std::this_thread::sleep_for(std::chrono::seconds(3)); // start-up, read-back, paints
