@@ -156,6 +156,8 @@ void UhidKeyboard::stop() {
     wakeLoop();
     pumpWoken_ = true;
     keyboard_.wakeNotificationReaders();
+    // Taken so that a pump between its look at the flag and its wait cannot
+    // miss the wake.
     { std::lock_guard lock(pumpMutex_); }
     pumpChanged_.notify_all();
 }
