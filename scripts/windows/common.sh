@@ -37,3 +37,12 @@ win_add_deb_src() {
 win_options_key() {
     printf '%s\n' "$@" | sha256sum | cut -c1-12
 }
+
+# Unix folders as one wine search path (Z: is the Unix root).
+winepath_dirs() {
+    local out="" d
+    for d in "$@"; do
+        out="${out:+$out;}Z:${d//\//\\}"
+    done
+    printf '%s\n' "$out"
+}

@@ -47,7 +47,11 @@ Status checkDiagnose(const std::vector<std::string>& args, const std::filesystem
 std::string header() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm utc{};
+#ifdef _WIN32
+    gmtime_s(&utc, &now);
+#else
     gmtime_r(&now, &utc);
+#endif
     char when[32];
     std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S UTC", &utc);
     return std::string("Vantrel keyboard diagnosis: vantrelctl ") + VANTREL_VERSION + ", " + when;

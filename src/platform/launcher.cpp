@@ -12,8 +12,9 @@
 #include <vector>
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, whose types it uses
+#include <shellapi.h>
 #else
 #include <fcntl.h>
 #include <sys/resource.h>

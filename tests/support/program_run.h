@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Runs a built program through the shell, as a user or a script would, and
-// keeps what it said.
+// Runs a built program as a user or a script would, and keeps what it said.
+// The tests write their command lines for a POSIX shell; on Windows the same
+// line is split as the shell would split it (quotes, backslashes, a leading
+// `env` with its assignments and -u) and started without a shell, with each
+// word passed as one argument.
 #pragma once
 
 #include <cstdlib>
@@ -8,7 +11,12 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#ifdef _WIN32
+#include "support/windows_process.h"
+#else
 #include <sys/wait.h>
+#endif
 
 namespace vantrel::testing {
 
@@ -27,10 +35,14 @@ struct ProgramRun {
 
 // Runs `command` in `folder`; its output goes to out.txt and err.txt there.
 inline ProgramRun runInFolder(const std::filesystem::path& folder, const std::string& command) {
+    ProgramRun r;
+#ifdef _WIN32
+    r.status = runWindowsCommand(folder, command, folder / "out.txt", folder / "err.txt");
+#else
     const std::string cmd = "cd '" + folder.string() + "' && " + command + " > out.txt 2> err.txt";
     const int raw = std::system(cmd.c_str());
-    ProgramRun r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
     r.out = slurp(folder / "out.txt");
     r.err = slurp(folder / "err.txt");
     return r;
