@@ -78,7 +78,9 @@ private:
 
     QString serverName_;
     QString mutexName_;
+#ifdef _WIN32
     std::unique_ptr<InstanceMutex> mutex_;
+#endif
     QString error_;
     QLocalServer server_;
     RequestHandler handler_;
