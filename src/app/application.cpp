@@ -9,7 +9,7 @@
 #include "core/model/state_files.h"
 #include "platform/autostart.h"
 #include "platform/data_folder.h"
-#include "ui/capture/native_key_hook.h"
+#include "ui/capture/platform_key_hook.h"
 #include "ui/interface_translator.h"
 #include "ui/key_action_launcher.h"
 #include "ui/keyboard_notice.h"
@@ -104,7 +104,7 @@ struct Application::Parts {
     const ui::KeyPictureFaces keyFaces;
     std::unique_ptr<ui::LightingPage> lighting;
     // The key capture of the key assignment dialog and the macro manager.
-    ui::NativeKeyHook keyHook;
+    ui::PlatformKeyHook keyHook;
     std::unique_ptr<ui::MainDialogCommands> dialogs;
     platform::AutostartEntry autostart = platform::AutostartEntry::forCurrentUser();
     std::unique_ptr<ui::TrayIcon> tray;

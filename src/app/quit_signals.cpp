@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: MIT
+// The POSIX signals; Windows has quit_signals_win.cpp.
+#ifndef _WIN32
+
 #include "app/quit_signals.h"
 
 #include <QSocketNotifier>
-
-#ifndef _WIN32
 #include <atomic>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
-#endif
 
 namespace vantrel::app {
 
-#ifndef _WIN32
 namespace {
 
 // A signal handler can reach nothing but what is global; it only writes a
@@ -30,11 +29,9 @@ extern "C" void onQuitSignal(int) {
 }
 
 } // namespace
-#endif
 
 QuitSignals::QuitSignals(std::function<void()> quit, QObject* parent)
     : QObject(parent), quit_(std::move(quit)) {
-#ifndef _WIN32
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
         return; // the signals keep their default action
@@ -57,11 +54,9 @@ QuitSignals::QuitSignals(std::function<void()> quit, QObject* parent)
     for (int s : kSignals) {
         ::sigaction(s, &action, nullptr);
     }
-#endif
 }
 
 QuitSignals::~QuitSignals() {
-#ifndef _WIN32
     if (readEnd_ < 0) {
         return;
     }
@@ -72,7 +67,8 @@ QuitSignals::~QuitSignals() {
     notifier_.reset();
     ::close(readEnd_);
     ::close(writeEnd);
-#endif
 }
 
 } // namespace vantrel::app
+
+#endif

@@ -6,12 +6,21 @@
 #include "core/device/tracing_transport.h"
 #include "platform/hotplug_monitor.h"
 #include "ui/connection_keyboard_port.h"
+#include "ui/hotplug/device_notification_watch.h"
 
 #include <atomic>
 #include <set>
 
 namespace vantrel::ui {
 namespace {
+
+// What tells the session of the keyboard coming and going: udev's events
+// where there are any, the device notifications of Windows there.
+#ifdef _WIN32
+using HotplugWatch = DeviceNotificationWatch;
+#else
+using HotplugWatch = platform::HotplugMonitor;
+#endif
 
 // One keyboard's connection with everything under it. Members end in
 // reverse order: the link, then the connection (its threads stop), and only
@@ -53,7 +62,7 @@ struct KeyboardSession::Impl {
     // The real keyboard's connection once there is one; read by the
     // monitor's thread, which then talks to it directly.
     std::atomic<DeviceConnection*> realConnection{nullptr};
-    std::unique_ptr<platform::HotplugMonitor> hotplug;
+    std::unique_ptr<HotplugWatch> hotplug;
     QString hotplugProblem;
 
     Impl(Options o, QObject* ctx, Events e)
@@ -148,7 +157,7 @@ struct KeyboardSession::Impl {
     }
 
     void startMonitor() {
-        platform::HotplugMonitor::Callbacks callbacks;
+        HotplugWatch::Callbacks callbacks;
         callbacks.arrived = [this] {
             if (DeviceConnection* c = realConnection.load()) {
                 c->deviceArrived();
@@ -161,7 +170,7 @@ struct KeyboardSession::Impl {
                 c->deviceRemoved();
             }
         };
-        hotplug = std::make_unique<platform::HotplugMonitor>(std::move(callbacks));
+        hotplug = std::make_unique<HotplugWatch>(std::move(callbacks));
         // Without the system's device events the program still runs, but
         // the user must know that plugging the keyboard in does nothing.
         if (Status s = hotplug->start(); !s.ok()) {

@@ -2,6 +2,7 @@
 #include "ui/main_window.h"
 
 #include "ui/main_window_controller.h"
+#include "ui/single_instance.h"
 #include "ui/skin/message_boxes.h"
 
 #include <QApplication>
@@ -17,7 +18,8 @@
 namespace vantrel::ui {
 
 CQuendalDlg::CQuendalDlg(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
-    setWindowTitle(QStringLiteral("VANTREL"));
+    // A later copy of the program finds this window by its title.
+    setWindowTitle(QString::fromUtf8(CQuendalApp::kWindowTitle));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     // The whole face is drawn from the composed picture: nothing to erase.

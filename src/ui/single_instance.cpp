@@ -2,6 +2,7 @@
 #include "ui/single_instance.h"
 
 #include "remote/protocol.h"
+#include "ui/instance_mutex.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,13 +25,34 @@ QString CQuendalApp::serverNameFor(const QString& instanceName) {
 }
 
 CQuendalApp::CQuendalApp(QString serverName, QObject* parent)
-    : QObject(parent), serverName_(std::move(serverName)) {
+    : CQuendalApp(std::move(serverName), QString::fromUtf8(kInstanceName), parent) {}
+
+CQuendalApp::CQuendalApp(QString serverName, QString mutexName, QObject* parent)
+    : QObject(parent), serverName_(std::move(serverName)), mutexName_(std::move(mutexName)) {
     connect(&server_, &QLocalServer::newConnection, this, &CQuendalApp::onConnection);
 }
 
 CQuendalApp::~CQuendalApp() {
     server_.close();
 }
+
+#ifdef _WIN32
+
+CQuendalApp::Start CQuendalApp::start() {
+    mutex_ = std::make_unique<InstanceMutex>(mutexName_);
+    if (!mutex_->otherCopyRuns()) {
+        return listen();
+    }
+    void* window = findWindowTitled(QString::fromUtf8(kWindowTitle));
+    allowToComeForward(window);
+    // A copy that is asked shows its window itself, so Qt's idea of the
+    // window stays right; the system shows it for a copy that cannot be.
+    const Ask asked = askToShow();
+    bringForward(window, asked != Ask::Delivered);
+    return Start::Forwarded;
+}
+
+#else
 
 CQuendalApp::Start CQuendalApp::start() {
     // Beside the socket: a full name carries its folder, a bare one lives
@@ -43,22 +65,42 @@ CQuendalApp::Start CQuendalApp::start() {
         error_ = QStringLiteral("the start-up lock stays taken");
         return Start::Failed;
     }
-    QLocalSocket probe;
-    probe.connectToServer(serverName_);
-    if (probe.waitForConnected(kConnectTimeoutMs)) {
-        if (!platform::peerIsThisUser(probe.socketDescriptor())) {
-            // Someone else answers on our name: never hand over to them.
-            probe.abort();
-            error_ = QStringLiteral("another user's program holds the name ") + serverName_;
-            return Start::Failed;
-        }
-        probe.write(kShowRequest);
-        probe.waitForBytesWritten(kConnectTimeoutMs);
-        probe.disconnectFromServer();
+    switch (askToShow()) {
+    case Ask::Delivered:
         return Start::Forwarded;
+    case Ask::OtherUser:
+        error_ = QStringLiteral("another user's program holds the name ") + serverName_;
+        return Start::Failed;
+    case Ask::NoAnswer:
+        break;
     }
     // Nobody answers: a socket file left by a crashed copy is stale.
     QLocalServer::removeServer(serverName_);
+    return listen();
+}
+
+#endif
+
+CQuendalApp::Ask CQuendalApp::askToShow() {
+    QLocalSocket probe;
+    probe.connectToServer(serverName_);
+    if (!probe.waitForConnected(kConnectTimeoutMs)) {
+        return Ask::NoAnswer;
+    }
+    if (!platform::peerIsThisUser(probe.socketDescriptor())) {
+        // Someone else answers on our name: never hand over to them.
+        probe.abort();
+        return Ask::OtherUser;
+    }
+    probe.write(kShowRequest);
+    probe.waitForBytesWritten(kConnectTimeoutMs);
+    probe.disconnectFromServer();
+    return Ask::Delivered;
+}
+
+CQuendalApp::Start CQuendalApp::listen() {
+    // Only this user's programs can connect: on Windows the pipe's access
+    // list names this user alone.
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_.listen(serverName_)) {
         error_ = server_.errorString();

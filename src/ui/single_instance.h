@@ -7,10 +7,13 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QLocalSocket;
 
 namespace vantrel::ui {
+
+class InstanceMutex;
 
 // One running copy per user. The first copy listens on a local socket named
 // after the program's instance name; a later copy connects, asks it to show
@@ -19,11 +22,17 @@ namespace vantrel::ui {
 // of listening one step, so two copies started at the same moment cannot both become the first.
 // Socket and lock live in the user's private runtime folder, and each side checks that the other
 // runs as the same user.
+// On Windows the named mutex of the instance name is that step instead, and the socket is a named
+// pipe only this user may open. A later copy also finds the first one's window by its title and
+// brings it to the front, so that a copy which cannot be asked (still starting, or one that
+// listens on no pipe) is shown all the same.
 class CQuendalApp : public QObject {
     Q_OBJECT
 public:
     // The name every copy of the program shares (begins with a blank).
     static constexpr const char* kInstanceName = platform::kInstanceName;
+    // The main window's title, by which a later copy finds it.
+    static constexpr const char* kWindowTitle = "VANTREL";
 
     // The socket for an instance name (see platform::instanceSocketName).
     static QString serverNameFor(const QString& instanceName);
@@ -40,6 +49,9 @@ public:
 
     explicit CQuendalApp(QString serverName = serverNameFor(QString::fromUtf8(kInstanceName)),
                          QObject* parent = nullptr);
+    // With a mutex name of its own (Windows; elsewhere it is not used), for
+    // copies that must not meet the program's.
+    CQuendalApp(QString serverName, QString mutexName, QObject* parent = nullptr);
     ~CQuendalApp() override;
 
     enum class Start {
@@ -57,10 +69,18 @@ signals:
     void showRequested();
 
 private:
+    enum class Ask { Delivered, NoAnswer, OtherUser };
+    // Asks the copy listening on the socket to show its window.
+    Ask askToShow();
+    Start listen();
     void onConnection();
     void takeLine(QLocalSocket* socket, const QByteArray& line);
 
     QString serverName_;
+    QString mutexName_;
+#ifdef _WIN32
+    std::unique_ptr<InstanceMutex> mutex_;
+#endif
     QString error_;
     QLocalServer server_;
     RequestHandler handler_;

@@ -3,6 +3,7 @@
 #include "ui/process_updater_launcher.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -35,6 +36,24 @@ TEST(ProcessUpdaterLauncher, StartsTheProgramBesideUsWithoutAShell) {
         QTest::qWait(20);
     }
     EXPECT_TRUE(QFile::exists(marker));
+}
+#else
+// The fake updater writes "started" with its argument count into the
+// folder it runs in: the program folder, and no arguments.
+TEST(ProcessUpdaterLauncher, StartsTheUpdaterBesideUsInItsFolderWithoutArguments) {
+    vantrel::testing::TempDir dir;
+    const QString folder = QString::fromStdString(dir.path().string());
+    ProcessUpdaterLauncher launcher(folder);
+    EXPECT_EQ(QFileInfo(launcher.path()),
+              QFileInfo(folder + QStringLiteral("/VANTREL_Update.exe")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VANTREL_FAKE_UPDATER), launcher.path()));
+    ASSERT_TRUE(launcher.start().ok());
+    QFile marker(folder + QStringLiteral("/started"));
+    for (int waited = 0; waited < 10000 && marker.size() == 0; waited += 20) {
+        QTest::qWait(20);
+    }
+    ASSERT_TRUE(marker.open(QIODevice::ReadOnly));
+    EXPECT_EQ(marker.readAll().trimmed(), QByteArray("0"));
 }
 #endif
 

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// POSIX sockets and users; Windows has windows_single_instance_test.cpp.
+#ifndef _WIN32
+
 #include "remote/protocol.h"
 #include "support/temp_dir.h"
 #include "ui/single_instance.h"
@@ -260,3 +263,5 @@ TEST(SingleInstance, AnotherUsersRequestIsDroppedUnanswered) {
 
 } // namespace
 } // namespace vantrel::ui
+
+#endif
