@@ -118,6 +118,16 @@ inline HANDLE inheritableFile(const std::filesystem::path& path) {
                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// Waits for a started process and gives its exit status.
+inline int waitForExit(PROCESS_INFORMATION& pi) {
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return static_cast<int>(code);
+}
+
 // Runs `command` in `folder` with its output in the two files; the exit
 // status, or -1 when it could not be started.
 inline int runWindowsCommand(const std::filesystem::path& folder, const std::string& command,
@@ -162,12 +172,7 @@ inline int runWindowsCommand(const std::filesystem::path& folder, const std::str
     if (!started) {
         return -1;
     }
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return static_cast<int>(code);
+    return waitForExit(pi);
 }
 
 } // namespace vantrel::testing

@@ -34,10 +34,5 @@ int wmain(int argc, wchar_t** argv) {
         std::fwprintf(stderr, L"env_run: cannot start %ls (error %lu)\n", argv[i], GetLastError());
         return 127;
     }
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return static_cast<int>(code);
+    return vantrel::testing::waitForExit(pi);
 }
