@@ -47,7 +47,11 @@ Status checkDiagnose(const std::vector<std::string>& args, const std::filesystem
 std::string header() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm utc{};
+#ifdef _WIN32
+    gmtime_s(&utc, &now);
+#else
     gmtime_r(&now, &utc);
+#endif
     char when[32];
     std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S UTC", &utc);
     return std::string("Vantrel keyboard diagnosis: vantrelctl ") + VANTREL_VERSION + ", " + when;
@@ -119,8 +123,9 @@ CliCommand diagnoseCommand() {
         "[--probe] [--output FILE]",
         "report what this machine sees of the keyboard, for a bug report",
         "Lists the keyboard's HID interfaces (node, USB interface, collections and report\n"
-        "IDs, report descriptor, access rights, udev), which two the programs choose and\n"
-        "why, and the udev rules that name the keyboard. --probe also reads the keyboard\n"
+        "IDs, report descriptor, access rights, udev; on Windows each collection's path,\n"
+        "ids, interface and usage), which two the programs choose and why, and the udev\n"
+        "rules that name the keyboard. --probe also reads the keyboard\n"
         "once, as the programs do when they start, and adds the trace. --output FILE\n"
         "writes the report to FILE. Exit status 1 when the keyboard cannot be used.\n",
         checkDiagnose,
