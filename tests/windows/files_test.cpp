@@ -7,8 +7,10 @@
 #include "core/util/path_text.h"
 #include "support/temp_dir.h"
 
+#include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <thread>
 #include <windows.h>
 
 namespace vantrel {
@@ -90,18 +92,23 @@ TEST_F(WindowsFiles, ADeviceIsRefused) {
         << read.error().message;
 }
 
-TEST_F(WindowsFiles, AFileThatIsOpenElsewhereIsStillReplaced) {
+// A scanner or indexer that has the file open for a moment delays the save;
+// it does not fail it.
+TEST_F(WindowsFiles, AFileThatIsOpenForAMomentIsReplacedOnceItIsLetGo) {
     const fs::path file = folder / "MacroDefine.bin";
     ASSERT_TRUE(writeFileAtomically(file, {bytesOf("old")}).ok());
-    // A reader that shares deletion, as ours do.
-    HANDLE reader = CreateFileW(file.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE reader = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                0, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    std::thread letGo([reader] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        CloseHandle(reader);
+    });
     const Status s = writeFileAtomically(file, {bytesOf("new")});
-    CloseHandle(reader);
+    letGo.join();
     ASSERT_TRUE(s.ok()) << s.error().message;
     EXPECT_EQ(readFileStart(file, 10)->bytes.size(), 3u);
+    EXPECT_EQ(entriesIn(folder), 1u);
 }
 
 // An absolute data folder several levels deep: wine's C runtime calls a

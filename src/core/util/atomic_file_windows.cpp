@@ -60,6 +60,34 @@ Status writeTemporary(const fs::path& path, const fs::path& tmp,
     return status;
 }
 
+bool isFolder(const fs::path& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Write-through: the call returns once the new name is on the disk, so a
+// power loss right after a save cannot bring back the old file. A file that
+// someone has open (a virus scanner, the search indexer, a backup) cannot be
+// replaced until they let go, which they do within moments: the rename is
+// tried again for a while. GetLastError tells the last failure.
+bool replaceWith(const fs::path& tmp, const fs::path& path) {
+    constexpr int kTries = 20;
+    constexpr DWORD kPauseMs = 50;
+    for (int i = 0;; ++i) {
+        if (MoveFileExW(tmp.c_str(), path.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        const DWORD error = GetLastError();
+        const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+        if (!held || i + 1 == kTries || isFolder(path)) {
+            SetLastError(error);
+            return false;
+        }
+        Sleep(kPauseMs);
+    }
+}
+
 } // namespace
 
 Status writeFileAtomically(const fs::path& path,
@@ -68,10 +96,7 @@ Status writeFileAtomically(const fs::path& path,
     if (Status s = writeTemporary(path, tmp, parts); !s) {
         return s;
     }
-    // Write-through: the call returns once the new name is on the disk, so a
-    // power loss right after a save cannot bring back the old file.
-    if (!MoveFileExW(tmp.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!replaceWith(tmp, path)) {
         const Error e = failure(path, "cannot replace");
         DeleteFileW(tmp.c_str());
         return e;
