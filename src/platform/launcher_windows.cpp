@@ -84,9 +84,9 @@ std::optional<std::string> searchProgram(const std::string& name) {
 
 Result<std::string> resolveLaunchPath(AssignmentKind kind, const std::string& path) {
     const fs::path given = pathFromText(path);
-    // A drive with its root ("C:\...") or a share ("\\server\share\..."); "\x"
-    // and "C:x" depend on the current drive and folder, so they are resolved.
-    if (given.is_absolute()) {
+    // "\x" and "C:x" depend on the current drive and folder, so they are
+    // resolved like other relative paths.
+    if (isAbsolutePathText(path)) {
         return path;
     }
     const bool bare = path.find_first_of("\\/:") == std::string::npos;

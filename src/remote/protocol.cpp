@@ -113,7 +113,7 @@ namespace {
 
 // Absolute as this system has it: "/..." here, a drive or a share on Windows.
 bool isAbsoluteName(const std::string& name) {
-    return !name.empty() && pathFromText(name).is_absolute();
+    return isAbsolutePathText(name);
 }
 
 } // namespace

@@ -14,4 +14,10 @@ namespace vantrel {
 std::string pathText(const std::filesystem::path& path);
 std::filesystem::path pathFromText(std::string_view utf8);
 
+// Whether a path names the same place from every current folder: "/..." on
+// POSIX; on Windows a drive with its root ("C:\...") or a share
+// ("\\server\share", "\\?\..."), which libstdc++'s is_absolute misses.
+// "\x" and "C:x" depend on the current drive or folder and are not.
+bool isAbsolutePathText(std::string_view utf8);
+
 } // namespace vantrel

@@ -59,5 +59,21 @@ TEST(PathText, NonAsciiNamesGoBothWaysUnchanged) {
     EXPECT_EQ(pathText(pathFromText("")), "");
 }
 
+TEST(PathText, AbsoluteMeansTheSameFromEveryCurrentFolder) {
+#ifdef _WIN32
+    for (const char* p : {"C:\\x", "c:/x", "Z:\\", "\\\\server\\share\\Music", "\\\\?\\C:\\x"}) {
+        EXPECT_TRUE(isAbsolutePathText(p)) << p;
+    }
+    for (const char* p : {"C:x", "C:", "\\x", "\\\\", "x\\y", "", "/x"}) {
+        EXPECT_FALSE(isAbsolutePathText(p)) << p;
+    }
+#else
+    EXPECT_TRUE(isAbsolutePathText("/x"));
+    for (const char* p : {"x/y", "", "C:\\x", "\\\\server\\share"}) {
+        EXPECT_FALSE(isAbsolutePathText(p)) << p;
+    }
+#endif
+}
+
 } // namespace
 } // namespace vantrel
