@@ -2,6 +2,7 @@
 #include "cli/cli_context.h"
 
 #include "core/device/model_updates.h"
+#include "core/util/path_text.h"
 
 #include <cstdarg>
 
@@ -9,7 +10,7 @@ namespace vantrel::cli {
 
 std::filesystem::path userFile(const std::filesystem::path& workingFolder,
                                const std::string& name) {
-    std::filesystem::path path(name);
+    std::filesystem::path path = pathFromText(name);
     if (workingFolder.empty() || path.is_absolute()) {
         return path;
     }

@@ -13,6 +13,14 @@
 #include <string>
 #include <vector>
 
+// mingw's printf checks default to Microsoft's C runtime, which lacks %zu;
+// the C++ runtime prints through mingw's own, which has it.
+#ifdef __MINGW_PRINTF_FORMAT
+#define VANTREL_PRINTF __MINGW_PRINTF_FORMAT
+#else
+#define VANTREL_PRINTF printf
+#endif
+
 namespace vantrel::cli {
 
 // Exit statuses of vantrelctl.
@@ -112,7 +120,7 @@ public:
 
     // The command's standard output.
     void write(std::string_view text) { output_.out(text); }
-    void print(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void print(const char* format, ...) __attribute__((format(VANTREL_PRINTF, 2, 3)));
     // "vantrelctl: <message>" on the command's standard error.
     void warn(std::string_view message);
     // warn()s the error and returns the exit status it calls for.

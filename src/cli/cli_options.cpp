@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli_context.h"
+#include "core/util/path_text.h"
 
 #include <cstdio>
 
@@ -66,12 +67,12 @@ Result<GlobalOptions> parseGlobalOptions(int argc, char** argv) {
                                      ", not an empty value; see 'vantrelctl --help'.");
             }
             if (name == "--sim-state") {
-                o.simState = *v;
+                o.simState = pathFromText(*v);
                 o.simulate = true; // a state file only makes sense for the simulated keyboard
             } else if (name == "--trace") {
-                o.trace = *v;
+                o.trace = pathFromText(*v);
             } else if (name == "--data-dir") {
-                o.dataDir = *v;
+                o.dataDir = pathFromText(*v);
             } else {
                 o.complete = *v;
             }

@@ -123,8 +123,9 @@ CliCommand diagnoseCommand() {
         "[--probe] [--output FILE]",
         "report what this machine sees of the keyboard, for a bug report",
         "Lists the keyboard's HID interfaces (node, USB interface, collections and report\n"
-        "IDs, report descriptor, access rights, udev), which two the programs choose and\n"
-        "why, and the udev rules that name the keyboard. --probe also reads the keyboard\n"
+        "IDs, report descriptor, access rights, udev; on Windows each collection's path,\n"
+        "ids, interface and usage), which two the programs choose and why, and the udev\n"
+        "rules that name the keyboard. --probe also reads the keyboard\n"
         "once, as the programs do when they start, and adds the trace. --output FILE\n"
         "writes the report to FILE. Exit status 1 when the keyboard cannot be used.\n",
         checkDiagnose,

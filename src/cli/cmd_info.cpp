@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "core/util/path_text.h"
+#include "platform/data_folder.h"
 
 #include <cstdio>
 
@@ -19,6 +21,17 @@ std::string hex4(unsigned v) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%04X", v);
     return buf;
+}
+
+// Why the folder is the one used, when this run's options chose it (a
+// command the desktop program runs uses the program's folder).
+std::optional<platform::DataFolderReason> folderReason(const Context& context) {
+    const GlobalOptions& o = context.options();
+    const auto choice = platform::explainDataFolder(o.dataDir, o.simulate, o.simState);
+    if (choice.folder != context.dataFolder().path()) {
+        return std::nullopt;
+    }
+    return choice.reason;
 }
 
 int runInfo(Context& context, const std::vector<std::string>& args) {
@@ -54,7 +67,13 @@ int runInfo(Context& context, const std::vector<std::string>& args) {
             j.value(updater.toString());
         }
         j.key("dataFolder");
-        j.value(context.dataFolder().path().string());
+        j.value(pathText(context.dataFolder().path()));
+        j.key("dataFolderReason");
+        if (const auto reason = folderReason(context)) {
+            j.value(platform::reasonKey(*reason));
+        } else {
+            j.null();
+        }
         j.endObject();
         context.write(j.text());
         return kExitOk;
@@ -66,7 +85,9 @@ int runInfo(Context& context, const std::vector<std::string>& args) {
     context.print("firmware: %s\n", m.firmwareVersion().toString().c_str());
     context.print("firmware of the updater: %s\n",
                   updater == FirmwareVersion{} ? "none" : updater.toString().c_str());
-    context.print("data folder: %s\n", context.dataFolder().path().string().c_str());
+    const auto reason = folderReason(context);
+    context.print("data folder: %s%s\n", pathText(context.dataFolder().path()).c_str(),
+                  reason ? (" (" + platform::reasonText(*reason) + ")").c_str() : "");
     return kExitOk;
 }
 

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "core/device/trace.h"
+#include "core/util/path_text.h"
 #include "platform/data_folder.h"
 #include "platform/data_folder_lock.h"
 #include "platform/instance_socket.h"
@@ -16,7 +17,7 @@ namespace {
 std::string absoluteName(const std::filesystem::path& p) {
     std::error_code ec;
     auto full = std::filesystem::weakly_canonical(std::filesystem::absolute(p, ec), ec);
-    return (ec ? std::filesystem::absolute(p) : full).string();
+    return pathText(ec ? std::filesystem::absolute(p) : full);
 }
 
 } // namespace
@@ -56,7 +57,7 @@ std::optional<int> runThroughDesktop(const GlobalOptions& options) {
             return reportError(e);
         }
         const std::string who = "the desktop program (process " + std::to_string(holder->pid) +
-                                ") keeps " + folder.string();
+                                ") keeps " + pathText(folder);
         return reportError(
             makeError(ErrorCode::Io, e.code == ErrorCode::Busy
                                          ? who + " and refused the command: " + e.message

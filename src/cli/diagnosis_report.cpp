@@ -70,7 +70,27 @@ std::string chosenAs(const HidDiagnosis& d, const KeyboardNode& n) {
            "\" nor \"" + kNotificationInterfaceMatch + "\"";
 }
 
+// Where hidapi lists each top-level collection as a device: its ids, its
+// USB interface and its usage; the match name is the path itself.
+void collectionNode(std::string& out, const HidDiagnosis& d, const KeyboardNode& n) {
+    out += "\n" + n.interface.path + "\n";
+    out += "  vendor " + hex(n.interface.vendorId, 4) + ", product " +
+           hex(n.interface.productId, 4) + ", USB interface " +
+           (n.interfaceNumber >= 0 ? std::to_string(n.interfaceNumber) : std::string("unknown")) +
+           ", usage page 0x" + hex(n.usagePage, 4) + ", usage 0x" + hex(n.usage, 4) + "\n";
+    out += std::string("  match name: ") +
+           (n.interface.matchName == n.interface.path ? "the path itself" : n.interface.matchName) +
+           "\n";
+    out += "  this user can open it: " +
+           (n.access.canOpen ? std::string("yes") : "no (" + n.access.problem + ")") + "\n";
+    out += "  discovery: " + chosenAs(d, n) + "\n";
+}
+
 void node(std::string& out, const HidDiagnosis& d, const KeyboardNode& n) {
+    if (!d.linuxChecks) {
+        collectionNode(out, d, n);
+        return;
+    }
     const HidrawSysfsInfo& s = n.sysfs;
     out += "\n" + n.interface.path + "\n";
     out +=
@@ -100,6 +120,11 @@ void node(std::string& out, const HidDiagnosis& d, const KeyboardNode& n) {
 }
 
 void rules(std::string& out, const HidDiagnosis& d) {
+    if (!d.linuxChecks) {
+        out += "\nLinux checks\n  udev rules, sysfs and the access rights of hidraw nodes are "
+               "Linux's own; they do not apply on this system.\n";
+        return;
+    }
     out += "\nudev rules\n";
     bool packaged = false;
     for (const auto& f : d.ruleFiles) {
@@ -152,6 +177,10 @@ std::string verdictFor(const HidDiagnosis& d, const std::optional<ProbeResult>& 
     for (const auto& n : d.nodes) {
         if ((n.interface.path == *d.controlPath || n.interface.path == *d.notificationPath) &&
             !n.access.canOpen) {
+            if (!d.linuxChecks) {
+                return "Keyboard found but it cannot be opened (" + n.access.problem +
+                       "): close other programs that use it and plug it in again.";
+            }
             return "Keyboard found but not accessible: install the udev rule " +
                    d.packagedRulePath + " (see README), then plug the keyboard in again.";
         }

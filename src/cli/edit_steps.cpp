@@ -6,6 +6,7 @@
 #include "core/model/key_reference.h"
 #include "core/model/state_files.h"
 #include "core/util/file_read.h"
+#include "core/util/path_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -26,7 +27,7 @@ Status peekMacroFile(const fs::path& path, MacroTable& table) {
     }
     if (file->size != kMacroFileSize) {
         return makeError(ErrorCode::BadFile,
-                         path.string() + " is " + std::to_string(file->size) + " bytes, not " +
+                         pathText(path) + " is " + std::to_string(file->size) + " bytes, not " +
                              std::to_string(kMacroFileSize) +
                              "; the next 'macro add' or 'macro delete' moves it aside.");
     }

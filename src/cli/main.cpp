@@ -5,6 +5,7 @@
 #include "cli/desktop_client.h"
 #include "cli/local_context.h"
 #include "core/util/guarded_main.h"
+#include "platform/program_arguments.h"
 
 #include <cstdio>
 #include <string>
@@ -110,5 +111,10 @@ int runCommandLine(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    return runGuarded("vantrelctl", kExitDevice, [&] { return runCommandLine(argc, argv); });
+    return runGuarded("vantrelctl", kExitDevice, [&] {
+        platform::useUtf8Console();
+        std::vector<std::string> arguments = platform::programArguments(argc, argv);
+        std::vector<char*> pointers = platform::argumentPointers(arguments);
+        return runCommandLine(static_cast<int>(arguments.size()), pointers.data());
+    });
 }

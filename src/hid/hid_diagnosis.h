@@ -30,6 +30,11 @@ struct UdevNodeState {
 
 struct KeyboardNode {
     HidInterfaceInfo interface;
+    int interfaceNumber = -1; // the USB interface; -1 when nothing tells it
+    // The top-level collection's usage, where the system lists one device
+    // per collection (Windows); sysfs' descriptor tells them on Linux.
+    std::uint16_t usagePage = 0;
+    std::uint16_t usage = 0;
     HidrawSysfsInfo sysfs;
     NodeAccess access;
     UdevNodeState udev;
@@ -49,6 +54,9 @@ struct HidDiagnosis {
     std::optional<std::string> notificationPath;
     std::string packagedRulePath;       // where the package installs the keyboard's rule
     std::vector<std::string> ruleFiles; // rule files that name the keyboard
+    // False where there is no hidraw (Windows): nothing of sysfs, udev or
+    // the nodes' modes is there to look at.
+    bool linuxChecks = true;
 };
 
 Result<HidDiagnosis> diagnoseHid(HidTransport& transport);

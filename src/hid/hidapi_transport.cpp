@@ -2,7 +2,7 @@
 #include "hid/hidapi_transport.h"
 
 #include "core/device/command_codes.h"
-#include "hid/hidraw_sysfs.h"
+#include "core/device/discovery.h"
 #include "hid/udev_rule.h"
 
 #include <algorithm>
@@ -15,6 +15,7 @@
 
 #if defined(__linux__)
 #include "hid/hidraw_notification.h"
+#include "hid/hidraw_sysfs.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -244,14 +245,14 @@ Result<std::vector<HidInterfaceInfo>> HidapiTransport::enumerate() {
         if (d->path == nullptr || !seen.insert(d->path).second) {
             continue;
         }
+#if defined(__linux__)
         HidInterfaceInfo info;
         info.path = d->path;
         info.vendorId = d->vendor_id;
         info.productId = d->product_id;
-#if defined(__linux__)
         info.matchName = hidrawMatchName(info.path, d->interface_number);
 #else
-        info.matchName = info.path;
+        HidInterfaceInfo info = interfaceNamedByPath(d->path, d->vendor_id, d->product_id);
 #endif
         list.push_back(std::move(info));
     }

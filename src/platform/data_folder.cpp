@@ -1,68 +1,87 @@
 // SPDX-License-Identifier: MIT
 #include "platform/data_folder.h"
 
+#include "core/util/path_text.h"
+#include "platform/data_folder_parts.h"
+
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <fstream>
+#include <random>
 #include <string>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace vantrel::platform {
 namespace fs = std::filesystem;
 
-fs::path programFolder() {
-#ifdef _WIN32
-    wchar_t buffer[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-    return fs::path(std::wstring(buffer, n)).parent_path();
-#else
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        return exe.parent_path();
+std::string reasonText(DataFolderReason reason) {
+    switch (reason) {
+    case DataFolderReason::GivenOnCommandLine:
+        return "given with --data-dir";
+    case DataFolderReason::Simulated:
+        return "the simulated keyboard's own folder";
+    case DataFolderReason::ProgramFolder:
+        return "program folder";
+    case DataFolderReason::LocalAppData:
+        return "local application data: the program folder is not writable";
+    case DataFolderReason::ProgramFolderReadOnly:
+        return "program folder, which is not writable; the system names no local application "
+               "data folder";
+    case DataFolderReason::UserConfiguration:
+        break;
     }
-    const fs::path here = fs::current_path(ec);
-    return ec ? fs::path(".") : here;
-#endif
+    return "the user's configuration folder";
+}
+
+std::string reasonKey(DataFolderReason reason) {
+    switch (reason) {
+    case DataFolderReason::GivenOnCommandLine:
+        return "dataDirOption";
+    case DataFolderReason::Simulated:
+        return "simulated";
+    case DataFolderReason::ProgramFolder:
+        return "programFolder";
+    case DataFolderReason::LocalAppData:
+        return "localAppData";
+    case DataFolderReason::ProgramFolderReadOnly:
+        return "programFolderReadOnly";
+    case DataFolderReason::UserConfiguration:
+        break;
+    }
+    return "userConfiguration";
+}
+
+DataFolderChoice chooseProgramOrLocalFolder(const fs::path& programFolder,
+                                            bool programFolderWritable,
+                                            const std::optional<fs::path>& localAppData) {
+    if (programFolderWritable) {
+        return {programFolder, DataFolderReason::ProgramFolder};
+    }
+    if (localAppData && !localAppData->empty()) {
+        return {*localAppData / "Vantrel", DataFolderReason::LocalAppData};
+    }
+    return {programFolder, DataFolderReason::ProgramFolderReadOnly};
+}
+
+bool canCreateFilesIn(const fs::path& folder) {
+    std::random_device rd;
+    char name[48];
+    std::snprintf(name, sizeof name, "vantrel-write-test-%08x.tmp", static_cast<unsigned>(rd()));
+    const fs::path probe = folder / name;
+    bool created = false;
+    {
+        std::ofstream out(probe, std::ios::binary | std::ios::trunc);
+        created = static_cast<bool>(out);
+    }
+    std::error_code ec;
+    const bool removed = created && fs::remove(probe, ec);
+    return created && removed;
 }
 
 fs::path defaultDataFolder() {
-#ifdef _WIN32
-    return programFolder();
-#else
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-        return fs::path(xdg) / "vantrel";
-    }
-    if (const char* home = std::getenv("HOME"); home && *home) {
-        return fs::path(home) / ".config" / "vantrel";
-    }
-    std::error_code ec;
-    const fs::path here = fs::current_path(ec);
-    return (ec ? fs::path(".") : here) / "vantrel";
-#endif
+    return defaultDataFolderChoice().folder;
 }
 
 namespace {
-
-fs::path stateFolder() {
-#ifdef _WIN32
-    if (const char* local = std::getenv("LOCALAPPDATA"); local && *local) {
-        return fs::path(local) / "vantrel";
-    }
-    return programFolder();
-#else
-    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg && *xdg) {
-        return fs::path(xdg) / "vantrel";
-    }
-    if (const char* home = std::getenv("HOME"); home && *home) {
-        return fs::path(home) / ".local" / "state" / "vantrel";
-    }
-    return defaultDataFolder().parent_path() / "vantrel-state";
-#endif
-}
 
 // FNV-1a: the same name for the same state file in every run and build.
 std::uint32_t stableHash(const std::string& text) {
@@ -76,7 +95,7 @@ std::uint32_t stableHash(const std::string& text) {
 std::string folderNameFor(const fs::path& simState) {
     constexpr std::size_t kMaxStem = 40;
     std::string stem;
-    for (const char c : simState.stem().string()) {
+    for (const char c : pathText(simState.stem())) {
         const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
                            (c >= '0' && c <= '9') || c == '-' || c == '_';
         if (stem.size() < kMaxStem) {
@@ -87,7 +106,7 @@ std::string folderNameFor(const fs::path& simState) {
     const fs::path full = fs::absolute(simState, ec).lexically_normal();
     char hash[16];
     std::snprintf(hash, sizeof hash, "%08x",
-                  static_cast<unsigned>(stableHash((ec ? simState : full).string())));
+                  static_cast<unsigned>(stableHash(pathText(ec ? simState : full))));
     return "simulated-" + stem + "-" + hash;
 }
 
@@ -97,15 +116,20 @@ fs::path simulatedDataFolder(const std::optional<fs::path>& simState) {
     return stateFolder() / (simState ? folderNameFor(*simState) : std::string("simulated"));
 }
 
-fs::path chooseDataFolder(const std::optional<fs::path>& dataDir, bool simulate,
-                          const std::optional<fs::path>& simState) {
+DataFolderChoice explainDataFolder(const std::optional<fs::path>& dataDir, bool simulate,
+                                   const std::optional<fs::path>& simState) {
     if (dataDir) {
-        return *dataDir;
+        return {*dataDir, DataFolderReason::GivenOnCommandLine};
     }
     if (simulate || simState) {
-        return simulatedDataFolder(simState);
+        return {simulatedDataFolder(simState), DataFolderReason::Simulated};
     }
-    return defaultDataFolder();
+    return defaultDataFolderChoice();
+}
+
+fs::path chooseDataFolder(const std::optional<fs::path>& dataDir, bool simulate,
+                          const std::optional<fs::path>& simState) {
+    return explainDataFolder(dataDir, simulate, simState).folder;
 }
 
 } // namespace vantrel::platform

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "remote/protocol.h"
 
+#include "core/util/path_text.h"
+
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -107,6 +109,15 @@ std::string encodeRefusal(std::string_view reason) {
                   json::error_handler_t::replace);
 }
 
+namespace {
+
+// Absolute as this system has it: "/..." here, a drive or a share on Windows.
+bool isAbsoluteName(const std::string& name) {
+    return isAbsolutePathText(name);
+}
+
+} // namespace
+
 Result<CommandRequest> decodeRequest(std::string_view line) {
     auto j = parseObject(line);
     if (!j) {
@@ -130,8 +141,8 @@ Result<CommandRequest> decodeRequest(std::string_view line) {
     r.simState = *simState;
     r.workingFolder = *workingFolder;
     r.trace = *trace;
-    if (r.dataFolder.empty() || r.dataFolder.front() != '/' || r.workingFolder.empty() ||
-        r.workingFolder.front() != '/' || (!r.simState.empty() && r.simState.front() != '/')) {
+    if (!isAbsoluteName(r.dataFolder) || !isAbsoluteName(r.workingFolder) ||
+        (!r.simState.empty() && !isAbsoluteName(r.simState))) {
         return malformed("folder names must be absolute");
     }
     return r;

@@ -5,6 +5,16 @@
 
 namespace vantrel {
 
+HidInterfaceInfo interfaceNamedByPath(std::string path, std::uint16_t vendorId,
+                                      std::uint16_t productId) {
+    HidInterfaceInfo info;
+    info.matchName = path;
+    info.path = std::move(path);
+    info.vendorId = vendorId;
+    info.productId = productId;
+    return info;
+}
+
 bool isKeyboardInterface(const HidInterfaceInfo& info, std::string_view substring) {
     const bool vendor = info.vendorId == kVendorIdPrimary || info.vendorId == kVendorIdSecondary;
     return vendor && info.productId == kProductId &&

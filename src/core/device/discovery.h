@@ -12,6 +12,13 @@
 
 namespace vantrel {
 
+// An interface as a system names it that lists every top-level collection
+// as a device of its own (Windows): the match name is the device path, which
+// holds "mi_03" for USB interface 3 and "&col04", so "ol04", for the fourth
+// collection.
+HidInterfaceInfo interfaceNamedByPath(std::string path, std::uint16_t vendorId,
+                                      std::uint16_t productId);
+
 // True when the interface belongs to the keyboard (either vendor ID, the
 // product ID) and its match name holds `substring` (case-sensitive,
 // anywhere).

@@ -2,18 +2,23 @@
 #include "core/device/trace.h"
 
 #include "core/util/hex.h"
+#include "core/util/path_text.h"
 
 namespace vantrel {
 
 Result<std::unique_ptr<FileTraceSink>> FileTraceSink::open(const std::filesystem::path& path) {
+#ifdef _WIN32
+    std::FILE* out = _wfopen(path.c_str(), L"w");
+#else
 #ifdef __GLIBC__
     constexpr const char* kMode = "we"; // close-on-exec
 #else
     constexpr const char* kMode = "w";
 #endif
-    std::FILE* out = std::fopen(path.string().c_str(), kMode);
+    std::FILE* out = std::fopen(path.c_str(), kMode);
+#endif
     if (out == nullptr) {
-        return makeError(ErrorCode::Io, "Cannot write the trace file " + path.string() + ".");
+        return makeError(ErrorCode::Io, "Cannot write the trace file " + pathText(path) + ".");
     }
     return std::unique_ptr<FileTraceSink>(new FileTraceSink(out));
 }

@@ -4,6 +4,8 @@
 #include "core/model/state_files.h"
 #include "core/util/atomic_file.h"
 #include "core/util/file_read.h"
+#include "core/util/folders.h"
+#include "core/util/path_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,11 +41,11 @@ template <class Op> std::error_code retryWhileBusy(Op op) {
 }
 
 Error ioError(const std::string& what, const fs::path& path, const std::error_code& ec) {
-    return makeError(ErrorCode::Io, what + " " + path.string() + ": " + ec.message());
+    return makeError(ErrorCode::Io, what + " " + pathText(path) + ": " + ec.message());
 }
 
 bool hasExtension(const fs::path& p) {
-    const std::string name = p.filename().string();
+    const std::string name = pathText(p.filename());
     const auto n = ProfileStore::kExtension.size();
     if (name.size() <= n) {
         return false;
@@ -73,7 +75,7 @@ Result<std::vector<ProfileEntry>> ProfileStore::list() const {
         if (!e.is_regular_file(typeError) || !hasExtension(e.path())) {
             continue;
         }
-        std::string name = e.path().filename().string();
+        std::string name = pathText(e.path().filename());
         name.resize(name.size() - kExtension.size());
         out.push_back({std::move(name), e.path()});
     }
@@ -83,7 +85,7 @@ Result<std::vector<ProfileEntry>> ProfileStore::list() const {
 Status ProfileStore::importFrom(const fs::path& file, ConfigImage& image, AssignmentTable& table) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) {
-        return makeError(ErrorCode::BadFile, file.string() + " is not a profile file");
+        return makeError(ErrorCode::BadFile, pathText(file) + " is not a profile file");
     }
     // Read into copies: a refused file must not leave half of itself behind.
     ConfigImage newImage = image;
@@ -107,7 +109,7 @@ Status ProfileStore::exportTo(const fs::path& file, const ConfigImage& image,
 }
 
 std::string ProfileStore::nameOf(const fs::path& file) {
-    std::string name = file.filename().string();
+    std::string name = pathText(file.filename());
     if (const auto dot = name.find('.'); dot != std::string::npos) {
         name.resize(dot);
     }
@@ -129,7 +131,7 @@ Status ProfileStore::checkName(std::string_view name) {
 }
 
 fs::path ProfileStore::pathOf(std::string_view name) const {
-    fs::path file = folder_ / std::string(name);
+    fs::path file = folder_ / pathFromText(name);
     if (!hasExtension(file)) {
         file += std::string(kExtension);
     }
@@ -153,7 +155,7 @@ Status ProfileStore::replaceWith(std::string_view name, const std::optional<fs::
         return before.error();
     }
     std::error_code ec;
-    fs::create_directories(folder_, ec);
+    ec = createFolders(folder_);
     if (ec) {
         return ioError("cannot create", folder_, ec);
     }
@@ -190,7 +192,7 @@ Status ProfileStore::replaceWith(std::string_view name, const std::optional<fs::
                 current_ = target;
             }
         } else if (!fs::exists(target, ec)) {
-            return makeError(ErrorCode::Io, "no profile file to keep as " + target.string());
+            return makeError(ErrorCode::Io, "no profile file to keep as " + pathText(target));
         }
     }
 
@@ -212,13 +214,13 @@ Status ProfileStore::createEmpty(std::string_view name) {
         return s;
     }
     std::error_code ec;
-    fs::create_directories(folder_, ec);
+    ec = createFolders(folder_);
     if (ec) {
         return ioError("cannot create", folder_, ec);
     }
     const fs::path file = pathOf(name);
     if (fs::exists(file, ec)) {
-        return makeError(ErrorCode::Io, file.string() + " exists already");
+        return makeError(ErrorCode::Io, pathText(file) + " exists already");
     }
     const std::vector<std::uint8_t> zeros(image::kSize, 0);
     return writeFileAtomically(file, {zeros});

@@ -4,6 +4,8 @@
 #include "core/macro/macro_list.h"
 #include "core/util/atomic_file.h"
 #include "core/util/file_read.h"
+#include "core/util/folders.h"
+#include "core/util/path_text.h"
 
 #include <algorithm>
 #include <functional>
@@ -22,8 +24,8 @@ constexpr std::size_t kVersionBytesUsed = kVersionMinorByte + 1;
 
 std::string wrongSizeMessage(const fs::path& path, std::uint64_t actual, std::size_t expected,
                              const fs::path& movedTo) {
-    return path.filename().string() + " has " + std::to_string(actual) + " bytes instead of " +
-           std::to_string(expected) + "; it was moved to " + movedTo.string() +
+    return pathText(path.filename()) + " has " + std::to_string(actual) + " bytes instead of " +
+           std::to_string(expected) + "; it was moved to " + pathText(movedTo) +
            " and the defaults are used";
 }
 
@@ -67,23 +69,16 @@ Result<FixedSizeFile> openFixedSizeFile(const fs::path& path, std::size_t expect
 Status DataFolder::ensureExists() const {
     // The folder holds the user's settings and launch paths: folders made
     // here are the user's alone. Folders that already exist keep their mode.
-    std::error_code ec;
-    fs::path made;
-    for (const auto& part : folder_) {
-        made /= part;
-        if (fs::create_directory(made, ec)) {
-            fs::permissions(made, fs::perms::owner_all, fs::perm_options::replace, ec);
-        }
-        if (ec) {
-            break;
-        }
-    }
+    std::error_code ec = createFolders(folder_, [](const fs::path& made) {
+        std::error_code ignored;
+        fs::permissions(made, fs::perms::owner_all, fs::perm_options::replace, ignored);
+    });
     if (!ec && !fs::is_directory(folder_, ec) && !ec) {
         ec = std::make_error_code(std::errc::not_a_directory);
     }
     if (ec) {
-        return makeError(ErrorCode::Io,
-                         "cannot create the data folder " + folder_.string() + ": " + ec.message());
+        return makeError(ErrorCode::Io, "cannot create the data folder " + pathText(folder_) +
+                                            ": " + ec.message());
     }
     return {};
 }
@@ -128,10 +123,11 @@ Status LoadProfileFile(const fs::path& path, ConfigImage& image, AssignmentTable
         return file.error();
     }
     if (!file->exists) {
-        return makeError(ErrorCode::Io, "cannot open " + path.string() + ": there is no such file");
+        return makeError(ErrorCode::Io,
+                         "cannot open " + pathText(path) + ": there is no such file");
     }
     if (file->size != kKeymapFileSize) {
-        return makeError(ErrorCode::BadFile, path.string() + " has " + std::to_string(file->size) +
+        return makeError(ErrorCode::BadFile, pathText(path) + " has " + std::to_string(file->size) +
                                                  " bytes; a profile has " +
                                                  std::to_string(kKeymapFileSize));
     }
@@ -158,15 +154,16 @@ Result<LoadReport> LoadMacroFile(const fs::path& path, MacroTable& table) {
     const MacroCompaction c = compactMacroTable(table);
     if (c.moved) {
         report.repaired = true;
-        report.message = path.filename().string() + " had unused records between its macros; the " +
-                         std::to_string(c.used) + " macros were moved together in their order.";
+        report.message = pathText(path.filename()) +
+                         " had unused records between its macros; the " + std::to_string(c.used) +
+                         " macros were moved together in their order.";
     }
     if (c.used > macro::kMaxMacros) {
         report.repaired = true;
         if (!report.message.empty()) {
             report.message += ' ';
         }
-        report.message += path.filename().string() + " holds " + std::to_string(c.used) +
+        report.message += pathText(path.filename()) + " holds " + std::to_string(c.used) +
                           " macros; the keyboard takes 32, so macros 33 and later are kept "
                           "but never sent to it.";
     }

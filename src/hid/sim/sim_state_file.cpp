@@ -4,6 +4,7 @@
 // command-line tool act on one simulated keyboard.
 #include "core/util/atomic_file.h"
 #include "core/util/file_read.h"
+#include "core/util/path_text.h"
 #include "hid/sim/simulated_keyboard.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ Status SimulatedKeyboard::loadState(const std::filesystem::path& file) {
     if (!data) {
         return data.error();
     }
-    const std::string name = file.string();
+    const std::string name = pathText(file);
     if (!data->exists) {
         return makeError(ErrorCode::Io,
                          "The simulated keyboard state " + name + " does not exist.");

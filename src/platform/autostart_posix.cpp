@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "platform/autostart.h"
-
 #include "core/util/atomic_file.h"
+#include "core/util/folders.h"
+#include "core/util/path_text.h"
+#include "platform/autostart.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -56,7 +57,7 @@ std::string AutostartEntry::text(const fs::path& program) {
            "Name=Vantrel\n"
            "Comment=Keeps the launch keys of the Vantrel keyboard working\n"
            "Exec=" +
-           quoteExecArgument(program.string()) +
+           quoteExecArgument(pathText(program)) +
            " --background\n"
            "Icon=vantrel\n"
            "Terminal=false\n"
@@ -85,11 +86,10 @@ bool AutostartEntry::enabled() const {
 }
 
 Status AutostartEntry::enable(const fs::path& program) {
-    std::error_code ec;
-    fs::create_directories(file_.parent_path(), ec);
-    if (ec) {
-        return makeError(ErrorCode::Io, "Cannot create the folder " + file_.parent_path().string() +
-                                            ": " + ec.message() + ".");
+    if (const std::error_code ec = createFolders(file_.parent_path())) {
+        return makeError(ErrorCode::Io, "Cannot create the folder " +
+                                            pathText(file_.parent_path()) + ": " + ec.message() +
+                                            ".");
     }
     const std::string t = text(program);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(t.data());
@@ -101,7 +101,7 @@ Status AutostartEntry::disable() {
     fs::remove(file_, ec);
     if (ec) {
         return makeError(ErrorCode::Io,
-                         "Cannot remove " + file_.string() + ": " + ec.message() + ".");
+                         "Cannot remove " + pathText(file_) + ": " + ec.message() + ".");
     }
     return Status::success();
 }
