@@ -23,6 +23,8 @@ std::string reasonText(DataFolderReason reason) {
         return "program folder";
     case DataFolderReason::LocalAppData:
         return "local application data: the program folder is not writable";
+    case DataFolderReason::InstalledCopy:
+        return "local application data: the program was installed";
     case DataFolderReason::ProgramFolderReadOnly:
         return "program folder, which is not writable; the system names no local application "
                "data folder";
@@ -42,6 +44,8 @@ std::string reasonKey(DataFolderReason reason) {
         return "programFolder";
     case DataFolderReason::LocalAppData:
         return "localAppData";
+    case DataFolderReason::InstalledCopy:
+        return "installedCopy";
     case DataFolderReason::ProgramFolderReadOnly:
         return "programFolderReadOnly";
     case DataFolderReason::UserConfiguration:
@@ -52,11 +56,16 @@ std::string reasonKey(DataFolderReason reason) {
 
 DataFolderChoice chooseProgramOrLocalFolder(const fs::path& programFolder,
                                             bool programFolderWritable,
-                                            const std::optional<fs::path>& localAppData) {
+                                            const std::optional<fs::path>& localAppData,
+                                            bool installed) {
+    const bool local = localAppData && !localAppData->empty();
+    if (installed && local) {
+        return {*localAppData / "Vantrel", DataFolderReason::InstalledCopy};
+    }
     if (programFolderWritable) {
         return {programFolder, DataFolderReason::ProgramFolder};
     }
-    if (localAppData && !localAppData->empty()) {
+    if (local) {
         return {*localAppData / "Vantrel", DataFolderReason::LocalAppData};
     }
     return {programFolder, DataFolderReason::ProgramFolderReadOnly};

@@ -13,6 +13,7 @@ enum class DataFolderReason {
     Simulated,             // the simulated keyboard's own folder
     ProgramFolder,         // Windows: beside the program, which the user may write to
     LocalAppData,          // Windows: the program folder is not writable
+    InstalledCopy,         // Windows: the installer put the program in place
     ProgramFolderReadOnly, // Windows: neither is writable or known; the files cannot be saved
     UserConfiguration,     // elsewhere: the per-user configuration folder
 };
@@ -37,11 +38,19 @@ DataFolderChoice defaultDataFolderChoice();
 std::filesystem::path defaultDataFolder();
 
 // The Windows rule above, apart from the system so that it can be tested:
-// the program folder, whether it is writable, and the local application
-// data folder when the system names one.
+// the program folder, whether it is writable, the local application data
+// folder when the system names one, and whether the copy was installed. An
+// installed copy keeps the user's files in their own folder even where its
+// program folder takes files (an install for one user, or a system that
+// checks no rights): the uninstaller and the next version share that folder.
 DataFolderChoice
 chooseProgramOrLocalFolder(const std::filesystem::path& programFolder, bool programFolderWritable,
-                           const std::optional<std::filesystem::path>& localAppData);
+                           const std::optional<std::filesystem::path>& localAppData,
+                           bool installed = false);
+
+// The installer leaves its uninstaller beside the programs; a portable copy
+// has none.
+inline constexpr const char* kUninstallerName = "uninstall.exe";
 
 // Whether this user can create files in `folder`, found by creating and
 // removing a file there: permissions, inherited rights, a read-only medium

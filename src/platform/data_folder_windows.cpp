@@ -53,7 +53,10 @@ fs::path programFolder() {
 
 DataFolderChoice defaultDataFolderChoice() {
     const fs::path program = programFolder();
-    return chooseProgramOrLocalFolder(program, canCreateFilesIn(program), localAppDataFolder());
+    std::error_code ec;
+    const bool installed = fs::is_regular_file(program / kUninstallerName, ec);
+    return chooseProgramOrLocalFolder(program, canCreateFilesIn(program), localAppDataFolder(),
+                                      installed);
 }
 
 fs::path stateFolder() {

@@ -33,6 +33,20 @@ TEST(DataFolderChoice, AnInstalledCopyUsesTheUsersLocalApplicationData) {
     EXPECT_EQ(reasonKey(choice.reason), "localAppData");
 }
 
+TEST(DataFolderChoice, AnInstalledCopyUsesLocalApplicationDataEvenWhereItCouldWriteItsOwnFolder) {
+    const fs::path local = pathFromText("C:\\Users\\用户\\AppData\\Local");
+    const fs::path program = pathFromText("C:\\Users\\用户\\AppData\\Local\\Programs\\Vantrel");
+    for (const bool writable : {true, false}) {
+        const auto choice = chooseProgramOrLocalFolder(program, writable, local, true);
+        EXPECT_EQ(choice.folder, local / "Vantrel");
+        EXPECT_EQ(choice.reason, DataFolderReason::InstalledCopy);
+        EXPECT_EQ(reasonKey(choice.reason), "installedCopy");
+    }
+    // Nowhere else to go: the installed copy's own folder, as a portable one.
+    EXPECT_EQ(chooseProgramOrLocalFolder(program, true, std::nullopt, true).reason,
+              DataFolderReason::ProgramFolder);
+}
+
 TEST(DataFolderChoice, WithoutLocalApplicationDataTheProgramFolderStaysAndSaysSo) {
     const fs::path program = pathFromText("C:\\Program Files\\Vantrel");
     for (const auto& none : {std::optional<fs::path>(), std::optional<fs::path>(fs::path())}) {

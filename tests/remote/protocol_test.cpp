@@ -8,14 +8,21 @@
 namespace vantrel::remote {
 namespace {
 
+// A folder that is absolute on this system (Windows wants a drive).
+#ifdef _WIN32
+const std::string kRoot = "C:";
+#else
+const std::string kRoot;
+#endif
+
 CommandRequest sample() {
     CommandRequest r;
     r.command = "macro";
     r.args = {"add", "Привет \"q\"", "A:dn", "120ms", "A:up"};
-    r.dataFolder = "/home/u/.config/vantrel";
+    r.dataFolder = kRoot + "/home/u/.config/vantrel";
     r.simulate = true;
-    r.simState = "/home/u/demo.bin";
-    r.workingFolder = "/home/u";
+    r.simState = kRoot + "/home/u/demo.bin";
+    r.workingFolder = kRoot + "/home/u";
     r.trace = true;
     return r;
 }
@@ -31,8 +38,8 @@ TEST(Protocol, ARequestSurvivesItsLine) {
     EXPECT_EQ(back->args, sample().args);
     EXPECT_EQ(back->dataFolder, sample().dataFolder);
     EXPECT_TRUE(back->simulate);
-    EXPECT_EQ(back->simState, "/home/u/demo.bin");
-    EXPECT_EQ(back->workingFolder, "/home/u");
+    EXPECT_EQ(back->simState, kRoot + "/home/u/demo.bin");
+    EXPECT_EQ(back->workingFolder, kRoot + "/home/u");
     EXPECT_TRUE(back->trace);
 }
 

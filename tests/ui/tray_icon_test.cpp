@@ -7,6 +7,10 @@
 #include <QAction>
 #include <QMenu>
 #include <fstream>
+#ifdef _WIN32
+#include <random>
+#include <windows.h>
+#endif
 #include <gtest/gtest.h>
 
 namespace vantrel::ui {
@@ -101,10 +105,29 @@ TEST(TrayIcon, LanguageMenuNamesEachLanguageInItselfAndHandsOverTheChoice) {
     EXPECT_TRUE(plain.languageActions().isEmpty());
 }
 
+// An autostart entry of the test's own: a file in a temporary folder, or on
+// Windows a Run value under a key of its own, removed at the end.
+struct TestAutostart {
+    vantrel::testing::TempDir dir;
+#ifdef _WIN32
+    std::wstring root = L"Software\\VantrelTests-" + std::to_wstring(std::random_device{}());
+    platform::AutostartEntry entry{root + L"\\Run", root + L"\\StartupApproved", L"Vantrel"};
+    ~TestAutostart() { RegDeleteTreeW(HKEY_CURRENT_USER, root.c_str()); }
+#else
+    platform::AutostartEntry entry{dir / "autostart" / "vantrel.desktop"};
+#endif
+    // A program that is there, for an entry that names one.
+    std::filesystem::path program() const {
+        const auto file = dir / "vantrel";
+        std::ofstream(file) << "x";
+        return file;
+    }
+};
+
 TEST(TrayIcon, StartOnLoginWritesAndRemovesTheAutostartEntryAndShowsItsState) {
     const testing::InLanguage russian(UiLanguage::russianInterface());
-    vantrel::testing::TempDir dir;
-    platform::AutostartEntry entry(dir / "autostart" / "vantrel.desktop");
+    TestAutostart autostart;
+    platform::AutostartEntry& entry = autostart.entry;
     Calls calls;
     TrayIcon tray(QIcon(), actionsFor(calls, &entry), russian.language);
     EXPECT_EQ(menuTexts(tray)[1], QStringLiteral("Запускать при входе"));
@@ -116,14 +139,15 @@ TEST(TrayIcon, StartOnLoginWritesAndRemovesTheAutostartEntryAndShowsItsState) {
     EXPECT_TRUE(entry.enabled());
     EXPECT_TRUE(item->isChecked());
     item->trigger();
-    EXPECT_FALSE(std::filesystem::exists(entry.file()));
+    EXPECT_FALSE(entry.enabled());
     EXPECT_FALSE(item->isChecked());
     // Switched on elsewhere: the menu says so when it opens.
-    ASSERT_TRUE(entry.enable("/usr/bin/vantrel").ok());
+    ASSERT_TRUE(entry.enable(autostart.program()).ok());
     emit tray.menu()->aboutToShow();
     EXPECT_TRUE(item->isChecked());
 }
 
+#ifndef _WIN32 // a file where a folder should be; the registry has no such case
 TEST(TrayIcon, StartOnLoginThatCannotBeWrittenStaysOff) {
     vantrel::testing::TempDir dir;
     // A file where the autostart folder should be.
@@ -135,11 +159,12 @@ TEST(TrayIcon, StartOnLoginThatCannotBeWrittenStaysOff) {
     EXPECT_FALSE(tray.startOnLoginAction()->isChecked());
     EXPECT_FALSE(entry.enabled());
 }
+#endif
 
 TEST(TrayIcon, ChineseMenuTexts) {
     Calls calls;
-    vantrel::testing::TempDir dir;
-    platform::AutostartEntry entry(dir / "vantrel.desktop");
+    TestAutostart autostart;
+    platform::AutostartEntry& entry = autostart.entry;
     const testing::InLanguage chinese(UiLanguage::chineseInterface());
     TrayIcon tray(QIcon(), actionsFor(calls, &entry), chinese.language);
     EXPECT_EQ(menuTexts(tray)[0], QStringLiteral("显示窗口"));

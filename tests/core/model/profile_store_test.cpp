@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/model/profile_store.h"
+#include "core/util/path_text.h"
 #include "core/model/state_files.h"
 #include "support/temp_dir.h"
 
@@ -154,7 +155,7 @@ TEST_F(ProfileStoreTest, ListingTakesRegularBinFilesOnly) {
 
 TEST_F(ProfileStoreTest, NewMakesAnEmptyImageFileAndNeverReplacesOne) {
     ASSERT_TRUE(store.createEmpty("Профиль_1").ok());
-    EXPECT_EQ(sizeOf(store.folder() / "Профиль_1.bin"), image::kSize);
+    EXPECT_EQ(sizeOf(store.folder() / pathFromText("Профиль_1.bin")), image::kSize);
     EXPECT_FALSE(store.createEmpty("Профиль_1").ok());
 }
 

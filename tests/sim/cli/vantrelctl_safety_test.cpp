@@ -31,15 +31,28 @@ protected:
 
     // Runs two commands at the same moment and waits for both.
     void runTogether(const std::string& first, const std::string& second) {
+#ifdef _WIN32
+        const auto start = [&](const std::string& args, const char* out, const char* err) {
+            return std::thread([this, line = commandLine(args), out, err] {
+                vantrel::testing::runWindowsCommand(dir.path(), line, dir / out, dir / err);
+            });
+        };
+        std::thread one = start(first, "out1.txt", "err1.txt");
+        std::thread two = start(second, "out2.txt", "err2.txt");
+        one.join();
+        two.join();
+#else
         const std::string cmd = "cd '" + dir.path().string() + "' && (" + commandLine(first) +
                                 " > out1.txt 2> err1.txt & " + commandLine(second) +
                                 " > out2.txt 2> err2.txt & wait)";
         ASSERT_EQ(std::system(cmd.c_str()), 0);
+#endif
         EXPECT_EQ(bytesOf(dir / "err1.txt"), "");
         EXPECT_EQ(bytesOf(dir / "err2.txt"), "");
     }
 };
 
+#ifndef _WIN32 // the Windows folders have tests of their own
 // The simulated keyboard's files live in a folder of their own: trying the
 // README's examples never touches the real keyboard's keymap.bin.
 TEST_F(CliSafety, SimulationLeavesTheUsersFilesAlone) {
@@ -65,6 +78,7 @@ TEST_F(CliSafety, SimulationLeavesTheUsersFilesAlone) {
     EXPECT_THAT(info.out, HasSubstr((dir / "state" / "vantrel" / "simulated-kb-").string()));
     EXPECT_EQ(bytesOf(real / kKeymapFileName), before);
 }
+#endif
 
 TEST_F(CliSafety, ARefusedStateFileIsNeverWritten) {
     // Someone's keymap.bin named as the simulator's state by mistake.
@@ -88,7 +102,11 @@ TEST_F(CliSafety, ARefusedStateFileIsNeverWritten) {
     // Too long a name is a file error like any other, not an abort.
     CliRun tooLong = run("--sim-state " + std::string(300, 'k') + " info", false);
     EXPECT_EQ(tooLong.status, 1);
+#ifdef _WIN32
+    EXPECT_THAT(tooLong.err, HasSubstr(std::string(300, 'k') + ": "));
+#else
     EXPECT_THAT(tooLong.err, HasSubstr("File name too long"));
+#endif
 }
 
 TEST_F(CliSafety, CommandsAtTheSameTimeBothCount) {
@@ -161,11 +179,13 @@ TEST_F(CliSafety, OddFilesAreReportedByNameAsFileErrors) {
     EXPECT_EQ(run("macro show 0").status, 1);
 
     fs::remove(data() / kMacroFileName);
+#ifndef _WIN32 // no devices among Windows' files
     fs::create_symlink("/dev/zero", data() / kMacroFileName);
     CliRun device = run("macro list");
     EXPECT_EQ(device.status, 1);
     EXPECT_THAT(device.err, HasSubstr("MacroDefine.bin is a device"));
     fs::remove(data() / kMacroFileName);
+#endif
 
     fs::create_directories(data() / kVersionFileName);
     CliRun version = run("info");
@@ -213,8 +233,11 @@ TEST_F(CliSafety, LeftoversOfASaveCutShortGoWithTheNextCommand) {
     ASSERT_EQ(run("set brightness=5").status, 0);
     const std::vector<std::string> leftovers = {"keymap.bin.tmp-0c1d2e3f",
                                                 "MacroDefine.bin.tmp-89abcdef"};
-    const std::vector<std::string> others = {"keymap.bin.tmp-0c1d2e3", "notes.txt.tmp-01234567",
-                                             "keymap.bin.bad", "keymap.bin.tmp-0C1D2E3F"};
+    std::vector<std::string> others = {"keymap.bin.tmp-0c1d2e3", "notes.txt.tmp-01234567",
+                                       "keymap.bin.bad"};
+#ifndef _WIN32 // one file with the leftover's name on Windows, whose names ignore case
+    others.push_back("keymap.bin.tmp-0C1D2E3F");
+#endif
     for (const auto& name : leftovers) {
         std::ofstream(data() / name) << "half a save";
     }
@@ -235,10 +258,19 @@ TEST_F(CliSafety, LeftoversOfASaveCutShortGoWithTheNextCommand) {
 // A launch path is made whole when it is assigned, so that a key press
 // starts it from wherever the desktop program runs.
 TEST_F(CliSafety, LaunchPathsWithoutAFolderAreResolvedOrRefused) {
+#ifdef _WIN32
+    CliRun program = run("assign F1 launch program cmd");
+    ASSERT_EQ(program.status, 0) << program.err;
+    std::string out = program.out;
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+    EXPECT_THAT(out, HasSubstr("launch program c:\\"));
+    EXPECT_THAT(out, HasSubstr("\\cmd.exe"));
+#else
     CliRun program = run("assign F1 launch program sh");
     ASSERT_EQ(program.status, 0) << program.err;
     EXPECT_THAT(program.out, HasSubstr("launch program /"));
     EXPECT_THAT(program.out, HasSubstr("/sh"));
+#endif
 
     std::ofstream(dir / "notes.txt") << "notes";
     CliRun file = run("assign F2 launch file notes.txt");
