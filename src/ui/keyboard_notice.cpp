@@ -18,9 +18,16 @@ QString simulationNotice(bool keyboardInaccessible) {
         return QCoreApplication::translate("MainWindow",
                                            "Keyboard simulator: no keyboard connected");
     }
+#ifdef _WIN32
+    // Windows lets every user open the keyboard; another program that holds
+    // it (a vendor's tool) is what stands in the way.
+    return QCoreApplication::translate(
+        "MainWindow", "Keyboard found but not accessible (another program may be using it)");
+#else
     return QCoreApplication::translate(
                "MainWindow", "Keyboard found but not accessible (install the udev rule %1)")
         .arg(installedUdevRulePath());
+#endif
 }
 
 } // namespace vantrel::ui

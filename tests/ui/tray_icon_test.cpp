@@ -5,6 +5,7 @@
 #include "ui/tray_icon.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <fstream>
 #ifdef _WIN32
@@ -27,7 +28,12 @@ TrayIcon::Actions actionsFor(Calls& c, platform::AutostartEntry* autostart = nul
             [&c] { ++c.about; },
             [&c] { ++c.quit; },
             autostart,
+#ifdef _WIN32
+            // A Run value counts only while it names a program that is there.
+            std::filesystem::path(QCoreApplication::applicationFilePath().toStdWString()),
+#else
             "/usr/bin/vantrel",
+#endif
             {}};
 }
 
@@ -118,7 +124,7 @@ struct TestAutostart {
 #endif
     // A program that is there, for an entry that names one.
     std::filesystem::path program() const {
-        const auto file = dir / "vantrel";
+        const auto file = dir / "vantrel.exe";
         std::ofstream(file) << "x";
         return file;
     }
@@ -142,7 +148,9 @@ TEST(TrayIcon, StartOnLoginWritesAndRemovesTheAutostartEntryAndShowsItsState) {
     EXPECT_FALSE(entry.enabled());
     EXPECT_FALSE(item->isChecked());
     // Switched on elsewhere: the menu says so when it opens.
-    ASSERT_TRUE(entry.enable(autostart.program()).ok());
+    const auto program = autostart.program();
+    ASSERT_TRUE(entry.enable(program).ok());
+    ASSERT_TRUE(std::filesystem::is_regular_file(program)) << program;
     emit tray.menu()->aboutToShow();
     EXPECT_TRUE(item->isChecked());
 }
@@ -176,6 +184,11 @@ TEST(KeyboardNotice, NoKeyboardAndNoAccessAreToldApartAndTheRuleIsNamedWhereItIs
     const QString missing = simulationNotice(false);
     const QString closed = simulationNotice(true);
     EXPECT_NE(missing, closed);
+#ifdef _WIN32 // no rule to install: another program is what holds the keyboard
+    EXPECT_FALSE(closed.contains(QStringLiteral("udev")));
+    EXPECT_TRUE(closed.contains(QStringLiteral("another program")));
+    return;
+#endif
     EXPECT_TRUE(closed.contains(QStringLiteral("udev")));
     EXPECT_TRUE(closed.contains(installedUdevRulePath()));
     EXPECT_TRUE(installedUdevRulePath().startsWith(QLatin1Char('/')));

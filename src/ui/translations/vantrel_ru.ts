@@ -550,6 +550,10 @@ between keys</source>
         <translation>Клавиатура найдена, но недоступна (установите правило udev %1)</translation>
     </message>
     <message>
+        <source>Keyboard found but not accessible (another program may be using it)</source>
+        <translation>Клавиатура найдена, но недоступна (возможно, её использует другая программа)</translation>
+    </message>
+    <message>
         <source>About Quendal...</source>
         <translation>About Quendal...</translation>
     </message>

@@ -541,6 +541,10 @@ between keys</source>
         <translation>已找到键盘，但无法访问（请安装 udev 规则 %1）</translation>
     </message>
     <message>
+        <source>Keyboard found but not accessible (another program may be using it)</source>
+        <translation>已找到键盘，但无法访问（可能正被其他程序使用）</translation>
+    </message>
+    <message>
         <source>About Quendal...</source>
         <translation>About Quendal...</translation>
     </message>

@@ -70,6 +70,7 @@ TEST_F(NativeKeyHookTest, KeystrokeModeGivesOnePressPerKeyAndSwallowsEveryKey) {
     EXPECT_TRUE(dialog.isVisible()) << "Escape and Enter did not end the dialog";
 }
 
+#ifndef _WIN32 // X's key codes tell the right Ctrl from the left
 TEST_F(NativeKeyHookTest, RecordingModeGivesPressesAndReleasesWithoutRepeats) {
     ASSERT_TRUE(install(KeyHook::kPressesAndReleases));
     send(QEvent::KeyPress, Qt::Key_Control, kXkbRightCtrl);
@@ -78,6 +79,7 @@ TEST_F(NativeKeyHookTest, RecordingModeGivesPressesAndReleasesWithoutRepeats) {
     send(QEvent::KeyRelease, Qt::Key_Control, kXkbRightCtrl);
     EXPECT_EQ(events(), (std::vector<std::pair<int, bool>>{{0xA3, false}, {0xA3, true}}));
 }
+#endif
 
 TEST_F(NativeKeyHookTest, ShortcutsDoNotActWhileInstalled) {
     QAction save(&dialog);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The advanced tab (row markers, the pickers, the paths shown), the face's
 // hover and drag areas, and the picture it composes.
+#include "core/util/path_text.h"
 #include "../in_language.h"
 #include "keymap_fixture.h"
 #include "ui/keymap/browse_for_target.h"
@@ -144,7 +145,7 @@ TEST(BrowseForTarget, AChoiceGoesInOnlyOnSuccess) {
     EXPECT_FALSE(BrowseForTarget(files, prompts, 4, path));
     EXPECT_FALSE(BrowseForTarget(files, prompts, 0, path)); // cancelled
     EXPECT_EQ(path, u"/kept");
-    files.opens.push_back(std::filesystem::path("/tmp/Тест.txt"));
+    files.opens.push_back(pathFromText("/tmp/Тест.txt"));
     EXPECT_TRUE(BrowseForTarget(files, prompts, 2, path));
     EXPECT_EQ(path, u"/tmp/Тест.txt");
     files.folders.push_back(std::filesystem::path());

@@ -12,6 +12,8 @@
 
 #include <QPainter>
 #include <fstream>
+#include "core/util/path_text.h"
+
 #include <gtest/gtest.h>
 #include <set>
 
@@ -41,7 +43,7 @@ protected:
         std::set<std::string> names;
         if (fs::exists(store.folder())) {
             for (const auto& e : fs::directory_iterator(store.folder())) {
-                names.insert(e.path().filename().string());
+                names.insert(pathText(e.path().filename()));
             }
         }
         return names;
@@ -130,7 +132,7 @@ TEST_F(ProfileDialogTest, NewMakesTheFirstProfileOnlyAndSaysSixOtherwise) {
     controller.open();
     controller.command(ProfileDialogController::kMenuNew);
     EXPECT_EQ(folderFiles(), std::set<std::string>{"Профиль_1.bin"});
-    EXPECT_EQ(fs::file_size(store.folder() / "Профиль_1.bin"), image::kSize);
+    EXPECT_EQ(fs::file_size(store.folder() / pathFromText("Профиль_1.bin")), image::kSize);
     EXPECT_EQ(controller.lines(), QStringList{QStringLiteral("Профиль_1")});
 
     controller.command(ProfileDialogController::kMenuNew);
