@@ -6,23 +6,69 @@
 
 namespace vantrel::cli {
 
+namespace {
+
+bool takesValue(const std::string& name) {
+    return name == "--sim-state" || name == "--trace" || name == "--data-dir" ||
+           name == "--complete";
+}
+
+// Sets the flag `name`; false when it is none of the global flags.
+bool setFlag(GlobalOptions& o, const std::string& name) {
+    if (name == "--simulate") {
+        o.simulate = true;
+    } else if (name == "--local") {
+        o.local = true;
+    } else if (name == "--help" || name == "-h") {
+        o.help = true;
+    } else if (name == "--version") {
+        o.version = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+Status setValue(GlobalOptions& o, const std::string& name, const std::string& value) {
+    // An empty name is a slip of the shell (an unset variable), not a wish
+    // for the current folder or no file; --complete says itself what it takes.
+    if (value.empty() && name != "--complete") {
+        return makeError(ErrorCode::InvalidArgument,
+                         name + " needs " + (name == "--data-dir" ? "a folder" : "a file name") +
+                             ", not an empty value; see 'vantrelctl --help'.");
+    }
+    if (name == "--sim-state") {
+        o.simState = pathFromText(value);
+        o.simulate = true; // a state file only makes sense for the simulated keyboard
+    } else if (name == "--trace") {
+        o.trace = pathFromText(value);
+    } else if (name == "--data-dir") {
+        o.dataDir = pathFromText(value);
+    } else {
+        o.complete = value;
+    }
+    return Status::success();
+}
+
+void addPositional(GlobalOptions& o, std::string word) {
+    if (o.command.empty()) {
+        o.command = std::move(word);
+    } else {
+        o.args.push_back(std::move(word));
+    }
+}
+
+} // namespace
+
 Result<GlobalOptions> parseGlobalOptions(int argc, char** argv) {
     GlobalOptions o;
     bool optionsEnded = false;
-    auto positional = [&o](std::string word) {
-        if (o.command.empty()) {
-            o.command = std::move(word);
-        } else {
-            o.args.push_back(std::move(word));
-        }
-    };
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (optionsEnded) {
-            positional(arg);
-            continue;
-        }
-        if (arg == "--") {
+        if (optionsEnded || arg == "--") {
+            if (optionsEnded) {
+                addPositional(o, arg);
+            }
             optionsEnded = true;
             continue;
         }
@@ -30,62 +76,27 @@ Result<GlobalOptions> parseGlobalOptions(int argc, char** argv) {
         const auto eq = arg.find('=');
         const std::string name = arg.rfind("--", 0) == 0 ? arg.substr(0, eq) : arg;
         const bool inlineValue = name.size() != arg.size();
-        auto value = [&]() -> Result<std::string> {
-            if (inlineValue) {
-                return arg.substr(eq + 1);
-            }
-            if (i + 1 >= argc) {
+        if (takesValue(name)) {
+            if (!inlineValue && i + 1 >= argc) {
                 return makeError(ErrorCode::InvalidArgument,
                                  name + " needs a value; see 'vantrelctl --help'.");
             }
-            return std::string(argv[++i]);
-        };
-        const bool takesValue = name == "--sim-state" || name == "--trace" ||
-                                name == "--data-dir" || name == "--complete";
-        const bool flag = name == "--simulate" || name == "--local" || name == "--help" ||
-                          name == "-h" || name == "--version";
-        if (flag && inlineValue) {
-            return makeError(ErrorCode::InvalidArgument,
-                             name + " takes no value; see 'vantrelctl --help'.");
-        }
-        if (name == "--simulate") {
-            o.simulate = true;
-        } else if (name == "--local") {
-            o.local = true;
-        } else if (takesValue) {
-            auto v = value();
-            if (!v) {
-                return v.error();
+            const std::string value = inlineValue ? arg.substr(eq + 1) : std::string(argv[++i]);
+            if (Status s = setValue(o, name, value); !s) {
+                return s.error();
             }
-            // An empty name is a slip of the shell (an unset variable), not a
-            // wish for the current folder or no file; --complete says itself
-            // what it takes.
-            if (v->empty() && name != "--complete") {
+        } else if (GlobalOptions probe; setFlag(probe, name)) {
+            if (inlineValue) {
                 return makeError(ErrorCode::InvalidArgument,
-                                 name + " needs " +
-                                     (name == "--data-dir" ? "a folder" : "a file name") +
-                                     ", not an empty value; see 'vantrelctl --help'.");
+                                 name + " takes no value; see 'vantrelctl --help'.");
             }
-            if (name == "--sim-state") {
-                o.simState = pathFromText(*v);
-                o.simulate = true; // a state file only makes sense for the simulated keyboard
-            } else if (name == "--trace") {
-                o.trace = pathFromText(*v);
-            } else if (name == "--data-dir") {
-                o.dataDir = pathFromText(*v);
-            } else {
-                o.complete = *v;
-            }
-        } else if (name == "--help" || name == "-h") {
-            o.help = true;
-        } else if (name == "--version") {
-            o.version = true;
+            setFlag(o, name);
         } else if (arg.rfind('-', 0) == 0 && arg.size() > 1 && o.command.empty()) {
             return makeError(ErrorCode::InvalidArgument,
                              "unknown option '" + arg + "'; see 'vantrelctl --help'.");
         } else {
             // A command's own options (--loop, --json) stay with its arguments.
-            positional(arg);
+            addPositional(o, arg);
         }
     }
     return o;

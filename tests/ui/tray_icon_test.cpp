@@ -118,7 +118,9 @@ struct TestAutostart {
 #ifdef _WIN32
     std::wstring root = L"Software\\VantrelTests-" + std::to_wstring(std::random_device{}());
     platform::AutostartEntry entry{root + L"\\Run", root + L"\\StartupApproved", L"Vantrel"};
-    ~TestAutostart() { RegDeleteTreeW(HKEY_CURRENT_USER, root.c_str()); }
+    ~TestAutostart() {
+        RegDeleteTreeW(HKEY_CURRENT_USER, root.c_str());
+    }
 #else
     platform::AutostartEntry entry{dir / "autostart" / "vantrel.desktop"};
 #endif

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/model/profile_store.h"
-#include "core/util/path_text.h"
 #include "core/model/state_files.h"
+#include "core/util/path_text.h"
 #include "support/temp_dir.h"
 
 #include <fstream>

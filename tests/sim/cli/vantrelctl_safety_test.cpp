@@ -262,7 +262,8 @@ TEST_F(CliSafety, LaunchPathsWithoutAFolderAreResolvedOrRefused) {
     CliRun program = run("assign F1 launch program cmd");
     ASSERT_EQ(program.status, 0) << program.err;
     std::string out = program.out;
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     EXPECT_THAT(out, HasSubstr("launch program c:\\"));
     EXPECT_THAT(out, HasSubstr("\\cmd.exe"));
 #else

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The advanced tab (row markers, the pickers, the paths shown), the face's
 // hover and drag areas, and the picture it composes.
-#include "core/util/path_text.h"
 #include "../in_language.h"
+#include "core/util/path_text.h"
 #include "keymap_fixture.h"
 #include "ui/keymap/browse_for_target.h"
 

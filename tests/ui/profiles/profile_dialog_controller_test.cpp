@@ -5,6 +5,7 @@
 #include "core/layout/profile_dialog_layout.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
+#include "core/util/path_text.h"
 #include "support/temp_dir.h"
 #include "ui/dialog_fakes.h"
 #include "ui/profiles/profile_dialog_controller.h"
@@ -12,8 +13,6 @@
 
 #include <QPainter>
 #include <fstream>
-#include "core/util/path_text.h"
-
 #include <gtest/gtest.h>
 #include <set>
 
