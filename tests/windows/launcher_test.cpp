@@ -9,6 +9,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <thread>
+#include <windows.h>
 
 namespace vantrel::platform {
 namespace {
@@ -30,7 +31,17 @@ TEST(WindowsLauncher, PathsSplitAtTheBackslash) {
 }
 
 // The program writes into its current folder: it is started there.
+// Wine starts a batch file through its own cmd, and ShellExecuteExW there
+// now and then never returns (seen under a loaded machine in CI runs).
+bool underWine() {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 TEST(WindowsLauncher, StartsAProgramInItsOwnFolder) {
+    if (underWine()) {
+        GTEST_SKIP() << "wine's ShellExecuteExW of a batch file can hang";
+    }
     vantrel::testing::TempDir dir;
     const fs::path folder = fs::absolute(dir.path()) / "my programs";
     fs::create_directories(folder);
