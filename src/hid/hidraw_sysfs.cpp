@@ -4,21 +4,12 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace vantrel {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::optional<std::vector<std::uint8_t>> readBinary(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
 
 std::optional<int> usbInterfaceNumber(const fs::path& hidDevice) {
     std::error_code ec;
@@ -61,6 +52,25 @@ void readUevent(const fs::path& hidDevice, HidrawSysfsInfo& info) {
 
 } // namespace
 
+std::optional<std::vector<std::uint8_t>> readSysfsFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    // istream::read, not an istreambuf_iterator: the filebuf throws when the
+    // read itself fails (a node whose device went away reads ENODEV), and only
+    // the stream turns that into a state instead of an exception.
+    std::vector<std::uint8_t> bytes;
+    char chunk[4096];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+    }
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 std::optional<int> interfaceNumberFromPhys(std::string_view phys) {
     constexpr std::string_view kInput = "/input";
     const auto at = phys.rfind(kInput);
@@ -82,7 +92,7 @@ HidrawSysfsInfo readHidrawSysfs(const std::string& devicePath, int fallbackInter
     const std::string node = fs::path(devicePath).filename().string();
     const fs::path device = fs::path("/sys/class/hidraw") / node / "device";
     readUevent(device, info);
-    if (auto descriptor = readBinary(device / "report_descriptor")) {
+    if (auto descriptor = readSysfsFile(device / "report_descriptor")) {
         info.descriptor = std::move(*descriptor);
         info.descriptorRead = true;
         auto parsed = parseTopLevelCollections(info.descriptor);

@@ -4,6 +4,7 @@
 #include "hid/report_descriptor.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ struct HidrawSysfsInfo {
     std::vector<TopLevelCollection> collections;
     std::string descriptorError; // why the descriptor could not be parsed
 };
+
+// The whole content of a sysfs file; empty when it cannot be opened or read
+// (the device went away while it was read).
+std::optional<std::vector<std::uint8_t>> readSysfsFile(const std::filesystem::path& p);
 
 // The USB interface number at the end of a USB HID device's phys
 // ("usb-0000:00:14.0-1/input3" -> 3); empty for any other phys.

@@ -112,6 +112,18 @@ TEST(HidPhys, InterfaceNumberOfAUsbHidInterface) {
     EXPECT_EQ(interfaceNumberFromPhys("aa:bb:cc:dd:ee:ff"), std::nullopt);
     EXPECT_EQ(interfaceNumberFromPhys(""), std::nullopt);
 }
+
+// A directory opens for reading and then fails on read (EISDIR), as the
+// descriptor of an unplugged device fails with ENODEV: no exception may leave.
+TEST(HidSysfs, AFileThatFailsOnReadGivesNothing) {
+    std::optional<std::vector<std::uint8_t>> read;
+    EXPECT_NO_THROW(read = readSysfsFile("/"));
+    EXPECT_EQ(read, std::nullopt);
+    EXPECT_EQ(readSysfsFile("/nonexistent/report_descriptor"), std::nullopt);
+    const auto self = readSysfsFile("/proc/self/stat");
+    ASSERT_TRUE(self.has_value());
+    EXPECT_FALSE(self->empty());
+}
 #endif
 
 TEST(MatchName, InterfaceAndCollectionsAsInAWindowsPath) {
