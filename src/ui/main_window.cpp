@@ -33,7 +33,8 @@ void CQuendalDlg::attach(MainWindowController* controller) {
     if (size.isValid()) {
         setFixedSize(size);
     }
-    dirty_ = true;
+    controller_->prepare(devicePixelRatio());
+    update();
 }
 
 void CQuendalDlg::showEvent(QShowEvent* event) {
@@ -46,7 +47,6 @@ void CQuendalDlg::showEvent(QShowEvent* event) {
 }
 
 void CQuendalDlg::repaint() {
-    dirty_ = true;
     update();
 }
 
@@ -54,16 +54,10 @@ void CQuendalDlg::paintEvent(QPaintEvent*) {
     if (!controller_) {
         return;
     }
-    // Composed anew at the screen's scale whenever that differs from the
-    // canvas's: the window was moved to another screen or the scale changed.
-    const qreal scale = devicePixelRatio();
-    if (dirty_ || controller_->canvas().isNull() ||
-        controller_->canvas().devicePixelRatio() != scale) {
-        controller_->compose(scale);
-        dirty_ = false;
-    }
+    // At the screen's scale of this very paint: the window may have moved
+    // to a screen of another scale since the last one.
     QPainter p(this);
-    p.drawImage(0, 0, controller_->canvas());
+    controller_->paint(p, devicePixelRatio());
 }
 
 void CQuendalDlg::mousePressEvent(QMouseEvent* event) {

@@ -52,7 +52,6 @@ protected:
 
 private:
     MainWindowController* controller_ = nullptr;
-    bool dirty_ = true;
     bool canHide_ = false;
     bool busy_ = false;
     bool manualMove_ = false;

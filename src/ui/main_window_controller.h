@@ -25,8 +25,8 @@ class WindowShell;
 
 // Everything the main window does, without a screen: hit-testing, hover,
 // rubber band, the release dispatcher and its commands, the device
-// handlers, and the composition of the window's picture onto a canvas.
-// The view feeds it input in client pixels and shows canvas().
+// handlers, and the painting of the window's picture. The view feeds it
+// input in client pixels and has it paint().
 class MainWindowController : public PanelHost {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -113,8 +113,17 @@ public:
     // Composes the whole window onto the canvas, at `scale` device pixels
     // per logical pixel (the screen's device pixel ratio); the canvas has
     // that pixel ratio.
+    // (For screenshots and tests: the window paints with paint() instead.)
     const QImage& compose(qreal scale = 1.0);
     const QImage& canvas() const { return canvas_; }
+    // Paints the whole window with `p`, whose device has `scale` pixels per
+    // logical pixel. The window paints straight into its backing store: a
+    // canvas of its own would hold the whole window a second time.
+    void paint(QPainter& p, qreal scale);
+    // Decodes the background at `scale` now, before the window has a
+    // buffer of its own: decoding holds a picture twice for a moment, and
+    // that moment should not add to the buffer.
+    void prepare(qreal scale) { background(scale); }
     // How many repaints were asked for (measured by the paint benchmark).
     int repaintRequests() const { return repaintRequests_; }
 
@@ -143,6 +152,10 @@ private:
     void setAwaitingReadBack(bool awaiting);
     void showBusy();
     bool requireKeyboard();
+    // The background with what never leaves it, at `scale`.
+    const QImage& background(qreal scale);
+    // Everything over the background.
+    void paintFace(QPainter& p);
     void paintKeyOverlays(QPainter& p);
 
     ConfiguratorModel& model_;

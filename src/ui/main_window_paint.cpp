@@ -7,7 +7,6 @@
 #include "ui/main_window_controller.h"
 
 #include <QPainter>
-#include <cstring>
 
 namespace vantrel::ui {
 namespace {
@@ -85,32 +84,54 @@ void MainWindowController::paintKeyOverlays(QPainter& p) {
     }
 }
 
+const QImage& MainWindowController::background(qreal scale) {
+    // The keyboard picture lies on the background whatever the state, so
+    // the two are decoded into one picture.
+    return painter_.store().layered(SkinFolder::mainWindow(), kMain, kKeyboard,
+                                    {kKeyboardPictureX, kKeyboardPictureY}, scale);
+}
+
 const QImage& MainWindowController::compose(qreal scale) {
-    const QImage& main = painter_.store().image(SkinFolder::mainWindow(), kMain, scale);
+    const QImage& main = background(scale);
     if (main.isNull()) {
         canvas_ = QImage();
         return canvas_;
     }
-    if (canvas_.size() != main.size() || canvas_.format() != main.format()) {
-        canvas_ = QImage(main.size(), main.format());
+    if (canvas_.size() != main.size()) {
+        canvas_ = QImage(main.size(), QImage::Format_ARGB32_Premultiplied);
     }
     // The canvas has the background's pixels, at the screen's scale: the
-    // painter below works in logical pixels and draws on those.
+    // painter works in logical pixels and draws on those.
     canvas_.setDevicePixelRatio(main.devicePixelRatio());
-    // A fresh copy of the background, without going through the painter.
-    std::memcpy(canvas_.bits(), main.constBits(), static_cast<std::size_t>(main.sizeInBytes()));
-
     QPainter p(&canvas_);
+    paint(p, scale);
+    return canvas_;
+}
+
+void MainWindowController::paint(QPainter& p, qreal scale) {
+    const QImage& main = background(scale);
+    if (main.isNull()) {
+        return;
+    }
+    // The background replaces what the window showed before, alpha and all.
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, main);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    paintFace(p);
+}
+
+void MainWindowController::paintFace(QPainter& p) {
     drawSkinImage(p, QStringLiteral("button-help-normal.png"), 936, 5);
     if (state_.helpMenuOpen) {
         drawSkinImage(p, QStringLiteral("HelpWindow.png"), 830, 22);
         painter_.label(p, tr("Factory reset"), 850, 25, 15);
         painter_.label(p, tr("Driver update"), 850, 50, 15);
         painter_.label(p, tr("Version: 1.4"), 850, 75, 15);
+        // The keyboard picture lies over the menu's lower edge.
+        drawSkinImage(p, kKeyboard, kKeyboardPictureX, kKeyboardPictureY);
     }
     drawSkinImage(p, QStringLiteral("button-min-normal.png"), 957, 5);
     drawSkinImage(p, QStringLiteral("button-close-normal.png"), 978, 5);
-    drawSkinImage(p, kKeyboard, kKeyboardPictureX, kKeyboardPictureY);
     paintKeyOverlays(p);
     drawSkinImage(p, QStringLiteral("apply.png"), 868, 610);
     drawSkinImage(p, QStringLiteral("Config.png"), 25, 610);
@@ -141,7 +162,6 @@ const QImage& MainWindowController::compose(qreal scale) {
         p.fillRect(300, 612, 8, 8, QColor(0xE0, 0x24, 0x3A));
         painter_.label(p, notice, 314, 609, 13);
     }
-    return canvas_;
 }
 
 } // namespace vantrel::ui

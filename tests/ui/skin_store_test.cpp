@@ -3,6 +3,7 @@
 #include "ui/skin/skin_store.h"
 
 #include <QDir>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace vantrel::ui {
@@ -82,6 +83,59 @@ void savePicture(const QString& path, QSize size, const QColor& colour) {
     QImage img(size, QImage::Format_RGB32);
     img.fill(colour);
     ASSERT_TRUE(img.save(path));
+}
+
+// A picture named .png that holds another format still loads (read by its
+// content once the name has failed), and so does its size.
+TEST(SkinStore, AUsersPictureInAnotherFormatThanItsNameStillLoads) {
+    vantrel::testing::TempDir dir;
+    const QString folder = QString::fromStdString((dir.path() / "png" / "english").string());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QImage mine(4, 3, QImage::Format_RGB32);
+    mine.fill(Qt::red);
+    ASSERT_TRUE(mine.save(folder + QStringLiteral("/apply.png"), "BMP"));
+    SkinStore skins(dir.path());
+    EXPECT_EQ(skins.size(QStringLiteral("apply.png")), QSize(4, 3));
+    const QImage& read = skins.image(QStringLiteral("apply.png"));
+    ASSERT_FALSE(read.isNull());
+    EXPECT_EQ(read.pixel(1, 1), QColor(Qt::red).rgb());
+}
+
+// One picture always shown whole on another is kept as one: the pixels are
+// those of drawing the two in turn, and an opaque result drops its alpha.
+TEST(SkinStore, ALayeredPictureEqualsThePairDrawnInTurn) {
+    for (const qreal scale : {1.0, 2.0}) {
+        SkinStore skins;
+        const QPoint at(301, 95);
+        const QImage& layered = skins.layered(SkinFolder::mainWindow(), QStringLiteral("main.png"),
+                                              QStringLiteral("kb_BK.png"), at, scale);
+        QImage expected = skins.image(QStringLiteral("main.png")).copy();
+        {
+            QPainter p(&expected);
+            p.drawImage(at, skins.image(QStringLiteral("kb_BK.png")));
+        }
+        ASSERT_EQ(layered.size(), expected.size()) << scale;
+        EXPECT_EQ(layered.devicePixelRatio(), scale);
+        EXPECT_EQ(layered.format(), QImage::Format_RGB888) << "main.png is opaque";
+        EXPECT_EQ(layered.convertToFormat(QImage::Format_ARGB32_Premultiplied), expected) << scale;
+    }
+    // A user's background with a see-through pixel keeps its alpha.
+    vantrel::testing::TempDir dir;
+    const QString folder = QString::fromStdString((dir.path() / "png" / "english").string());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QImage mine(8, 8, QImage::Format_ARGB32);
+    mine.fill(Qt::blue);
+    mine.setPixel(7, 7, qRgba(0, 0, 0, 0));
+    ASSERT_TRUE(mine.save(folder + QStringLiteral("/main.png")));
+    SkinStore skins(dir.path());
+    const QImage& translucent = skins.layered(SkinFolder::mainWindow(), QStringLiteral("main.png"),
+                                              QStringLiteral("Thumb.png"), {20, 20}, 1.0);
+    EXPECT_EQ(translucent.format(), QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(qAlpha(translucent.pixel(7, 7)), 0);
+    EXPECT_TRUE(skins
+                    .layered(SkinFolder::mainWindow(), QStringLiteral("no-such.png"),
+                             QStringLiteral("kb_BK.png"), {}, 1.0)
+                    .isNull());
 }
 
 TEST(SkinScales, BuiltInSkinsComeAtTheScaleAskedForWithTheirLogicalSize) {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
 #include <array>
 
@@ -27,6 +28,41 @@ QString fineName(const QString& name) {
 
 bool isFile(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+// Read first by the format the name says, without guessing: Qt guesses by
+// asking every image plugin it has, and keeps them all loaded. Only a file
+// whose name lies about its format is guessed.
+void readByName(QImageReader& reader, const QString& path) {
+    reader.setFileName(path);
+    reader.setFormat(QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+}
+
+bool loadImage(QImage& img, const QString& path) {
+    QImageReader reader;
+    readByName(reader, path);
+    img = reader.read();
+    return !img.isNull() || img.load(path);
+}
+
+QSize storedSize(const QString& path) {
+    QImageReader reader;
+    readByName(reader, path);
+    const QSize size = reader.size();
+    return size.isValid() ? size : QImageReader(path).size();
+}
+
+bool isOpaque(const QImage& img) {
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            if (qAlpha(line[x]) != 255) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -72,14 +108,14 @@ SkinStore::Source SkinStore::find(const SkinFolder& folder, const QString& name,
 
 SkinStore::Entry SkinStore::load(const Source& source, qreal scale) {
     QImage img;
-    if (source.path.isEmpty() || !img.load(source.path)) {
+    if (source.path.isEmpty() || !loadImage(img, source.path)) {
         return {};
     }
     // One pixel format for every skin keeps the canvas copies fast, and
     // smoothing is right only on premultiplied pixels.
-    if (img.format() != QImage::Format_ARGB32_Premultiplied) {
-        img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    }
+    // In place: a converted copy would hold the picture twice for a moment,
+    // and the largest picture's moment is the program's peak.
+    img.convertTo(QImage::Format_ARGB32_Premultiplied);
     const QSizeF logical = QSizeF(img.size()) / source.ratio;
     const QSize device(std::max(1, qRound(logical.width() * scale)),
                        std::max(1, qRound(logical.height() * scale)));
@@ -90,7 +126,7 @@ SkinStore::Entry SkinStore::load(const Source& source, qreal scale) {
     return {std::move(img), logical.toSize()};
 }
 
-const QImage& SkinStore::image(const SkinFolder& folder, const QString& name, qreal scale) {
+void SkinStore::useScale(qreal scale) {
     if (!(scale > 0)) {
         scale = 1.0;
     }
@@ -100,10 +136,37 @@ const QImage& SkinStore::image(const SkinFolder& folder, const QString& name, qr
         cache_.clear();
         scale_ = scale;
     }
+}
+
+const QImage& SkinStore::image(const SkinFolder& folder, const QString& name, qreal scale) {
+    useScale(scale);
     const QString key = folder.relativePath(name);
     auto it = cache_.find(key);
     if (it == cache_.end()) {
         it = cache_.emplace(key, load(find(folder, name, scale_), scale_)).first;
+    }
+    return it->second.image;
+}
+
+const QImage& SkinStore::layered(const SkinFolder& folder, const QString& base, const QString& top,
+                                 QPoint at, qreal scale) {
+    useScale(scale);
+    const QString key = folder.relativePath(base) + QLatin1Char('|') + top +
+                        QStringLiteral("@%1,%2").arg(at.x()).arg(at.y());
+    auto it = cache_.find(key);
+    if (it == cache_.end()) {
+        Entry entry = load(find(folder, base, scale_), scale_);
+        if (!entry.image.isNull()) {
+            const Entry over = load(find(folder, top, scale_), scale_);
+            QPainter p(&entry.image);
+            p.drawImage(at, over.image);
+        }
+        if (isOpaque(entry.image)) {
+            // Three bytes a pixel instead of four for the window's largest
+            // picture, drawn on a buffer of its own format anyway.
+            entry.image = entry.image.convertToFormat(QImage::Format_RGB888);
+        }
+        it = cache_.emplace(key, std::move(entry)).first;
     }
     return it->second.image;
 }
@@ -116,7 +179,7 @@ QSize SkinStore::size(const SkinFolder& folder, const QString& name) {
     if (source.path.isEmpty()) {
         return {};
     }
-    const QSize stored = QImageReader(source.path).size();
+    const QSize stored = storedSize(source.path);
     return stored.isValid() ? (QSizeF(stored) / source.ratio).toSize() : QSize();
 }
 
@@ -125,7 +188,7 @@ QIcon SkinStore::icon(const SkinFolder& folder, const QString& name) {
     for (const qreal ratio : {1.0, kFineRatio}) {
         const Source source = find(folder, name, ratio);
         QImage img;
-        if (!source.path.isEmpty() && source.ratio == ratio && img.load(source.path)) {
+        if (!source.path.isEmpty() && source.ratio == ratio && loadImage(img, source.path)) {
             img.setDevicePixelRatio(ratio);
             icon.addPixmap(QPixmap::fromImage(img));
         }

@@ -52,6 +52,12 @@ public:
     const QImage& image(const SkinFolder& folder, const QString& name) {
         return image(folder, name, scale_);
     }
+    // Picture `top` drawn at `at` (logical pixels) on picture `base`, kept
+    // as one picture: a picture that is always shown whole on another need
+    // not be held a second time. A null image when there is no `base`; an
+    // opaque result is kept without an alpha channel (Format_RGB888).
+    const QImage& layered(const SkinFolder& folder, const QString& base, const QString& top,
+                          QPoint at, qreal scale);
     // The main window's pictures.
     const QImage& image(const QString& name) { return image(SkinFolder::mainWindow(), name); }
     // The size in logical pixels (the 1x picture's), read without decoding
@@ -82,6 +88,8 @@ private:
     // set, and within each the 2x file for scales above 1.
     Source find(const SkinFolder& folder, const QString& name, qreal scale) const;
     static Entry load(const Source& source, qreal scale);
+    // Drops the pictures of another scale than `scale`.
+    void useScale(qreal scale);
 
     QString userRoot_;
     qreal scale_ = 1.0;
