@@ -233,8 +233,9 @@ void Application::Parts::serveCommands() {
         model, *controller, *session,
         // Absolute: the commands come from other folders.
         CommandServer::Keyboard{std::filesystem::absolute(dataPath), o.simulate, o.simState});
-    instance.setRequestHandler(
-        [this](QLocalSocket* socket, const QByteArray& line) { commands->take(socket, line); });
+    instance.setRequestHandler([this](ui::LocalConnection* socket, const QByteArray& line) {
+        commands->take(socket, line);
+    });
     // Closed from outside (a logout, a terminal, kill): as from the window.
     quitSignals = std::make_unique<QuitSignals>([this] {
         commands->stopTaking();

@@ -7,11 +7,11 @@
 #include "cli/served_context.h"
 #include "core/device/trace.h"
 #include "core/model/command_changes.h"
+#include "ui/channel/local_channel.h"
 #include "ui/keyboard_port.h"
 #include "ui/main_window_controller.h"
 
 #include <QApplication>
-#include <QLocalSocket>
 #include <future>
 
 namespace vantrel::app {
@@ -110,8 +110,8 @@ CommandServer::~CommandServer() {
     session_.attachTrace(nullptr);
 }
 
-void CommandServer::answer(QLocalSocket* socket, const remote::CommandAnswer& answer) {
-    if (socket == nullptr || socket->state() != QLocalSocket::ConnectedState) {
+void CommandServer::answer(ui::LocalConnection* socket, const remote::CommandAnswer& answer) {
+    if (socket == nullptr || !socket->connected()) {
         return; // vantrelctl gave up; the command has run all the same
     }
     socket->write(QByteArray::fromStdString(remote::encodeAnswer(answer)));
@@ -119,14 +119,15 @@ void CommandServer::answer(QLocalSocket* socket, const remote::CommandAnswer& an
     socket->disconnectFromServer();
 }
 
-void CommandServer::answerError(QLocalSocket* socket, int status, const std::string& message) {
+void CommandServer::answerError(ui::LocalConnection* socket, int status,
+                                const std::string& message) {
     remote::CommandAnswer a;
     a.status = status;
     a.standardError = "vantrelctl: " + message + "\n";
     answer(socket, a);
 }
 
-void CommandServer::take(QLocalSocket* socket, const QByteArray& line) {
+void CommandServer::take(ui::LocalConnection* socket, const QByteArray& line) {
     auto request = remote::decodeRequest(std::string_view(line.constData(), line.size()));
     if (!request) {
         socket->write(QByteArray::fromStdString(remote::encodeRefusal(request.error().message)));
@@ -193,7 +194,7 @@ std::string CommandServer::mismatch(const remote::CommandRequest& r, bool needsK
 void CommandServer::runNext() {
     while (!running_ && !queue_.empty()) {
         Pending& next = queue_.front();
-        if (next.socket.isNull() || next.socket->state() != QLocalSocket::ConnectedState) {
+        if (next.socket.isNull() || !next.socket->connected()) {
             queue_.pop_front(); // vantrelctl gave up waiting: nothing was done
             waiting_.restart();
             continue;

@@ -16,11 +16,10 @@
 #include <optional>
 #include <thread>
 
-class QLocalSocket;
-
 namespace vantrel::ui {
+class LocalConnection;
 class MainWindowController;
-}
+} // namespace vantrel::ui
 
 namespace vantrel::app {
 
@@ -50,14 +49,14 @@ public:
     ~CommandServer() override;
 
     // Takes one request line from `socket` and answers on it.
-    void take(QLocalSocket* socket, const QByteArray& line);
+    void take(ui::LocalConnection* socket, const QByteArray& line);
     // The program is closing: the running command ends, later ones are
     // refused with the reason.
     void stopTaking();
 
 private:
     struct Pending {
-        QPointer<QLocalSocket> socket;
+        QPointer<ui::LocalConnection> socket;
         remote::CommandRequest request;
     };
     struct Finished;
@@ -68,8 +67,8 @@ private:
     std::string mismatch(const remote::CommandRequest& request, bool needsKeyboard) const;
     void start(const Pending& pending);
     void finish(const std::shared_ptr<Finished>& done);
-    static void answer(QLocalSocket* socket, const remote::CommandAnswer& answer);
-    static void answerError(QLocalSocket* socket, int status, const std::string& message);
+    static void answer(ui::LocalConnection* socket, const remote::CommandAnswer& answer);
+    static void answerError(ui::LocalConnection* socket, int status, const std::string& message);
 
     ConfiguratorModel& model_;
     ui::MainWindowController& controller_;
@@ -81,7 +80,7 @@ private:
     QElapsedTimer waiting_;
     bool running_ = false;
     bool stopped_ = false;
-    QPointer<QLocalSocket> current_;
+    QPointer<ui::LocalConnection> current_;
     std::shared_ptr<std::atomic<bool>> closing_ = std::make_shared<std::atomic<bool>>(false);
     std::thread worker_;
 };

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QTimer>
 #include <memory>
@@ -29,7 +28,7 @@ CQuendalApp::CQuendalApp(QString serverName, QObject* parent)
 
 CQuendalApp::CQuendalApp(QString serverName, QString mutexName, QObject* parent)
     : QObject(parent), serverName_(std::move(serverName)), mutexName_(std::move(mutexName)) {
-    connect(&server_, &QLocalServer::newConnection, this, &CQuendalApp::onConnection);
+    connect(&server_, &LocalServer::newConnection, this, &CQuendalApp::onConnection);
 }
 
 CQuendalApp::~CQuendalApp() {
@@ -75,33 +74,17 @@ CQuendalApp::Start CQuendalApp::start() {
         break;
     }
     // Nobody answers: a socket file left by a crashed copy is stale.
-    QLocalServer::removeServer(serverName_);
+    LocalServer::removeServer(serverName_);
     return listen();
 }
 
 #endif
 
 CQuendalApp::Ask CQuendalApp::askToShow() {
-    QLocalSocket probe;
-    probe.connectToServer(serverName_);
-    if (!probe.waitForConnected(kConnectTimeoutMs)) {
-        return Ask::NoAnswer;
-    }
-    if (!platform::peerIsThisUser(probe.socketDescriptor())) {
-        // Someone else answers on our name: never hand over to them.
-        probe.abort();
-        return Ask::OtherUser;
-    }
-    probe.write(kShowRequest);
-    probe.waitForBytesWritten(kConnectTimeoutMs);
-    probe.disconnectFromServer();
-    return Ask::Delivered;
+    return LocalConnection::deliver(serverName_, kShowRequest, kConnectTimeoutMs);
 }
 
 CQuendalApp::Start CQuendalApp::listen() {
-    // Only this user's programs can connect: on Windows the pipe's access
-    // list names this user alone.
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_.listen(serverName_)) {
         error_ = server_.errorString();
         return Start::Failed;
@@ -110,13 +93,13 @@ CQuendalApp::Start CQuendalApp::listen() {
 }
 
 void CQuendalApp::onConnection() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        if (!platform::peerIsThisUser(socket->socketDescriptor())) {
+    while (LocalConnection* socket = server_.nextPendingConnection()) {
+        if (!socket->peerIsThisUser()) {
             socket->abort(); // only this user's programs may call this one
             socket->deleteLater();
             continue;
         }
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &LocalConnection::disconnected, socket, &QObject::deleteLater);
         // One line per connection; a peer that never finishes it is let go.
         struct Request {
             QByteArray buffer;
@@ -150,14 +133,14 @@ void CQuendalApp::onConnection() {
             request->buffer.clear();
             takeLine(socket, line);
         };
-        connect(socket, &QLocalSocket::readyRead, this, readRequest);
+        connect(socket, &LocalConnection::readyRead, this, readRequest);
         if (socket->bytesAvailable() > 0) {
             readRequest();
         }
     }
 }
 
-void CQuendalApp::takeLine(QLocalSocket* socket, const QByteArray& line) {
+void CQuendalApp::takeLine(LocalConnection* socket, const QByteArray& line) {
     if (line.trimmed() == kShowRequest.trimmed()) {
         emit showRequested();
         socket->disconnectFromServer();

@@ -2,14 +2,12 @@
 #pragma once
 
 #include "platform/instance_socket.h"
+#include "ui/channel/local_channel.h"
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
-
-class QLocalSocket;
 
 namespace vantrel::ui {
 
@@ -44,7 +42,7 @@ public:
     // Gets every request line other than "show" (without its newline), with
     // the socket to answer on; the socket is deleted after it disconnects.
     // Without a handler such requests are refused.
-    using RequestHandler = std::function<void(QLocalSocket* socket, const QByteArray& line)>;
+    using RequestHandler = std::function<void(LocalConnection* socket, const QByteArray& line)>;
     void setRequestHandler(RequestHandler handler) { handler_ = std::move(handler); }
 
     explicit CQuendalApp(QString serverName = serverNameFor(QString::fromUtf8(kInstanceName)),
@@ -69,12 +67,12 @@ signals:
     void showRequested();
 
 private:
-    enum class Ask { Delivered, NoAnswer, OtherUser };
+    using Ask = LocalConnection::Delivery;
     // Asks the copy listening on the socket to show its window.
     Ask askToShow();
     Start listen();
     void onConnection();
-    void takeLine(QLocalSocket* socket, const QByteArray& line);
+    void takeLine(LocalConnection* socket, const QByteArray& line);
 
     QString serverName_;
     QString mutexName_;
@@ -82,7 +80,7 @@ private:
     std::unique_ptr<InstanceMutex> mutex_;
 #endif
     QString error_;
-    QLocalServer server_;
+    LocalServer server_;
     RequestHandler handler_;
 };
 

@@ -194,7 +194,7 @@ TEST(SingleInstance, RequestLinesGoToTheHandlerAndOthersAreRefused) {
     EXPECT_TRUE(exchange(name, "{\"version\":1}\n").contains("\"refused\""));
 
     QList<QByteArray> lines;
-    app.setRequestHandler([&lines](QLocalSocket* socket, const QByteArray& line) {
+    app.setRequestHandler([&lines](LocalConnection* socket, const QByteArray& line) {
         lines << line;
         socket->write("ok\n");
         socket->disconnectFromServer();
@@ -227,7 +227,7 @@ TEST(SingleInstance, AnotherUsersRequestIsDroppedUnanswered) {
     // between it and the program.
     ASSERT_EQ(::chmod(QFile::encodeName(name).constData(), 0777), 0);
     int handled = 0;
-    app.setRequestHandler([&handled](QLocalSocket* socket, const QByteArray&) {
+    app.setRequestHandler([&handled](LocalConnection* socket, const QByteArray&) {
         ++handled;
         socket->write("ran\n");
     });
