@@ -32,6 +32,14 @@ TEST(InterfaceLanguage, SessionLocalesChooseTheFirstKnownLanguage) {
     EXPECT_EQ(ofLocales({"ja_JP"}), UiLanguage(UiLanguage::kJapanese));
     EXPECT_EQ(ofLocales({"ko-KR"}), UiLanguage(UiLanguage::kKorean));
     EXPECT_EQ(ofLocales({"nl-NL", "de", "en"}), UiLanguage(UiLanguage::kGerman));
+    // Each language from its own desktop's locale, in either spelling.
+    for (UiLanguage l : interfaceLanguages()) {
+        const std::string name(l.catalogue());
+        std::string tag = name;
+        std::replace(tag.begin(), tag.end(), '_', '-');
+        EXPECT_EQ(ofLocales({name + ".UTF-8"}), l) << name;
+        EXPECT_EQ(ofLocales({"nl", tag}), l) << tag;
+    }
     // Everything else, and nothing at all, is English.
     EXPECT_EQ(ofLocales({"nl-NL"}), UiLanguage::englishInterface());
     EXPECT_EQ(ofLocales({"C"}), UiLanguage::englishInterface());
