@@ -105,7 +105,7 @@ void MacroDialogController::compose(QPainter& p) {
 }
 
 void MacroDialogController::composeDelayCaption(QPainter& p) {
-    const QStringList lines = tr("Record the delays\nbetween keys").split(QLatin1Char('\n'));
+    const QStringList lines = tr("Record the\ndelays\nbetween keys").split(QLatin1Char('\n'));
     const bool chinese = language_.chinese();
     const std::span<const int> ys =
         chinese ? std::span<const int>(kChineseDelayLineY) : std::span<const int>(kOtherDelayLineY);

@@ -463,11 +463,12 @@ starten</translation>
         <translation>Aufnahme starten</translation>
     </message>
     <message>
-        <source>Record the delays
+        <source>Record the
+delays
 between keys</source>
         <translation>Pausen
-zwischen Tasten
-aufnehmen</translation>
+zwischen
+Tasten aufnehmen</translation>
     </message>
     <message>
         <source>Macro manager</source>
@@ -655,11 +656,11 @@ aufnehmen</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation>Importieren</translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation>Exportieren</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Close</source>

@@ -463,7 +463,8 @@ carpeta</translation>
         <translation>Grabar</translation>
     </message>
     <message>
-        <source>Record the delays
+        <source>Record the
+delays
 between keys</source>
         <translation>Grabar los
 retardos entre

@@ -463,11 +463,11 @@ dossier</translation>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>Record the delays
+        <source>Record the
+delays
 between keys</source>
         <translation>Enregistrer
-les délais entre
-les touches</translation>
+les délais</translation>
     </message>
     <message>
         <source>Macro manager</source>

@@ -459,7 +459,8 @@
         <translation>記録を開始</translation>
     </message>
     <message>
-        <source>Record the delays
+        <source>Record the
+delays
 between keys</source>
         <translation>キー間の
 遅延を記録</translation>
@@ -650,11 +651,11 @@ between keys</source>
     </message>
     <message>
         <source>Import</source>
-        <translation>インポート</translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation>エクスポート</translation>
+        <translation>書き出し</translation>
     </message>
     <message>
         <source>Close</source>

@@ -459,7 +459,8 @@
         <translation>녹화 시작</translation>
     </message>
     <message>
-        <source>Record the delays
+        <source>Record the
+delays
 between keys</source>
         <translation>키 사이의
 지연 녹화</translation>

@@ -463,7 +463,8 @@ katalog</translation>
         <translation>Nagrywaj</translation>
     </message>
     <message>
-        <source>Record the delays
+        <source>Record the
+delays
 between keys</source>
         <translation>Nagrywaj
 opóźnienia

@@ -463,7 +463,8 @@ pasta</translation>
         <translation>Iniciar gravação</translation>
     </message>
     <message>
-        <source>Record the delays
+        <source>Record the
+delays
 between keys</source>
         <translation>Gravar os
 atrasos entre

@@ -463,7 +463,8 @@
         <translation>Почати запис</translation>
     </message>
     <message>
-        <source>Record the delays
+        <source>Record the
+delays
 between keys</source>
         <translation>Записувати
 затримки

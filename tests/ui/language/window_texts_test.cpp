@@ -47,7 +47,9 @@ std::vector<layout::Region> boxesOf(const QString& shot) {
     } else if (shot.startsWith(QLatin1String("macro"))) {
         pick(md::kRegions, {md::kRecord, md::kNew, md::kDelete, md::kOk, md::kCancel});
     } else if (shot.startsWith(QLatin1String("profiles"))) {
-        pick(pd::kRegions, {pd::kCloseButton, pd::kImport, pd::kExport});
+        for (pd::Area button : {pd::kCloseButton, pd::kImport, pd::kExport}) {
+            boxes.push_back(pd::textBoxOf(button));
+        }
     }
     return boxes;
 }
@@ -72,6 +74,19 @@ OpenList openList(const QString& shot) {
     }
     if (shot == QLatin1String("main-wrist-effects")) {
         return {QRect(QPoint(28, 332), QPoint(248, 431)), 5};
+    }
+    return {};
+}
+
+// The check boxes of a window: no text may cover one.
+std::vector<layout::Region> checkBoxesOf(const QString& shot) {
+    namespace km = layout::key_map;
+    namespace md = layout::macro_dialog;
+    if (shot.startsWith(QLatin1String("keymap"))) {
+        return {km::kButtonRegions[km::kDisableBox]};
+    }
+    if (shot.startsWith(QLatin1String("macro"))) {
+        return {md::kRegions[md::kRecordDelays], md::kRegions[md::kLoop]};
     }
     return {};
 }
@@ -106,6 +121,11 @@ QStringList misfits(const QString& shot, const QImage& picture, std::vector<Draw
                              .arg(a.ink.right())
                              .arg(r.left)
                              .arg(r.right);
+            }
+        }
+        for (const layout::Region& box : checkBoxesOf(shot)) {
+            if (a.ink.intersects(QRect(box.left, box.top, box.width(), box.height()))) {
+                found << QStringLiteral("%1: \"%2\" covers a check box").arg(shot, a.text);
             }
         }
         for (std::size_t j = i + 1; j < labels.size(); ++j) {
