@@ -13,6 +13,8 @@ namespace vantrel::app {
 namespace {
 
 constexpr int kExitBadUsage = 2;
+// The names `--language` takes, as the help and the errors list them.
+constexpr const char* kLanguageNames = "en, ru, zh, de, fr, es, pt_BR, pl, uk, ja or ko";
 
 const QStringList& valueOptions() {
     static const QStringList names{QStringLiteral("--sim-state"), QStringLiteral("--trace"),
@@ -57,8 +59,9 @@ void addProgramOptions(QCommandLineParser& parser) {
                       QStringLiteral("Render the window after start-up to FILE (PNG) and exit."),
                       QStringLiteral("FILE")});
     parser.addOption({QStringLiteral("language"),
-                      QStringLiteral("Interface language: en, ru or zh (default: the one chosen "
-                                     "in the tray menu, else the desktop's)."),
+                      QStringLiteral("Interface language: %1 (default: the one chosen "
+                                     "in the tray menu, else the desktop's).")
+                          .arg(QString::fromLatin1(kLanguageNames)),
                       QStringLiteral("LANG")});
     parser.addOption({QStringLiteral("background"),
                       QStringLiteral("Start hidden in the tray (minimised where there is none).")});
@@ -105,15 +108,14 @@ std::optional<int> answerWithoutDisplay(int argc, char** argv) {
         std::fprintf(stderr, "vantrel: --%s needs %s, not an empty value; see 'vantrel --help'.\n",
                      qPrintable(empty),
                      empty == QLatin1String("data-dir")   ? "a folder"
-                     : empty == QLatin1String("language") ? "en, ru or zh"
+                     : empty == QLatin1String("language") ? kLanguageNames
                                                           : "a file name");
         return kExitBadUsage;
     }
     if (parser.isSet(QStringLiteral("language")) &&
         !UiLanguage::fromName(parser.value(QStringLiteral("language")).toStdString())) {
-        std::fprintf(stderr,
-                     "vantrel: unknown language '%s' (en, ru or zh); see 'vantrel --help'.\n",
-                     qPrintable(parser.value(QStringLiteral("language"))));
+        std::fprintf(stderr, "vantrel: unknown language '%s' (%s); see 'vantrel --help'.\n",
+                     qPrintable(parser.value(QStringLiteral("language"))), kLanguageNames);
         return kExitBadUsage;
     }
     const bool help =

@@ -17,7 +17,8 @@ struct ProgramOptions {
     QString dataDir;
     QString screenshot;      // render the window to this PNG and end
     bool background = false; // start hidden in the tray (on login)
-    QString language;        // "en", "ru" or "zh"; empty: the saved or the session's
+    QString
+        language; // a catalogue name ("en", "pt_BR"...) or "zh"; empty: the saved or the session's
 };
 
 // Parses the command line; --help and --version print and end the program.

@@ -131,6 +131,8 @@ public:
     void drawSkinImage(QPainter& p, const QString& name, int x, int y) override;
     void drawLabel(QPainter& p, const QString& text, int x, int y, int height,
                    const QColor& colour) override;
+    void drawButtonLabel(QPainter& p, const QString& text, QPoint skinPlace,
+                         const layout::Region& box, int height) override;
     void drawOutline(QPainter& p, int x, int y, int w, int h) override;
     void drawSlider(QPainter& p, int id) override;
     void setSliderVisible(int id, bool visible) override;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Composition of the main window's picture.
+#include "core/layout/main_window_layout.h"
 #include "core/lighting/effect_tables.h"
 #include "core/model/key_picture_table.h"
 #include "ui/keyboard_port.h"
@@ -28,6 +29,11 @@ void MainWindowController::drawSkinImage(QPainter& p, const QString& name, int x
 void MainWindowController::drawLabel(QPainter& p, const QString& text, int x, int y, int height,
                                      const QColor& colour) {
     painter_.label(p, text, x, y, height, colour);
+}
+
+void MainWindowController::drawButtonLabel(QPainter& p, const QString& text, QPoint skinPlace,
+                                           const layout::Region& box, int height) {
+    painter_.buttonLabel(p, language_, text, skinPlace, box, height);
 }
 
 void MainWindowController::drawOutline(QPainter& p, int x, int y, int w, int h) {
@@ -135,12 +141,13 @@ void MainWindowController::paintFace(QPainter& p) {
     paintKeyOverlays(p);
     drawSkinImage(p, QStringLiteral("apply.png"), 868, 610);
     drawSkinImage(p, QStringLiteral("Config.png"), 25, 610);
+    const auto& buttons = layout::ButtonRegionTable();
     if (language_.chinese()) {
         painter_.label(p, tr("Apply"), 878, 613, 20);
         painter_.label(p, tr("Profiles"), 43, 612, 15);
     } else {
-        painter_.label(p, tr("Apply"), 870, 613, 13);
-        painter_.label(p, tr("Profiles"), 28, 612, 15);
+        drawButtonLabel(p, tr("Apply"), {870, 613}, buttons[layout::kCmdApply], 13);
+        drawButtonLabel(p, tr("Profiles"), {28, 612}, buttons[layout::kCmdProfiles], 15);
     }
     if (ports_.lighting) {
         ports_.lighting->paint(p);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/layout/region.h"
+
 #include <QColor>
+#include <QPoint>
 #include <QString>
 
 class QPainter;
@@ -21,6 +24,10 @@ public:
     // text cell.
     virtual void drawLabel(QPainter& p, const QString& text, int x, int y, int height,
                            const QColor& colour) = 0;
+    // A button's label: at the skin's place in the languages whose skins
+    // were drawn for their texts, centred in `box` in the others.
+    virtual void drawButtonLabel(QPainter& p, const QString& text, QPoint skinPlace,
+                                 const layout::Region& box, int height) = 0;
     // One-pixel white outline from (x, y) to (x + w, y + h).
     virtual void drawOutline(QPainter& p, int x, int y, int w, int h) = 0;
 

@@ -13,13 +13,8 @@ constexpr int kBalloonMs = 5000;
 // Each language by its own name, the same in every interface language, so
 // that it can be found from any.
 QString languageAutonym(UiLanguage language) {
-    if (language.chinese()) {
-        return QStringLiteral(u"\u4E2D\u6587");
-    }
-    if (language.russian()) {
-        return QStringLiteral(u"\u0420\u0443\u0441\u0441\u043A\u0438\u0439");
-    }
-    return QStringLiteral("English");
+    const std::string_view name = language.autonym();
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 } // namespace

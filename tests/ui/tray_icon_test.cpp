@@ -96,10 +96,21 @@ TEST(TrayIcon, LanguageMenuNamesEachLanguageInItselfAndHandsOverTheChoice) {
     TrayIcon tray(QIcon(), actions, russian.language);
     EXPECT_TRUE(menuTexts(tray).contains(QStringLiteral("Язык")));
     const auto& items = tray.languageActions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("English"));
-    EXPECT_EQ(items[1]->text(), QStringLiteral("Русский"));
-    EXPECT_EQ(items[2]->text(), QStringLiteral("中文"));
+    ASSERT_EQ(items.size(), 11);
+    QStringList names;
+    for (const QAction* item : items) {
+        names << item->text();
+    }
+    EXPECT_EQ(names, (QStringList{QStringLiteral("English"), QStringLiteral("Русский"),
+                                  QStringLiteral("中文"), QStringLiteral("Deutsch"),
+                                  QStringLiteral("Français"), QStringLiteral("Español"),
+                                  QStringLiteral("Português (Brasil)"), QStringLiteral("Polski"),
+                                  QStringLiteral("Українська"), QStringLiteral("日本語"),
+                                  QStringLiteral("한국어")}));
+    items[9]->trigger();
+    EXPECT_EQ(chosen.back(), UiLanguage(UiLanguage::kJapanese));
+    items[1]->trigger();
+    chosen.clear();
     EXPECT_FALSE(items[0]->isChecked());
     EXPECT_TRUE(items[1]->isChecked());
     items[2]->trigger();

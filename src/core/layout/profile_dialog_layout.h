@@ -28,6 +28,16 @@ inline constexpr std::array<Region, 7> kRegions{{
     {273, 241, 373, 280},
 }};
 
+// Where the import and export buttons' texts go: right of the arrow their
+// pictures carry.
+inline constexpr int kArrowButtonTextLeft = 295;
+constexpr Region textBoxOf(Area button) {
+    const Region& r = kRegions[static_cast<std::size_t>(button)];
+    return button == kImport || button == kExport
+               ? Region{kArrowButtonTextLeft, r.top, r.right, r.bottom}
+               : r;
+}
+
 // The profile list: 243 x 283 pixels, bold Arial 15 pixels high.
 inline constexpr Region kList{16, 50, 258, 332};
 inline constexpr int kListFontPixels = 15;

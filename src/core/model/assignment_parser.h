@@ -19,8 +19,9 @@ namespace vantrel {
 //   key NAME                              another key
 //   combo NAME+NAME[+NAME]                a combination of up to three keys
 //   macro N | macro NAME                  macro N of the list (or by name)
-//   function NAME                         a basic function, by its Chinese,
-//                                         second or command-line name
+//   function NAME                         a basic function, by its name in
+//                                         any interface language or its
+//                                         command-line name
 //   launch music|program|file|folder PATH launch a path (at most 255 characters)
 //   disable                               the key gives nothing
 //   default                               the key's factory function back
@@ -35,7 +36,7 @@ Result<PendingAssignment> parseAssignmentTarget(std::span<const std::string> wor
 Result<std::vector<std::uint8_t>> parseKeyCombination(const KeyNameTable& names,
                                                       std::string_view text);
 
-// The basic function named in any of the three languages or by its command-line name
+// The basic function named in any interface language or by its command-line name
 // (the latter without regard to case). Group headers are refused.
 Result<const BasicFunction*> parseBasicFunction(std::string_view name);
 

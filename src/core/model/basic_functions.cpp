@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/model/basic_functions.h"
 
+#include "core/model/basic_function_names.h"
 #include "core/util/translatable.h"
 
 #include <algorithm>
@@ -77,6 +78,22 @@ constexpr std::array<BasicFunction, kBasicFunctionRowCount> kRows = {{
 }};
 
 } // namespace
+
+std::string_view BasicFunction::name(UiLanguage language) const {
+    if (language.chinese()) {
+        return chineseName;
+    }
+    if (language.russian()) {
+        return russianName;
+    }
+    const std::string_view other = basicFunctionName(id, language);
+    return other.empty() ? std::string_view(englishName) : other;
+}
+
+bool BasicFunction::named(std::string_view name) const {
+    return name == englishName || name == chineseName || name == russianName ||
+           basicFunctionNamed(id, name);
+}
 
 std::span<const BasicFunction, kBasicFunctionRowCount> BasicFunctionTable() {
     return kRows;

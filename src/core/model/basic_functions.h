@@ -28,7 +28,7 @@ using KeyTableEntry = std::array<std::uint8_t, entry::kSize>;
 // Every name is kept here, not only the English source text that the
 // window layer translates (context kBasicFunctionContext): a name typed on
 // the command line or handed over by the key assignment dialog may be in
-// any of the three languages.
+// any interface language.
 inline constexpr const char* kBasicFunctionContext = "BasicFunction";
 
 struct BasicFunction {
@@ -40,12 +40,11 @@ struct BasicFunction {
     bool inGroup = false; // a child of the last group header above it
     KeyTableEntry entry{};
 
-    std::string_view name(UiLanguage language) const {
-        return language.chinese() ? chineseName : language.russian() ? russianName : englishName;
-    }
-    bool named(std::string_view name) const {
-        return name == englishName || name == chineseName || name == russianName;
-    }
+    // The name in `language` (the other languages' names live in
+    // basic_function_names).
+    std::string_view name(UiLanguage language) const;
+    // Whether `name` is this function's name in any interface language.
+    bool named(std::string_view name) const;
 };
 
 inline constexpr std::size_t kBasicFunctionRowCount = 26; // 23 functions, 3 headers

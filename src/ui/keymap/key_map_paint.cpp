@@ -103,6 +103,17 @@ void KeyMapController::composeTabs(QPainter& p) {
               km::kButtonRegions[b].top);
     }
     const auto colour = [this](int t) { return t == tab_ ? kCurrentTab : kOtherTab; };
+    if (!language_.keepsSkinPlaces()) {
+        const char* const titles[] = {
+            QT_TRANSLATE_NOOP("KeyMap", "Keys"), QT_TRANSLATE_NOOP("KeyMap", "Macro"),
+            QT_TRANSLATE_NOOP("KeyMap", "Basic"), QT_TRANSLATE_NOOP("KeyMap", "Advanced")};
+        for (int t = 0; t < km::kTabCount; ++t) {
+            painter_.buttonLabel(p, language_, QCoreApplication::translate("KeyMap", titles[t]), {},
+                                 km::kButtonRegions[km::kTabKeys + static_cast<std::size_t>(t)],
+                                 kTextHeight, colour(t));
+        }
+        return;
+    }
     const auto title = [&](int t, const QString& text, int x, int y) {
         painter_.label(p, text, x, y, kTextHeight, colour(t));
     };
@@ -163,13 +174,8 @@ void KeyMapController::composeFooter(QPainter& p) {
     const auto& box = km::kButtonRegions[km::kDisableBox];
     const auto& boxImages = km::kButtonImages[km::kDisableBox];
     image(p, disableToggle_ ? boxImages.over : boxImages.normal, box.left, box.top);
-    if (language_.chinese()) {
-        painter_.label(p, QCoreApplication::translate("KeyMap", "Disable key"), 34, 349,
-                       kTextHeight);
-    } else {
-        painter_.label(p, QCoreApplication::translate("KeyMap", "Disable key"), 19, 359,
-                       kTextHeight);
-    }
+    painter_.checkBoxLabel(p, language_, QCoreApplication::translate("KeyMap", "Disable key"),
+                           language_.pick(QPoint(34, 349), QPoint(19, 359)), box, kTextHeight);
     for (const int b : {km::kDefault, km::kCancel, km::kSave}) {
         const auto& r = km::kButtonRegions[static_cast<std::size_t>(b)];
         const auto& images = km::kButtonImages[static_cast<std::size_t>(b)];
@@ -180,12 +186,14 @@ void KeyMapController::composeFooter(QPainter& p) {
         painter_.label(p, QCoreApplication::translate("KeyMap", "Cancel"), 240, 350, kTextHeight);
         painter_.label(p, QCoreApplication::translate("KeyMap", "Save"), 335, 350, kTextHeight);
     } else {
-        painter_.label(p, QCoreApplication::translate("KeyMap", "Default"), 151, 350,
-                       kOtherButtonHeight);
-        painter_.label(p, QCoreApplication::translate("KeyMap", "Cancel"), 233, 350,
-                       kOtherButtonHeight);
-        painter_.label(p, QCoreApplication::translate("KeyMap", "Save"), 318, 350,
-                       kOtherButtonHeight);
+        const auto button = [&](const char* text, int x, int b) {
+            painter_.buttonLabel(p, language_, QCoreApplication::translate("KeyMap", text),
+                                 {x, 350}, km::kButtonRegions[static_cast<std::size_t>(b)],
+                                 kOtherButtonHeight);
+        };
+        button("Default", 151, km::kDefault);
+        button("Cancel", 233, km::kCancel);
+        button("Save", 318, km::kSave);
     }
 }
 

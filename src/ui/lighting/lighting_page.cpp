@@ -230,7 +230,8 @@ void LightingPage::paintDeviceItems(QPainter& p) {
         label(p, tr("Macros"), 122, 612, 15);
         label(p, tr("Game mode"), 26, 576, 16);
     } else {
-        label(p, tr("Macros"), 108, 612, 14);
+        host_.drawButtonLabel(p, tr("Macros"), {108, 612},
+                              layout::ButtonRegionTable()[layout::kCmdMacros], 14);
         label(p, tr("Game mode"), 21, 576, 14);
     }
     const QString on = QStringLiteral("Enable.png");

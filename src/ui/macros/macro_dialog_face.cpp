@@ -28,10 +28,12 @@ struct Place {
 };
 
 // A label's English text and its place in the Chinese interface and in
-// every other.
+// every other; on a button (`button` names its area) the languages whose
+// skins were not drawn for them centre it there instead.
 struct Label {
     const char* text;
     Place chinese, other;
+    int button = md::kNone;
 };
 
 constexpr Label kLabels[] = {
@@ -40,10 +42,10 @@ constexpr Label kLabels[] = {
     {QT_TRANSLATE_NOOP("MacroManager", "Key events"), {160, 42, 15}, {170, 42, 14}},
     {QT_TRANSLATE_NOOP("MacroManager", "Recording"), {286, 42, 15}, {258, 42, 14}},
     {QT_TRANSLATE_NOOP("MacroManager", "Loop"), {265, 300, 15}, {265, 300, 15}},
-    {QT_TRANSLATE_NOOP("MacroManager", "New"), {35, 372, 14}, {25, 372, 15}},
-    {QT_TRANSLATE_NOOP("MacroManager", "Delete"), {96, 372, 14}, {85, 372, 15}},
-    {QT_TRANSLATE_NOOP("MacroManager", "OK"), {270, 372, 14}, {270, 372, 15}},
-    {QT_TRANSLATE_NOOP("MacroManager", "Cancel"), {328, 372, 14}, {315, 372, 15}},
+    {QT_TRANSLATE_NOOP("MacroManager", "New"), {35, 372, 14}, {25, 372, 15}, md::kNew},
+    {QT_TRANSLATE_NOOP("MacroManager", "Delete"), {96, 372, 14}, {85, 372, 15}, md::kDelete},
+    {QT_TRANSLATE_NOOP("MacroManager", "OK"), {270, 372, 14}, {270, 372, 15}, md::kOk},
+    {QT_TRANSLATE_NOOP("MacroManager", "Cancel"), {328, 372, 14}, {315, 372, 15}, md::kCancel},
 };
 
 // Beside the delay check box, one text of several lines: two lines in
@@ -88,16 +90,22 @@ void MacroDialogController::compose(QPainter& p) {
     const bool chinese = language_.chinese();
     for (const Label& l : kLabels) {
         const Place& at = chinese ? l.chinese : l.other;
-        painter_.label(p, tr(l.text), at.x, at.y, at.height);
+        if (l.button == md::kNone) {
+            painter_.label(p, tr(l.text), at.x, at.y, at.height);
+        } else {
+            painter_.buttonLabel(p, language_, tr(l.text), {at.x, at.y},
+                                 md::kRegions[static_cast<std::size_t>(l.button)], at.height);
+        }
     }
     composeDelayCaption(p);
     const QString recordText =
         manager_.events().recording() ? tr("Stop recording") : tr("Start recording");
-    painter_.label(p, recordText, chinese ? 280 : 265, 103, chinese ? 15 : 14);
+    painter_.buttonLabel(p, language_, recordText, {chinese ? 280 : 265, 103},
+                         md::kRegions[md::kRecord], chinese ? 15 : 14);
 }
 
 void MacroDialogController::composeDelayCaption(QPainter& p) {
-    const QStringList lines = tr("Record the delays\nbetween keys").split(QLatin1Char('\n'));
+    const QStringList lines = tr("Record the\ndelays\nbetween keys").split(QLatin1Char('\n'));
     const bool chinese = language_.chinese();
     const std::span<const int> ys =
         chinese ? std::span<const int>(kChineseDelayLineY) : std::span<const int>(kOtherDelayLineY);

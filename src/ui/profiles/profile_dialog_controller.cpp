@@ -218,9 +218,11 @@ void ProfileDialogController::compose(QPainter& p) {
     painter_.image(p, folder, kCloseImage, close.left - 4, close.top - 4);
     // The same words in both languages.
     painter_.label(p, tr("Profiles"), 5, 8, 20);
-    painter_.label(p, tr("Import"), 295, 54, 20);
-    painter_.label(p, tr("Export"), 295, 102, 20);
-    painter_.label(p, tr("Close"), 18, 367, 14);
+    painter_.buttonLabel(p, language_, tr("Import"), {pd::kArrowButtonTextLeft, 54},
+                         pd::textBoxOf(pd::kImport), 20);
+    painter_.buttonLabel(p, language_, tr("Export"), {pd::kArrowButtonTextLeft, 102},
+                         pd::textBoxOf(pd::kExport), 20);
+    painter_.buttonLabel(p, language_, tr("Close"), {18, 367}, pd::textBoxOf(pd::kCloseButton), 14);
 }
 
 bool ProfileDialogController::dragsFrom(int x, int y) const {

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +13,15 @@ namespace {
 // Arial's em is its cell height divided by 1.15 (ascent 0.905 plus descent
 // 0.212 of the em, rounded as the font's own metrics do).
 constexpr double kCellPerEm = 1.15;
+
+// Between a check box and its text.
+constexpr int kCheckBoxGap = 5;
+
+// The cell top that puts the middle of the capitals on `middle`: text of
+// mixed case then looks centred, whatever its descenders.
+int cellTopCentredOn(const QFontMetrics& metrics, double middle) {
+    return static_cast<int>(std::lround(middle - metrics.ascent() + metrics.capHeight() / 2.0));
+}
 
 } // namespace
 
@@ -66,6 +76,38 @@ void SkinPainter::label(QPainter& p, const QString& text, int x, int y, int heig
              metrics.tightBoundingRect(text).translated(origin.x(), origin.y() + metrics.ascent()),
              QRect(origin, QSize(metrics.horizontalAdvance(text), metrics.height()))});
     }
+}
+
+void SkinPainter::buttonLabel(QPainter& p, UiLanguage language, const QString& text,
+                              QPoint skinPlace, const layout::Region& box, int height,
+                              const QColor& colour) {
+    if (language.keepsSkinPlaces()) {
+        label(p, text, skinPlace.x(), skinPlace.y(), height, colour);
+        return;
+    }
+    const QFontMetrics metrics(labelFont(height));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const double centreX = box.left + box.width() / 2.0;
+    const double firstMiddle = box.top + box.height() / 2.0 -
+                               metrics.height() * (static_cast<double>(lines.size()) - 1) / 2.0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRect ink = metrics.tightBoundingRect(lines[i]);
+        const int x = static_cast<int>(std::lround(centreX - ink.left() - ink.width() / 2.0));
+        const int y =
+            cellTopCentredOn(metrics, firstMiddle + static_cast<double>(i) * metrics.height());
+        label(p, lines[i], x, y, height, colour);
+    }
+}
+
+void SkinPainter::checkBoxLabel(QPainter& p, UiLanguage language, const QString& text,
+                                QPoint skinPlace, const layout::Region& box, int height) {
+    if (language.keepsSkinPlaces()) {
+        label(p, text, skinPlace.x(), skinPlace.y(), height);
+        return;
+    }
+    const QFontMetrics metrics(labelFont(height));
+    label(p, text, box.right + 1 + kCheckBoxGap,
+          cellTopCentredOn(metrics, box.top + box.height() / 2.0), height);
 }
 
 void SkinPainter::outline(QPainter& p, int x, int y, int w, int h) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/layout/region.h"
+#include "core/model/interface_language.h"
 #include "ui/skin/skin_store.h"
 
 #include <QColor>
@@ -50,6 +52,16 @@ public:
     // a transparent background; (x, y) is the top-left of the text cell.
     void label(QPainter& p, const QString& text, int x, int y, int height,
                const QColor& colour = Qt::white);
+    // A button's or tab's text: at the skin's place (x, y) in a language
+    // that keeps it, else centred in `box`, each of its lines (split at
+    // "\n") on its own row. The skin's places are drawn line by line by
+    // their callers; here `text` is one line for them.
+    void buttonLabel(QPainter& p, UiLanguage language, const QString& text, QPoint skinPlace,
+                     const layout::Region& box, int height, const QColor& colour = Qt::white);
+    // A check box's text: at the skin's place in a language that keeps it,
+    // else beside the box, its capitals centred on the box's middle.
+    void checkBoxLabel(QPainter& p, UiLanguage language, const QString& text, QPoint skinPlace,
+                       const layout::Region& box, int height);
     // A one-pixel white outline from (x, y) to (x + w, y + h).
     static void outline(QPainter& p, int x, int y, int w, int h);
 

@@ -468,7 +468,8 @@
         <translation>Начать запись</translation>
     </message>
     <message>
-        <source>Record the delays
+        <source>Record the
+delays
 between keys</source>
         <translation>Задержка
 Между

@@ -460,7 +460,8 @@
         <translation>開始錄製</translation>
     </message>
     <message>
-        <source>Record the delays
+        <source>Record the
+delays
 between keys</source>
         <translation>记录按键动作
 间的延迟</translation>

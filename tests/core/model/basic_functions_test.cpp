@@ -56,6 +56,14 @@ TEST(BasicFunctions, NamesAreUniqueAndFindTheirRow) {
     EXPECT_EQ(findBasicFunction("Browser home"), home);
     EXPECT_EQ(findBasicFunction("任务管理器")->entry, (KeyTableEntry{0, 0xE0, 0xE2, 0x4C}));
     EXPECT_EQ(findBasicFunction("task manager"), nullptr) << "names are matched exactly";
+    // The languages beyond the table's own three, as the command line gets them.
+    EXPECT_EQ(findBasicFunction("Stumm"), findBasicFunction("Mute"));
+    EXPECT_EQ(findBasicFunction("\u30df\u30e5\u30fc\u30c8")->id, "mute"); // Japanese
+    EXPECT_EQ(findBasicFunction("\uc74c\uc18c\uac70")->id, "mute");       // Korean
+    EXPECT_EQ(findBasicFunction("Gestionnaire des t\u00e2ches")->id, "task-manager");
+    EXPECT_EQ(findBasicFunction("Fenster"), nullptr) << "a group header, in German";
+    EXPECT_EQ(BasicFunctionTable()[0].name(UiLanguage(UiLanguage::kPolish)), "Szukaj");
+    EXPECT_EQ(BasicFunctionTable()[0].name(UiLanguage::englishInterface()), "Search");
 }
 
 } // namespace

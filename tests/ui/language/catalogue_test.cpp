@@ -5,10 +5,13 @@
 #include "core/model/basic_functions.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace vantrel::ui::testing {
 namespace {
@@ -39,8 +42,28 @@ std::vector<Entry> entriesOf(const QString& file) {
     return entries;
 }
 
+// Every language but English, the source, has its catalogue file.
+std::vector<std::string> catalogueFiles() {
+    std::vector<std::string> names;
+    for (UiLanguage l : interfaceLanguages()) {
+        if (l != UiLanguage::englishInterface()) {
+            names.push_back("vantrel_" + std::string(l.catalogue()) + ".ts");
+        }
+    }
+    return names;
+}
+
+TEST(Catalogues, EveryLanguageHasOneAndNoneIsLeftOver) {
+    const QStringList files = QDir(kCatalogues).entryList({QStringLiteral("*.ts")}, QDir::Files);
+    EXPECT_EQ(static_cast<std::size_t>(files.size()), catalogueFiles().size());
+    for (const std::string& name : catalogueFiles()) {
+        EXPECT_TRUE(files.contains(QString::fromStdString(name))) << name;
+    }
+}
+
 TEST(Catalogues, EveryEntryIsTranslatedAndKeepsItsPlaceholders) {
-    for (const char* name : {"vantrel_ru.ts", "vantrel_zh_CN.ts"}) {
+    for (const std::string& file : catalogueFiles()) {
+        const char* name = file.c_str();
         const auto entries = entriesOf(kCatalogues + QLatin1Char('/') + QLatin1String(name));
         EXPECT_GT(entries.size(), 150u) << name;
         for (const Entry& e : entries) {
@@ -66,6 +89,12 @@ TEST(Catalogues, BuiltInCataloguesLoadAndSpeakTheirLanguage) {
         const InLanguage in(UiLanguage::chineseInterface());
         EXPECT_EQ(apply(), QStringLiteral("應用"));
     }
+    for (UiLanguage l : interfaceLanguages()) {
+        InterfaceTranslator catalogue;
+        EXPECT_TRUE(catalogue.use(l)) << l.catalogue();
+        EXPECT_EQ(apply() == QStringLiteral("Apply"), l == UiLanguage::englishInterface())
+            << l.catalogue();
+    }
     EXPECT_EQ(apply(), QStringLiteral("Apply")) << "the catalogue goes with its owner";
     InterfaceTranslator none;
     EXPECT_TRUE(none.use(UiLanguage::englishInterface()));
@@ -74,7 +103,7 @@ TEST(Catalogues, BuiltInCataloguesLoadAndSpeakTheirLanguage) {
 // The tree shows the catalogue's names; the command line and stored names
 // are matched against the table's. Both must be the same words.
 TEST(Catalogues, FunctionNamesAgreeWithTheTable) {
-    for (UiLanguage language : {UiLanguage::russianInterface(), UiLanguage::chineseInterface()}) {
+    for (UiLanguage language : interfaceLanguages()) {
         const InLanguage in(language);
         for (const BasicFunction& f : BasicFunctionTable()) {
             const auto own = f.name(language);

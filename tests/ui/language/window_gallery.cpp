@@ -69,7 +69,7 @@ void drawMainWindow(UiLanguage language, SkinPainter& painter, Shots& shots) {
     vantrel::testing::TempDir temp;
     ConfiguratorModel model;
     fillPalettes(model);
-    MainWindowController controller{model, DataFolder(temp.path()), painter, {}};
+    MainWindowController controller{model, DataFolder(temp.path()), painter, {}, language};
     FakeColourChooser chooser{model};
     KeyPictureFaces faces;
     LightingPage page{model, controller.state(), controller, chooser, faces, language};

@@ -50,6 +50,11 @@ public:
         labels.push_back(text);
         painter_.label(p, text, x, y, height, colour);
     }
+    void drawButtonLabel(QPainter& p, const QString& text, QPoint skinPlace,
+                         const layout::Region& box, int height) override {
+        labels.push_back(text);
+        painter_.buttonLabel(p, language, text, skinPlace, box, height);
+    }
     void drawOutline(QPainter& p, int x, int y, int w, int h) override {
         outlines.push_back({x, y, w, h});
         p.setPen(Qt::white);
@@ -85,6 +90,7 @@ public:
     std::map<int, bool> visibleSliders;
     std::map<int, int> positions;
     int repaints = 0;
+    UiLanguage language;
 
 private:
     ConfigImage& image_;
