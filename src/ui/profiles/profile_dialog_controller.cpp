@@ -4,6 +4,7 @@
 #include "core/layout/profile_dialog_layout.h"
 #include "core/model/configurator_model.h"
 #include "ui/skin/interface_text.h"
+#include "ui/skin/region_rect.h"
 #include "ui/skin/skin_painter.h"
 #include "ui/widgets/file_picker.h"
 #include "ui/widgets/path_text.h"
@@ -221,6 +222,24 @@ void ProfileDialogController::compose(QPainter& p) {
     painter_.label(p, tr("Import"), 295, 54, 20);
     painter_.label(p, tr("Export"), 295, 102, 20);
     painter_.label(p, tr("Close"), 18, 367, 14);
+}
+
+AccessRegions ProfileDialogController::accessRegions() const {
+    // The spare places have no function and are left out; the two ways to
+    // close are one button each.
+    const std::pair<int, QString> buttons[] = {{pd::kCloseBox, tr("Close")},
+                                               {pd::kImport, tr("Import")},
+                                               {pd::kExport, tr("Export")},
+                                               {pd::kCloseButton, tr("Close")}};
+    AccessRegions out;
+    for (const auto& [area, name] : buttons) {
+        AccessRegion r;
+        r.id = QStringLiteral("area:%1").arg(area);
+        r.name = name;
+        r.rect = toQRect(pd::kRegions[static_cast<std::size_t>(area)]);
+        out.push_back(std::move(r));
+    }
+    return out;
 }
 
 bool ProfileDialogController::dragsFrom(int x, int y) const {
