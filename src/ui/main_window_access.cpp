@@ -5,6 +5,7 @@
 #include "core/layout/main_window_layout.h"
 #include "core/model/key_picture_table.h"
 #include "ui/access/assignment_text.h"
+#include "ui/access/region_maker.h"
 #include "ui/lighting/lighting_panel.h"
 #include "ui/main_window_controller.h"
 #include "ui/skin/region_rect.h"
@@ -18,11 +19,8 @@ namespace {
 using namespace vantrel::layout;
 
 AccessRegion button(int c, const QString& name) {
-    AccessRegion r;
-    r.id = QStringLiteral("cmd:%1").arg(c);
-    r.name = name;
-    r.rect = toQRect(ButtonRegionTable()[static_cast<std::size_t>(c)]);
-    return r;
+    return makeRegion(QStringLiteral("cmd:%1").arg(c), QAccessible::Button, name,
+                      toQRect(ButtonRegionTable()[static_cast<std::size_t>(c)]));
 }
 
 QString sliderName(int id) {

@@ -26,20 +26,7 @@ pids+=("$bus_pid")
 export DBUS_SESSION_BUS_ADDRESS=$bus_address QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 [[ -n $bus_address ]] || fail "no D-Bus session"
 
-lines() { [[ -f $1 ]] && wc -l <"$1" || echo 0; }
-settle() {
-    local before=-1 now
-    for _ in $(seq 40); do
-        now=$(lines "$1")
-        [[ $now == "$before" && $now -gt 0 ]] && return 0
-        before=$now
-        sleep 1
-    done
-    return 1
-}
-origin() {
-    xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x = $2} /^Y=/ {y = $2} END {print x, y}'
-}
+. "$(dirname "$0")/window_trace.sh"
 
 # start LABEL [LANGUAGE]: the program with its own state; $dir, $pid, $mx, $my.
 start() {

@@ -11,20 +11,7 @@ name=keyboard_only_xvfb
 tools=(xdotool)
 . "$(dirname "$0")/xvfb_session.sh"
 
-lines() { [[ -f $1 ]] && wc -l <"$1" || echo 0; }
-settle() {
-    local before=-1 now
-    for _ in $(seq 40); do
-        now=$(lines "$1")
-        [[ $now == "$before" && $now -gt 0 ]] && return 0
-        before=$now
-        sleep 1
-    done
-    return 1
-}
-origin() {
-    xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x = $2} /^Y=/ {y = $2} END {print x, y}'
-}
+. "$(dirname "$0")/window_trace.sh"
 start() {
     dir=$work/$1
     mkdir -p "$dir"

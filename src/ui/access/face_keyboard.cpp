@@ -85,7 +85,7 @@ int nearestInDirection(const AccessRegions& candidates, const QRect& from, int d
         if (along <= 0) {
             continue;
         }
-        const long score = (inLine ? 0L : 100000L) + along + 4L * across;
+        const long score = (inLine ? 0L : 100000L) + 8L * along + across;
         if (score < bestScore) {
             bestScore = score;
             best = static_cast<int>(i);

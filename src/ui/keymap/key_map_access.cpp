@@ -2,6 +2,7 @@
 // The key assignment dialog's regions for assistive technology, from the
 // tables it paints and hit-tests with.
 #include "core/layout/key_map_layout.h"
+#include "ui/access/region_maker.h"
 #include "ui/keymap/key_map_controller.h"
 #include "ui/skin/region_rect.h"
 
@@ -19,12 +20,8 @@ QString text(const char* source) {
 }
 
 AccessRegion button(int b, QAccessible::Role role, const QString& name) {
-    AccessRegion r;
-    r.id = QStringLiteral("button:%1").arg(b);
-    r.role = role;
-    r.name = name;
-    r.rect = toQRect(km::kButtonRegions[static_cast<std::size_t>(b)]);
-    return r;
+    return makeRegion(QStringLiteral("button:%1").arg(b), role, name,
+                      toQRect(km::kButtonRegions[static_cast<std::size_t>(b)]));
 }
 
 // The advanced rows' names, one line each.

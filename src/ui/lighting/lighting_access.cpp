@@ -5,6 +5,7 @@
 #include "core/lighting/effect_tables.h"
 #include "core/lighting/palette_rules.h"
 #include "core/model/configurator_model.h"
+#include "ui/access/region_maker.h"
 #include "ui/lighting/lighting_page.h"
 #include "ui/main_view_state.h"
 #include "ui/skin/region_rect.h"
@@ -18,18 +19,10 @@ using namespace vantrel::lighting;
 using namespace vantrel::layout;
 
 AccessRegion commandRegion(int c, QAccessible::Role role, const QString& name) {
-    AccessRegion r;
-    r.id = QStringLiteral("cmd:%1").arg(c);
-    r.role = role;
-    r.name = name;
-    if (c == kCmdKeymapRadio) {
-        r.rect = toQRect(kKeymapRadio);
-    } else if (c == kCmdDiyRadio) {
-        r.rect = toQRect(kDiyRadio);
-    } else {
-        r.rect = toQRect(ButtonRegionTable()[static_cast<std::size_t>(c)]);
-    }
-    return r;
+    const Region& at = c == kCmdKeymapRadio ? kKeymapRadio
+                       : c == kCmdDiyRadio  ? kDiyRadio
+                                            : ButtonRegionTable()[static_cast<std::size_t>(c)];
+    return makeRegion(QStringLiteral("cmd:%1").arg(c), role, name, toQRect(at));
 }
 
 AccessRegion listRow(const QString& list, int row, int top, const QString& name, bool current) {
@@ -73,6 +66,40 @@ QString effectName(const char* context, const char* name) {
     return QCoreApplication::translate(context, name);
 }
 
+// An effect box and, while it is open, its list of effects.
+struct EffectBox {
+    int command;
+    QString title;
+    QString listId;
+    int listTop;
+    const char* context;
+    bool open;
+    std::uint8_t current;
+};
+
+template <typename Effects>
+void effectBox(AccessRegions& out, const EffectBox& b, const Effects& effects) {
+    AccessRegion box = commandRegion(b.command, QAccessible::ComboBox, b.title);
+    box.expandable = true;
+    box.expanded = b.open;
+    box.opens = b.listId;
+    for (const auto& e : effects) {
+        if (e.code == b.current) {
+            box.value = effectName(b.context, e.name);
+        }
+    }
+    out.push_back(std::move(box));
+    if (!b.open) {
+        return;
+    }
+    out.push_back(list(b.listId, b.listTop, static_cast<int>(effects.size()), b.title));
+    int row = 0;
+    for (const auto& e : effects) {
+        out.push_back(listRow(b.listId, row++, b.listTop, effectName(b.context, e.name),
+                              e.code == b.current));
+    }
+}
+
 } // namespace
 
 void LightingPage::describe(AccessRegions& out) const {
@@ -84,23 +111,11 @@ void LightingPage::describe(AccessRegions& out) const {
 void LightingPage::describeKeyboard(AccessRegions& out) const {
     const ConfigImage& image = model_.image();
     const std::uint8_t effect = image.lightEffect();
-    const QString title = tr("Backlight effect");
-    AccessRegion box = commandRegion(kCmdEffectBox, QAccessible::ComboBox, title);
-    if (const auto e = findKeyboardEffect(effect)) {
-        box.value = effectName(kKeyboardEffectContext, e->name);
-    }
-    box.expandable = true;
-    box.expanded = view_.effectListOpen;
-    box.opens = QStringLiteral("effects");
-    out.push_back(std::move(box));
+    effectBox(out,
+              {kCmdEffectBox, tr("Backlight effect"), QStringLiteral("effects"), kKeyboardListTop,
+               kKeyboardEffectContext, view_.effectListOpen, effect},
+              keyboardEffects());
     if (view_.effectListOpen) {
-        const QString id = QStringLiteral("effects");
-        out.push_back(list(id, kKeyboardListTop, static_cast<int>(kKeyboardEffectCount), title));
-        int row = 0;
-        for (const KeyboardEffect& e : keyboardEffects()) {
-            out.push_back(listRow(id, row++, kKeyboardListTop,
-                                  effectName(kKeyboardEffectContext, e.name), e.code == effect));
-        }
         return; // the list covers the rest of the keyboard's part
     }
     if (effect == kEffectWave || effect == kEffectRadar) {
@@ -139,22 +154,11 @@ void LightingPage::describeWrist(AccessRegions& out) const {
     const ConfigImage& image = model_.image();
     const std::uint8_t effect = image.wristLighting()[image::kWristEffect];
     const QString title = QCoreApplication::translate("WristRest", "Wrist rest effects");
-    AccessRegion box = commandRegion(kCmdWristBox, QAccessible::ComboBox, title);
-    if (const auto e = findWristEffect(effect)) {
-        box.value = effectName(kWristEffectContext, e->name);
-    }
-    box.expandable = true;
-    box.expanded = view_.wristListOpen;
-    box.opens = QStringLiteral("wrist-effects");
-    out.push_back(std::move(box));
+    effectBox(out,
+              {kCmdWristBox, title, QStringLiteral("wrist-effects"), kWristListTop,
+               kWristEffectContext, view_.wristListOpen, effect},
+              wristEffects());
     if (view_.wristListOpen) {
-        const QString id = QStringLiteral("wrist-effects");
-        out.push_back(list(id, kWristListTop, static_cast<int>(kWristEffectCount), title));
-        int row = 0;
-        for (const WristEffect& e : wristEffects()) {
-            out.push_back(listRow(id, row++, kWristListTop, effectName(kWristEffectContext, e.name),
-                                  e.code == effect));
-        }
         return;
     }
     if (effect < kFirstPerKeyEffect) {

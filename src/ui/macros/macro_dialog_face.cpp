@@ -2,6 +2,7 @@
 // The macro manager's face: background, buttons with their hover pictures,
 // the two check boxes and the labels in the interface language.
 #include "core/layout/macro_dialog_layout.h"
+#include "ui/access/region_maker.h"
 #include "ui/macros/macro_dialog_controller.h"
 #include "ui/skin/region_rect.h"
 #include "ui/skin/skin_painter.h"
@@ -99,12 +100,8 @@ void MacroDialogController::compose(QPainter& p) {
 
 AccessRegions MacroDialogController::accessRegions() const {
     const auto region = [](int area, QAccessible::Role role, const QString& name) {
-        AccessRegion r;
-        r.id = QStringLiteral("area:%1").arg(area);
-        r.role = role;
-        r.name = name;
-        r.rect = toQRect(md::kRegions[static_cast<std::size_t>(area)]);
-        return r;
+        return makeRegion(QStringLiteral("area:%1").arg(area), role, name,
+                          toQRect(md::kRegions[static_cast<std::size_t>(area)]));
     };
     const bool recording = manager_.events().recording();
     AccessRegions out;

@@ -3,6 +3,7 @@
 
 #include "core/layout/profile_dialog_layout.h"
 #include "core/model/configurator_model.h"
+#include "ui/access/region_maker.h"
 #include "ui/skin/interface_text.h"
 #include "ui/skin/region_rect.h"
 #include "ui/skin/skin_painter.h"
@@ -233,11 +234,8 @@ AccessRegions ProfileDialogController::accessRegions() const {
                                                {pd::kCloseButton, tr("Close")}};
     AccessRegions out;
     for (const auto& [area, name] : buttons) {
-        AccessRegion r;
-        r.id = QStringLiteral("area:%1").arg(area);
-        r.name = name;
-        r.rect = toQRect(pd::kRegions[static_cast<std::size_t>(area)]);
-        out.push_back(std::move(r));
+        out.push_back(makeRegion(QStringLiteral("area:%1").arg(area), QAccessible::Button, name,
+                                 toQRect(pd::kRegions[static_cast<std::size_t>(area)])));
     }
     return out;
 }
