@@ -3,7 +3,9 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 namespace vantrel::ui {
 namespace {
