@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/program_options.h"
 #include "core/util/guarded_main.h"
+#include "ui/access/face_factory.h"
 
 #include <QApplication>
 
@@ -17,6 +18,8 @@ int runWindowProgram(int argc, char** argv) {
     // Hidden windows and the tray keep the program alive; it ends by its
     // own exit commands only.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before the first window: the painted windows' regions for screen readers.
+    vantrel::ui::installFaceAccessibility();
     vantrel::app::Application program(vantrel::app::parseProgramOptions(qt));
     return program.run();
 }

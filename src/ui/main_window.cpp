@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,6 +59,40 @@ void CQuendalDlg::paintEvent(QPaintEvent*) {
     // to a screen of another scale since the last one.
     QPainter p(this);
     controller_->paint(p, devicePixelRatio());
+    if (hasFocus() && !keyboard_.focus().isEmpty()) {
+        keyboard_.paintRing(p, accessRegions());
+    }
+    notifier_.update(this, *this);
+}
+
+bool CQuendalDlg::focusNextPrevChild(bool next) {
+    if (!controller_) {
+        return false;
+    }
+    // The window has no widgets of its own: the focus goes round its regions.
+    if (!keyboard_.step(*this, next)) {
+        keyboard_.step(*this, next);
+    }
+    repaint();
+    return true;
+}
+
+AccessRegions CQuendalDlg::accessRegions() {
+    AccessRegions regions = controller_ ? controller_->accessRegions() : AccessRegions{};
+    keyboard_.mark(regions);
+    return regions;
+}
+
+void CQuendalDlg::activateRegion(const AccessRegion& region) {
+    if (controller_) {
+        controller_->activateRegion(region);
+    }
+}
+
+void CQuendalDlg::setRegionPosition(const AccessRegion& region, int position) {
+    if (controller_) {
+        controller_->setRegionPosition(region, position);
+    }
 }
 
 void CQuendalDlg::mousePressEvent(QMouseEvent* event) {
@@ -101,6 +136,10 @@ void CQuendalDlg::mouseReleaseEvent(QMouseEvent* event) {
 void CQuendalDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Control && controller_ && !event->isAutoRepeat()) {
         controller_->ctrlPressed();
+        return;
+    }
+    if (controller_ && !controller_->busy() && keyboard_.keyPress(*event, *this)) {
+        repaint();
         return;
     }
     QWidget::keyPressEvent(event);

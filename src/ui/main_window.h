@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/access/access_notifier.h"
+#include "ui/access/access_region.h"
+#include "ui/access/face_keyboard.h"
 #include "ui/user_prompts.h"
 #include "ui/window_shell.h"
 
@@ -14,7 +17,7 @@ class MainWindowController;
 
 // The main window: a frameless window the size of its background skin that
 // shows the controller's picture and hands it the pointer and Ctrl key.
-class CQuendalDlg : public QWidget, public WindowShell, public UserPrompts {
+class CQuendalDlg : public QWidget, public WindowShell, public UserPrompts, public AccessibleFace {
     Q_OBJECT
 public:
     explicit CQuendalDlg(QWidget* parent = nullptr);
@@ -39,6 +42,11 @@ public:
     bool confirm(const QString& text, const QString& caption) override;
     void inform(const QString& text, const QString& caption) override;
 
+    // AccessibleFace
+    AccessRegions accessRegions() override;
+    void activateRegion(const AccessRegion& region) override;
+    void setRegionPosition(const AccessRegion& region, int position) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -49,6 +57,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     MainWindowController* controller_ = nullptr;
@@ -59,6 +68,8 @@ private:
     QPoint pressOffset_;
     std::function<void()> about_;
     std::function<void()> end_;
+    AccessNotifier notifier_;
+    FaceKeyboard keyboard_;
 };
 
 } // namespace vantrel::ui

@@ -4,6 +4,7 @@
 #include "core/device/device_connection.h"
 #include "core/model/configurator_model.h"
 #include "core/model/state_files.h"
+#include "ui/access/access_region.h"
 #include "ui/main_view_state.h"
 #include "ui/panel_host.h"
 #include "ui/skin/skin_painter.h"
@@ -127,6 +128,12 @@ public:
     // How many repaints were asked for (measured by the paint benchmark).
     int repaintRequests() const { return repaintRequests_; }
 
+    // The window's regions as it shows them now, in reading order, for
+    // assistive technology; activating one clicks its centre.
+    AccessRegions accessRegions() const;
+    void activateRegion(const AccessRegion& region);
+    void setRegionPosition(const AccessRegion& region, int position);
+
     // PanelHost
     void drawSkinImage(QPainter& p, const QString& name, int x, int y) override;
     void drawLabel(QPainter& p, const QString& text, int x, int y, int height,
@@ -159,6 +166,13 @@ private:
     // Everything over the background.
     void paintFace(QPainter& p);
     void paintKeyOverlays(QPainter& p);
+    // The line about the keyboard under the picture; empty when all is well.
+    QString noticeText() const;
+    void describeSliders(AccessRegions& out) const;
+    void describeKeys(AccessRegions& out) const;
+    void describeHelpMenu(AccessRegions& out) const;
+
+    static constexpr int kNoticeWidth = 480;
 
     ConfiguratorModel& model_;
     DataFolder folder_;

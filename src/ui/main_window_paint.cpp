@@ -152,6 +152,13 @@ void MainWindowController::paintFace(QPainter& p) {
     if (ports_.lighting) {
         ports_.lighting->paint(p);
     }
+    if (const QString notice = noticeText(); !notice.isEmpty()) {
+        p.fillRect(300, 612, 8, 8, QColor(0xE0, 0x24, 0x3A));
+        painter_.label(p, notice, 314, 609, 13);
+    }
+}
+
+QString MainWindowController::noticeText() const {
     // What the user must know about the keyboard: where the changes go.
     QString notice = deviceNotice_;
     if (notice.isEmpty() && ports_.device) {
@@ -165,10 +172,7 @@ void MainWindowController::paintFace(QPainter& p) {
     if (!watchNotice_.isEmpty()) {
         notice = notice.isEmpty() ? watchNotice_ : notice + QStringLiteral("; ") + watchNotice_;
     }
-    if (!notice.isEmpty()) {
-        p.fillRect(300, 612, 8, 8, QColor(0xE0, 0x24, 0x3A));
-        painter_.label(p, notice, 314, 609, 13);
-    }
+    return notice;
 }
 
 } // namespace vantrel::ui

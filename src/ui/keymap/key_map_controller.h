@@ -95,6 +95,7 @@ public:
     void hover(int x, int y) override;
     void leave() override;
     bool escapeCancels() const override { return false; }
+    AccessRegions accessRegions() const override;
 
 private:
     void showStoredAssignment(const AssignmentRecord& r);
@@ -115,6 +116,7 @@ private:
     void composeKeyTab(QPainter& p);
     void composeAdvancedTab(QPainter& p);
     void composeFooter(QPainter& p);
+    void describeAdvancedTab(AccessRegions& out) const;
     void image(QPainter& p, const char* name, int x, int y);
 
     ConfiguratorModel& model_;

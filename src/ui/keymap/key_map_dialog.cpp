@@ -47,6 +47,10 @@ CKeyMap::CKeyMap(ConfiguratorModel& model, PendingAssignment& pending, SkinPaint
         field->installEventFilter(this);
         fields_[f] = field;
     }
+    // Screen readers name the fields by the labels painted above them.
+    fields_[kSingleField]->setAccessibleName(QCoreApplication::translate("KeyMap", "Single key"));
+    fields_[kComboField]->setAccessibleName(
+        QCoreApplication::translate("KeyMap", "Key combination"));
     fields_[kSingleField]->setContextMenuPolicy(Qt::NoContextMenu);
     fields_[kComboField]->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(fields_[kComboField], &QWidget::customContextMenuRequested, this,
@@ -55,11 +59,13 @@ CKeyMap::CKeyMap(ConfiguratorModel& model, PendingAssignment& pending, SkinPaint
     list_ = new CTransparentListBox(this);
     list_->setGeometry(toQRect(km::kMacroList));
     list_->setFontPixelSize(kListFontPixels);
+    list_->setAccessibleName(QCoreApplication::translate("KeyMap", "Macro"));
     connect(list_, &CTransparentListBox::currentRowChanged, this,
             [this](int row) { controller_.macroSelected(row); });
 
     tree_ = new VividTree(this);
     tree_->setGeometry(toQRect(km::kTree));
+    tree_->setAccessibleName(QCoreApplication::translate("KeyMap", "Basic"));
     buildTree(language, painter);
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         const auto it = std::find(rows_.begin(), rows_.end(), item);

@@ -95,6 +95,37 @@ bool ColourDialogController::dragsFrom(int x, int y) const {
     return !chooserCellAt(x, y) && !cd::kCloseSquare.contains(x, y);
 }
 
+AccessRegions ColourDialogController::accessRegions() const {
+    AccessRegions out;
+    AccessRegion close;
+    close.id = QStringLiteral("close");
+    close.name = QCoreApplication::translate("ColourChooser", "Cancel");
+    close.rect = toQRect(cd::kCloseSquare);
+    out.push_back(std::move(close));
+    AccessRegion palette;
+    palette.id = QStringLiteral("palette");
+    palette.role = QAccessible::List;
+    palette.name = QCoreApplication::translate("ColourChooser", "Color");
+    const CellOrigin first = chooserCellOrigin(0);
+    const CellOrigin last = chooserCellOrigin(kPaletteCellCount - 1);
+    palette.rect =
+        QRect(QPoint(first.x, first.y), QPoint(last.x + kCellWidth - 1, last.y + kCellHeight - 1));
+    out.push_back(palette);
+    for (int cell = 0; cell < kPaletteCellCount; ++cell) {
+        const CellOrigin at = chooserCellOrigin(cell);
+        AccessRegion r;
+        r.id = QStringLiteral("cell:%1").arg(cell);
+        r.parentId = palette.id;
+        r.role = QAccessible::ListItem;
+        // A colour is named by its value: the same words in every language.
+        r.name = toQColor(chooserPaletteColours()[static_cast<std::size_t>(cell)]).name();
+        r.rect = QRect(at.x, at.y, kCellWidth, kCellHeight);
+        r.selected = cell == selectedCell_;
+        out.push_back(std::move(r));
+    }
+    return out;
+}
+
 void ColourDialogController::release(int x, int y) {
     if (const auto cell = chooserCellAt(x, y)) {
         const Rgb c = chooserPaletteColours()[static_cast<std::size_t>(*cell)];

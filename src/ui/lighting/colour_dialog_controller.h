@@ -43,6 +43,7 @@ public:
     void compose(QPainter& p) override;
     bool dragsFrom(int x, int y) const override;
     void release(int x, int y) override;
+    AccessRegions accessRegions() const override;
 
 private:
     static void drawPlainFace(QPainter& p);

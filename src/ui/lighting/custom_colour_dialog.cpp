@@ -36,6 +36,7 @@ CCustomColorDialog::CCustomColorDialog(ConfiguratorModel& model, SkinPainter& pa
 
     spectrum_ = new CXColorSpectrumCtrl(this, kSpectrumId, Rgb{0xC0, 0xC0, 0xC0}, 0);
     spectrum_->setGeometry(toQRect(cd::kSpectrum));
+    spectrum_->setAccessibleName(QCoreApplication::translate("ColourChooser", "Color"));
     // The control draws in the window's system colours; on the dark skin the
     // crosshair and arrow need a light text colour and a dark window colour.
     QPalette pal = spectrum_->palette();
@@ -74,6 +75,9 @@ CCustomColorDialog::CCustomColorDialog(ConfiguratorModel& model, SkinPainter& pa
         box->setEnabled(false);
         const int x = i < 3 ? cd::kRgbBoxX : cd::kHslBoxX;
         box->setGeometry(x, cd::kBoxRows[i % 3], cd::kBoxWidth, cd::kBoxHeight);
+        // Named by the letters painted beside them.
+        static constexpr const char* kLetters[] = {"R", "G", "B", "H", "S", "L"};
+        box->setAccessibleName(QString::fromLatin1(kLetters[i]));
         box->setStyleSheet(QStringLiteral(
             "QLineEdit { color: #C9CED8; background: #14161B; border: 1px solid #2A2E37;"
             " font: 10px 'Arial'; padding: 0px 2px; }"));
@@ -82,6 +86,9 @@ CCustomColorDialog::CCustomColorDialog(ConfiguratorModel& model, SkinPainter& pa
     setTabOrder(spectrum_, ok_);
     setTabOrder(ok_, cancel_);
 
+    // Screen readers name the window in every language; the title itself
+    // stays as the window system has always shown it.
+    setAccessibleName(QCoreApplication::translate("ColourChooser", "Color"));
     if (language.chinese()) {
         setWindowTitle(QCoreApplication::translate("ColourChooser", "Color"));
     }

@@ -32,6 +32,7 @@ public:
     void perKeyColourClick(int key) override { controller_.perKeyColourClick(key); }
     void deviceLightingChanged(int type) override { controller_.deviceLightingChanged(type); }
     void paintPerKeyOverlay(QPainter& p) override;
+    void describe(AccessRegions& out) const override;
 
     LightingController& controller() { return controller_; }
 
@@ -45,6 +46,9 @@ private:
     void paintWrist(QPainter& p);
     void paintKeyboardList(QPainter& p);
     void paintWristList(QPainter& p);
+    void describeKeyboard(AccessRegions& out) const;
+    void describeWrist(AccessRegions& out) const;
+    void describeDeviceItems(AccessRegions& out) const;
 
     ConfiguratorModel& model_;
     MainViewState& view_;

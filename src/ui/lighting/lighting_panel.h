@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/access/access_region.h"
+
 class QPainter;
 class QPoint;
 
@@ -26,6 +28,9 @@ public:
     virtual void deviceLightingChanged(int type) = 0;
     // Per-key colour overlay of the keyboard picture (effects 51-55).
     virtual void paintPerKeyOverlay(QPainter& p) = 0;
+    // The panel's regions as paint() shows them now, for assistive
+    // technology.
+    virtual void describe(AccessRegions&) const {}
 };
 
 } // namespace vantrel::ui

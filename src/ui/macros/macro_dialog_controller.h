@@ -87,6 +87,7 @@ public:
     void hover(int x, int y) override;
     void leave() override;
     bool escapeCancels() const override { return false; }
+    AccessRegions accessRegions() const override;
 
     static const QString& skinFolderName();
 

@@ -2,7 +2,9 @@
 // The macro manager's face: background, buttons with their hover pictures,
 // the two check boxes and the labels in the interface language.
 #include "core/layout/macro_dialog_layout.h"
+#include "ui/access/region_maker.h"
 #include "ui/macros/macro_dialog_controller.h"
+#include "ui/skin/region_rect.h"
 #include "ui/skin/skin_painter.h"
 
 #include <QPainter>
@@ -102,6 +104,35 @@ void MacroDialogController::compose(QPainter& p) {
         manager_.events().recording() ? tr("Stop recording") : tr("Start recording");
     painter_.buttonLabel(p, language_, recordText, {chinese ? 280 : 265, 103},
                          md::kRegions[md::kRecord], chinese ? 15 : 14);
+}
+
+AccessRegions MacroDialogController::accessRegions() const {
+    const auto region = [](int area, QAccessible::Role role, const QString& name) {
+        return makeRegion(QStringLiteral("area:%1").arg(area), role, name,
+                          toQRect(md::kRegions[static_cast<std::size_t>(area)]));
+    };
+    const bool recording = manager_.events().recording();
+    AccessRegions out;
+    out.push_back(region(md::kCloseBox, QAccessible::Button,
+                         QCoreApplication::translate("ProfileManager", "Close")));
+    AccessRegion record = region(md::kRecord, QAccessible::Button,
+                                 recording ? tr("Stop recording") : tr("Start recording"));
+    out.push_back(std::move(record));
+    AccessRegion delays = region(
+        md::kRecordDelays, QAccessible::CheckBox,
+        tr("Record the delays\nbetween keys").split(QLatin1Char('\n')).join(QLatin1Char(' ')));
+    delays.checkable = true;
+    delays.checked = manager_.recordDelays();
+    out.push_back(std::move(delays));
+    AccessRegion loop = region(md::kLoop, QAccessible::CheckBox, tr("Loop"));
+    loop.checkable = true;
+    loop.checked = manager_.loopOn();
+    out.push_back(std::move(loop));
+    out.push_back(region(md::kNew, QAccessible::Button, tr("New")));
+    out.push_back(region(md::kDelete, QAccessible::Button, tr("Delete")));
+    out.push_back(region(md::kOk, QAccessible::Button, tr("OK")));
+    out.push_back(region(md::kCancel, QAccessible::Button, tr("Cancel")));
+    return out;
 }
 
 void MacroDialogController::composeDelayCaption(QPainter& p) {

@@ -46,6 +46,7 @@ CMacroRecordDlg::CMacroRecordDlg(const KeyNameTable& names, MonotonicClock clock
     macroList_ = new CTransparentListBox(this);
     place(macroList_, md::kMacroList);
     macroList_->setFontPixelSize(md::kListFontPixels);
+    macroList_->setAccessibleName(QCoreApplication::translate("MacroManager", "Macros"));
     macroList_->setEditMode(CTransparentListBox::kEditRename);
     macroList_->setRenameCheck([this](const QString& n) {
         // An accepted name is put in by taking the line out and back in;
@@ -57,6 +58,7 @@ CMacroRecordDlg::CMacroRecordDlg(const KeyNameTable& names, MonotonicClock clock
     eventList_ = new CTransparentListBox(this);
     place(eventList_, md::kEventList);
     eventList_->setFontPixelSize(md::kListFontPixels);
+    eventList_->setAccessibleName(QCoreApplication::translate("MacroManager", "Key events"));
     eventList_->setEditMode(CTransparentListBox::kEditDelay);
     const SkinFolder folder = SkinFolder::of(language, MacroDialogController::skinFolderName());
     SkinStore& skins = painter.store();
@@ -72,6 +74,7 @@ CMacroRecordDlg::CMacroRecordDlg(const KeyNameTable& names, MonotonicClock clock
     loopEdit_ = new QLineEdit(this);
     place(loopEdit_, md::kLoopEdit);
     loopEdit_->setMaxLength(md::kLoopDigits);
+    loopEdit_->setAccessibleName(QCoreApplication::translate("MacroManager", "Loop"));
     loopEdit_->setStyleSheet(kLoopStyle);
     loopEdit_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,3}")), loopEdit_));

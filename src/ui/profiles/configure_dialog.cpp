@@ -21,6 +21,7 @@ CConfigureDlg::CConfigureDlg(ConfiguratorModel& model, ProfileStore& store, Skin
     list_ = new CTransparentListBox(this);
     list_->setGeometry(pd::kList.left, pd::kList.top, pd::kList.width(), pd::kList.height());
     list_->setFontPixelSize(pd::kListFontPixels);
+    list_->setAccessibleName(QCoreApplication::translate("ProfileManager", "Profiles"));
     list_->setEditMode(CTransparentListBox::kEditRename);
     list_->setSortedLines(true);
     list_->setRenameCheck([this](const QString& name) { return controller_.acceptName(name); });

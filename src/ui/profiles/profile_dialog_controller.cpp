@@ -3,7 +3,9 @@
 
 #include "core/layout/profile_dialog_layout.h"
 #include "core/model/configurator_model.h"
+#include "ui/access/region_maker.h"
 #include "ui/skin/interface_text.h"
+#include "ui/skin/region_rect.h"
 #include "ui/skin/skin_painter.h"
 #include "ui/widgets/file_picker.h"
 #include "ui/widgets/path_text.h"
@@ -223,6 +225,21 @@ void ProfileDialogController::compose(QPainter& p) {
     painter_.buttonLabel(p, language_, tr("Export"), {pd::kArrowButtonTextLeft, 102},
                          pd::textBoxOf(pd::kExport), 20);
     painter_.buttonLabel(p, language_, tr("Close"), {18, 367}, pd::textBoxOf(pd::kCloseButton), 14);
+}
+
+AccessRegions ProfileDialogController::accessRegions() const {
+    // The spare places have no function and are left out; the two ways to
+    // close are one button each.
+    const std::pair<int, QString> buttons[] = {{pd::kCloseBox, tr("Close")},
+                                               {pd::kImport, tr("Import")},
+                                               {pd::kExport, tr("Export")},
+                                               {pd::kCloseButton, tr("Close")}};
+    AccessRegions out;
+    for (const auto& [area, name] : buttons) {
+        out.push_back(makeRegion(QStringLiteral("area:%1").arg(area), QAccessible::Button, name,
+                                 toQRect(pd::kRegions[static_cast<std::size_t>(area)])));
+    }
+    return out;
 }
 
 bool ProfileDialogController::dragsFrom(int x, int y) const {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/access/access_region.h"
 #include "ui/user_prompts.h"
 
 #include <QSize>
@@ -41,6 +42,9 @@ public:
     // Escape ends the dialog with Cancel; otherwise it is ignored. Enter
     // never ends a skinned dialog.
     virtual bool escapeCancels() const { return true; }
+    // The face's regions as compose() shows them now, in reading order,
+    // for assistive technology. Activating one is a click on its centre.
+    virtual AccessRegions accessRegions() const { return {}; }
 };
 
 } // namespace vantrel::ui

@@ -62,6 +62,21 @@ void SkinnedDialog::paintEvent(QPaintEvent*) {
     }
     QPainter p(this);
     p.drawImage(0, 0, canvas_);
+    notifier_.update(this, *this);
+}
+
+AccessRegions SkinnedDialog::accessRegions() {
+    return controller_ ? controller_->accessRegions() : AccessRegions{};
+}
+
+void SkinnedDialog::activateRegion(const AccessRegion& region) {
+    if (!controller_ || region.disabled) {
+        return;
+    }
+    // The pointer's click at the region's centre, hover first as it comes.
+    const QPoint at = region.rect.center();
+    controller_->hover(at.x(), at.y());
+    controller_->release(at.x(), at.y());
 }
 
 void SkinnedDialog::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/access/access_notifier.h"
 #include "ui/skin/dialog_controller.h"
 
 #include <QDialog>
@@ -15,7 +16,7 @@ namespace vantrel::ui {
 // (by the window system where it can, else by hand); a press and release
 // without a move is a click for the controller. Message boxes are the
 // dialog's own.
-class SkinnedDialog : public QDialog, public DialogHost {
+class SkinnedDialog : public QDialog, public DialogHost, public AccessibleFace {
     Q_OBJECT
 public:
     explicit SkinnedDialog(QWidget* parent = nullptr);
@@ -32,6 +33,10 @@ public:
     bool confirm(const QString& text, const QString& caption) override;
     void inform(const QString& text, const QString& caption) override;
 
+    // AccessibleFace
+    AccessRegions accessRegions() override;
+    void activateRegion(const AccessRegion& region) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -47,6 +52,7 @@ private:
     bool dragFrom_ = false; // ... on a point that moves the window
     bool movingByHand_ = false;
     QPoint pressAt_; // client point of the press
+    AccessNotifier notifier_;
 };
 
 } // namespace vantrel::ui

@@ -381,6 +381,10 @@
         <source>USB report rate</source>
         <translation>Частота опроса USB</translation>
     </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Цвет %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroManager</name>
@@ -609,6 +613,14 @@ between keys</source>
     <message>
         <source>Could not start the updater: </source>
         <translation>Не удалось запустить программу обновления: </translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Свернуть</translation>
     </message>
 </context>
 <context>

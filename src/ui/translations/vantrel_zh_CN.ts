@@ -374,6 +374,10 @@
         <source>USB report rate</source>
         <translation>Частота опроса USB</translation>
     </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>颜色 %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroManager</name>
@@ -600,6 +604,14 @@ between keys</source>
     <message>
         <source>Could not start the updater: </source>
         <translation>无法启动更新程序：</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
     </message>
 </context>
 <context>
