@@ -34,6 +34,9 @@ TrayIcon::TrayIcon(const QIcon& icon, Actions actions, UiLanguage language, QObj
             actions_.showWindow();
         }
     });
+    if (actions_.profiles) {
+        menu_->addMenu(actions_.profiles);
+    }
     if (actions_.autostart) {
         startOnLogin_ = menu_->addAction(tr("Start on login"));
         startOnLogin_->setCheckable(true);

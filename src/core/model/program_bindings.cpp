@@ -71,7 +71,10 @@ Status ProgramBindings::checkProgram(std::string_view program) {
         }
         return Status::success();
     }
-    if (!pathFromText(program).is_absolute()) {
+    // From the root: a drive letter is not asked for, so that a binding
+    // written on one system reads on the other.
+    const std::filesystem::path path = pathFromText(program);
+    if (!path.is_absolute() && !path.has_root_directory()) {
         return makeError(ErrorCode::InvalidArgument,
                          "\"" + std::string(program) +
                              "\" is neither an executable's absolute path nor class:NAME");

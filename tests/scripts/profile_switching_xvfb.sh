@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Profiles switched by the program in front, under openbox on Xvfb: two
+# windows of two programs (two copies of one small X client, of two classes),
+# one of them bound to a profile with vantrelctl, focus moved with xdotool.
+# The desktop program's trace shows the bound profile's frames once the
+# window has held the front for the hold, the earlier configuration's when
+# the other window comes to the front, nothing during a fast alternation and
+# nothing while the window holds an edit not yet applied (sent after Apply).
+# Usage: profile_switching_xvfb.sh VANTREL VANTRELCTL X11_WINDOW
+set -uo pipefail
+vantrel=$1
+vantrelctl=$2
+x11_window=$3
+name=profile_switching_xvfb
+tools=(xdotool xprop openbox)
+. "$(dirname "$0")/xvfb_session.sh"
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+until_true 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    fail "openbox did not start"
+
+# Two programs: copies, not links, so that each has its own executable.
+mkdir -p "$work/bin"
+cp "$x11_window" "$work/bin/kart"
+cp "$x11_window" "$work/bin/notes"
+
+state=(--sim-state "$work/sim.state" --data-dir "$work/data")
+trace=$work/desktop.trace
+"$vantrel" "${state[@]}" --trace "$trace" >"$work/vantrel.log" 2>&1 &
+pids+=($!)
+until_true 15 xdotool search --onlyvisible --name '^VANTREL$' || fail "no main window"
+main=$(xdotool search --onlyvisible --name '^VANTREL$' | head -1)
+read -r mx my < <(xdotool getwindowgeometry --shell "$main" |
+    awk -F= '/^X=/ {x = $2} /^Y=/ {y = $2} END {print x, y}')
+
+ctl() { "$vantrelctl" "${state[@]}" "$@" >>"$work/ctl.log" 2>&1 || fail "vantrelctl $*: $(tail -3 "$work/ctl.log")"; }
+ctl info
+ctl set brightness=40
+ctl profile save Racing
+ctl set brightness=10
+ctl profile bind Racing "$work/bin/kart"
+ctl profile bindings
+
+"$work/bin/kart" Kart kart-window &
+pids+=($!)
+"$work/bin/notes" Notes notes-window &
+pids+=($!)
+until_true 10 xdotool search --name '^kart-window$' || fail "no kart window"
+until_true 10 xdotool search --name '^notes-window$' || fail "no notes window"
+kart=$(xdotool search --name '^kart-window$' | head -1)
+notes=$(xdotool search --name '^notes-window$' | head -1)
+front() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowactivate "$1"; }
+
+mark=0
+since_mark() { tail -n +$((mark + 1)) "$trace"; }
+set_mark() { mark=$(wc -l <"$trace"); }
+# The lighting record that ends a write-all, with brightness $1 (hex).
+sent_brightness() { since_mark | grep -q -- "> set-feature 00 08 02 .. .. $1 "; }
+write_alls() { since_mark | grep -c -- '> set-feature 00 15 '; }
+
+front "$notes"
+sleep 1
+set_mark
+front "$kart"
+start=$(date +%s%N)
+sleep 0.25
+[[ $(write_alls) == 0 ]] || fail "sent before the hold: $(since_mark | head -3)"
+until_true 5 sent_brightness 28 || fail "the kart window brought no Racing: $(since_mark | head -5)"
+took=$((($(date +%s%N) - start) / 1000000))
+# A measurement, not a test (the check above polls every 0.1 s): the time
+# from the focus change to the last frame against the hold and the
+# write-all's own pauses.
+pauses=$(since_mark | awk '/^pause / {s += $2} END {print s + 0}')
+echo "kart in front -> Racing sent after ${took} ms; hold 500 ms + pauses ${pauses} ms" \
+    "= $((500 + pauses)) ms"
+
+set_mark
+front "$notes"
+until_true 5 sent_brightness 0A || fail "the notes window did not bring the earlier configuration back"
+
+# Fast alternation, ending on the unbound window: nothing.
+set_mark
+for _ in 1 2 3 4 5; do
+    front "$kart"
+    sleep 0.15
+    front "$notes"
+    sleep 0.15
+done
+sleep 1.5
+[[ $(write_alls) == 0 ]] || fail "a fast alternation sent $(write_alls) write-alls"
+
+# An edit in the window not yet applied (game mode, clicked): the switch
+# waits, and happens after Apply.
+front "$main"
+xdotool mousemove $((mx + 104)) $((my + 588)) click 1
+sleep 0.5
+set_mark
+front "$kart"
+sleep 1.5
+[[ $(write_alls) == 0 ]] || fail "switched while an edit was pending"
+front "$main"
+xdotool mousemove $((mx + 897)) $((my + 621)) click 1
+until_true 5 sent_brightness 28 || fail "the waiting switch did not follow Apply"
+[[ $(write_alls) == 2 ]] || fail "Apply and the switch made $(write_alls) write-alls, not 2"
+
+echo "profile switching: hold, return, no switch on alternation or with pending edits"
