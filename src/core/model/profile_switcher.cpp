@@ -10,6 +10,7 @@ void ProfileSwitcher::frontChanged(const FrontProgram& front) {
     front_ = front;
     since_ = now_();
     due_ = true;
+    ++frontReports_;
 }
 
 std::optional<ProfileSwitcher::Clock::time_point> ProfileSwitcher::wakeAt() const {
@@ -28,20 +29,20 @@ ProfileSwitcher::Decision ProfileSwitcher::decide(const Gate& gate) const {
         if (active_ == bound) {
             return {}; // the keyboard holds it already
         }
-        d = {Action::Load, *bound, false};
+        d = {Action::Load, *bound, false, frontReports_};
     } else if (automatic_) {
-        d = {Action::Restore, before_.value_or(std::string()), false};
+        d = {Action::Restore, before_.value_or(std::string()), false, frontReports_};
     } else {
         return {};
     }
     if (gate.dialogOpen || gate.deviceBusy || gate.editsPending || gate.keyboardAbsent) {
-        return {Action::Wait, d.profile, gate.editsPending};
+        return {Action::Wait, d.profile, gate.editsPending, frontReports_};
     }
     return d;
 }
 
 void ProfileSwitcher::switched(const Decision& done) {
-    due_ = false;
+    due_ = due_ && done.front != frontReports_;
     if (done.action == Action::Load) {
         if (!automatic_) {
             before_ = active_;

@@ -41,6 +41,9 @@ public:
         Action action = Action::None;
         std::string profile; // Load: the profile; Restore: the one it was, if known
         bool waitingForEdits = false;
+        // Which report of the front window it answers: one that came while
+        // the switch was sent is still to be acted on.
+        unsigned front = 0;
     };
 
     explicit ProfileSwitcher(std::function<Clock::time_point()> now) : now_(std::move(now)) {}
@@ -74,6 +77,7 @@ private:
     FrontProgram front_;
     Clock::time_point since_{};
     bool due_ = false;
+    unsigned frontReports_ = 0;
     std::optional<std::string> active_;
     // True from the first automatic switch until the keyboard holds again
     // what it held before it (`before_`).

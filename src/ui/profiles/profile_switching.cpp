@@ -88,6 +88,11 @@ void ProfileSwitching::frontChanged(const FrontProgram& front) {
     if (!ownExecutable_.empty() && front.executable == ownExecutable_) {
         return;
     }
+    // Nothing in front, as for a moment while the focus moves between two
+    // windows: the program that had it still counts.
+    if (front.executable.empty() && front.windowClass.empty()) {
+        return;
+    }
     switcher_.frontChanged(front);
     recheck();
 }

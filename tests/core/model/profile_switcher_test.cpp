@@ -81,6 +81,16 @@ TEST_F(Switcher, FastAlternationSendsNothingAndTheLastWindowCounts) {
     EXPECT_EQ(after(200ms).action, Action::Load);
 }
 
+TEST_F(Switcher, AWindowThatCameWhileTheSwitchWasSentIsActedOn) {
+    switcher.frontChanged(kGame);
+    const auto d = after(1s);
+    ASSERT_EQ(d.action, Action::Load);
+    switcher.frontChanged(kEditor); // while the profile goes to the keyboard
+    carryOut(d);
+    EXPECT_EQ(after(100ms).action, Action::None);
+    EXPECT_EQ(after(400ms).action, Action::Restore);
+}
+
 TEST_F(Switcher, TheGateHoldsTheSwitchUntilItOpens) {
     switcher.frontChanged(kGame);
     ProfileSwitcher::Gate edits;
