@@ -34,9 +34,6 @@ TrayIcon::TrayIcon(const QIcon& icon, Actions actions, UiLanguage language, QObj
             actions_.showWindow();
         }
     });
-    if (actions_.profiles) {
-        menu_->addMenu(actions_.profiles);
-    }
     if (actions_.autostart) {
         startOnLogin_ = menu_->addAction(tr("Start on login"));
         startOnLogin_->setCheckable(true);
@@ -45,6 +42,9 @@ TrayIcon::TrayIcon(const QIcon& icon, Actions actions, UiLanguage language, QObj
         // The desktop's own settings may have switched it meanwhile.
         connect(menu_.get(), &QMenu::aboutToShow, this,
                 [this] { startOnLogin_->setChecked(actions_.autostart->enabled()); });
+    }
+    if (actions_.profiles) {
+        menu_->addMenu(actions_.profiles);
     }
     if (actions_.chooseLanguage) {
         addLanguageMenu(language);

@@ -34,7 +34,7 @@ public:
         std::filesystem::path program;
         // A language picked in the menu; no language menu without it.
         std::function<void(UiLanguage)> chooseLanguage;
-        // The Profiles menu, placed after "Show window"; none without it.
+        // The Profiles menu, placed before the languages; none without it.
         QMenu* profiles = nullptr;
     };
 

@@ -13,13 +13,19 @@ vantrel=$1
 vantrelctl=$2
 x11_window=$3
 name=profile_switching_xvfb
-tools=(xdotool xprop openbox)
+tools=(xdotool xprop xwininfo openbox trayer)
 . "$(dirname "$0")/xvfb_session.sh"
 
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 until_true 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
     fail "openbox did not start"
+
+# A tray for the Profiles menu.
+trayer --edge top --align right --widthtype pixel --width 64 --heighttype pixel --height 24 \
+    >"$work/trayer.log" 2>&1 &
+pids+=($!)
+until_true 10 xdotool search --class trayer || fail "the tray did not start"
 
 # Two programs: copies, not links, so that each has its own executable.
 mkdir -p "$work/bin"
@@ -125,4 +131,29 @@ ctl profile load Racing
 [[ $? == 2 ]] || fail "a missing profile did not end with status 2: $(cat "$work/bad.err")"
 [[ $(write_alls) == 1 ]] || fail "load and a refused load made $(write_alls) write-alls, not 1"
 
-echo "profile switching: hold, return, no switch on alternation or with pending edits"
+# The tray's Profiles menu (after "Show window" and "Start on login"): a
+# click on Racing sends it; "Automatic switching" turns switching off.
+tray_icon() {
+    xwininfo -root -tree | awk '/"vantrel": \("vantrel" "vantrel"\)/ {
+        split($(NF-1), size, "[x+]"); split($NF, at, "+");
+        print at[2] + int(size[1] / 2), at[3] + int(size[2] / 2); found = 1; exit }
+        END { exit !found }'
+}
+read -r tx ty < <(tray_icon) || fail "no tray icon"
+profiles_menu() {
+    xdotool mousemove "$tx" "$ty" click 3
+    sleep 0.7
+    xdotool key Down Down Down Right
+    sleep 0.3
+}
+ctl set brightness=10
+set_mark
+profiles_menu
+xdotool key Return
+until_true 5 sent_brightness 28 || fail "Racing chosen in the tray menu was not sent"
+profiles_menu
+xdotool key Down Return
+until_true 5 grep -qx 'switching off' "$XDG_CONFIG_HOME/vantrel-bindings.conf" ||
+    fail "the tray menu did not turn switching off"
+
+echo "profile switching: hold, return, no switch on alternation or with pending edits, tray menu"
