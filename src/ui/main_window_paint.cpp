@@ -139,7 +139,9 @@ const QImage& MainWindowController::compose(qreal scale) {
     }
     if (!notice.isEmpty()) {
         p.fillRect(300, 612, 8, 8, QColor(0xE0, 0x24, 0x3A));
-        painter_.label(p, notice, 314, 609, 13);
+        const QString line =
+            profileNotice_.isEmpty() ? notice : notice + QStringLiteral("; ") + profileNotice_;
+        painter_.label(p, line, 314, 609, 13);
     } else if (!profileNotice_.isEmpty()) {
         // Not a problem: no red mark.
         painter_.label(p, profileNotice_, 314, 609, 13);
