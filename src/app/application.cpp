@@ -21,6 +21,8 @@
 #include "ui/main_window.h"
 #include "ui/main_window_controller.h"
 #include "ui/process_updater_launcher.h"
+#include "ui/profiles/profile_switching.h"
+#include "ui/profiles/profiles_menu.h"
 #include "ui/single_instance.h"
 #include "ui/skin/menu_style.h"
 #include "ui/skin/skin_painter.h"
@@ -107,6 +109,9 @@ struct Application::Parts {
     ui::PlatformKeyHook keyHook;
     std::unique_ptr<ui::MainDialogCommands> dialogs;
     platform::AutostartEntry autostart = platform::AutostartEntry::forCurrentUser();
+    // The profile of the program in front, and the tray's menu of profiles.
+    std::unique_ptr<ui::ProfileSwitching> profiles;
+    std::unique_ptr<ui::ProfilesMenu> profilesMenu;
     std::unique_ptr<ui::TrayIcon> tray;
     // vantrelctl's commands, run on this program's keyboard and model.
     std::unique_ptr<CommandServer> commands;
@@ -122,6 +127,7 @@ struct Application::Parts {
     Status openKeyboard();
     void buildWindow();
     void buildTray();
+    void switchProfiles();
     void serveCommands();
     void closeWhenIdle();
     void about();
@@ -275,6 +281,30 @@ void Application::Parts::chooseLanguage(UiLanguage chosen) {
     }
 }
 
+void Application::Parts::switchProfiles() {
+    ui::ProfileSwitching::Ports ports;
+    ports.gate = [this] {
+        ProfileSwitcher::Gate g;
+        g.dialogOpen = QApplication::activeModalWidget() != nullptr;
+        g.deviceBusy = controller->busy();
+        g.editsPending = controller->editsPending();
+        g.keyboardAbsent = !controller->keyboardReady();
+        return g;
+    };
+    ports.held = [this] {
+        return ui::ProfileSwitching::Configuration{model.syncedImage(), model.syncedAssignments()};
+    };
+    ports.send = [this](const ui::ProfileSwitching::Configuration& c,
+                        std::function<void(Status)> done) {
+        controller->sendConfiguration(c.image, c.table, std::move(done));
+    };
+    ports.status = [this](const QString& text) { controller->setProfileNotice(text); };
+    profiles = std::make_unique<ui::ProfileSwitching>(
+        folder.profiles(), platform::userConfigFolder() / kBindingsFileName, std::move(ports));
+    profiles->start();
+    profilesMenu = std::make_unique<ui::ProfilesMenu>(*profiles);
+}
+
 void Application::Parts::buildTray() {
     if (screenshot || !ui::TrayIcon::available()) {
         return;
@@ -285,7 +315,8 @@ void Application::Parts::buildTray() {
                               [this] { window.showWindow(); }, [this] { about(); },
                               [] { QApplication::quit(); }, &autostart,
                               QApplication::applicationFilePath().toStdString(),
-                              [this](UiLanguage chosen) { chooseLanguage(chosen); }},
+                              [this](UiLanguage chosen) { chooseLanguage(chosen); },
+                              profilesMenu ? profilesMenu->menu() : nullptr},
         language);
     if (session->simulated()) {
         tray->icon().setToolTip(
@@ -330,9 +361,13 @@ int Application::run() {
         return 1;
     }
     p.buildWindow();
+    if (!p.screenshot) {
+        p.switchProfiles();
+    }
     p.buildTray();
     if (!p.screenshot) {
         p.serveCommands();
+        p.commands->setAfterCommand([&p] { p.profiles->reloadBindings(); });
     }
 
     if (!p.screenshot) {

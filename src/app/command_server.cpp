@@ -303,6 +303,9 @@ void CommandServer::finish(const std::shared_ptr<Finished>& done) {
         model_.macros() = macros;
     }
     controller_.endCommandWork();
+    if (after_) {
+        after_();
+    }
     answer(current_, done->answer);
     current_.clear();
     running_ = false;

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -53,6 +54,9 @@ public:
     // The program is closing: the running command ends, later ones are
     // refused with the reason.
     void stopTaking();
+    // Called after each command has ended (it may have changed the files
+    // the window reads only at start, such as the program bindings).
+    void setAfterCommand(std::function<void()> after) { after_ = std::move(after); }
 
 private:
     struct Pending {
@@ -83,6 +87,7 @@ private:
     QPointer<ui::LocalConnection> current_;
     std::shared_ptr<std::atomic<bool>> closing_ = std::make_shared<std::atomic<bool>>(false);
     std::thread worker_;
+    std::function<void()> after_;
 };
 
 } // namespace vantrel::app

@@ -48,6 +48,7 @@ CliCommand resetCommand();
 CliCommand assignCommand();
 CliCommand macroCommand();
 CliCommand diagnoseCommand();
+CliCommand profileCommand();
 
 // Every command, in the order the usage text lists them.
 const std::vector<CliCommand>& allCommands();

@@ -6,10 +6,13 @@
 #include "cli/set_fields.h"
 #include "core/model/basic_functions.h"
 #include "core/model/key_positions.h"
+#include "core/model/profile_store.h"
+#include "core/model/state_files.h"
 
 namespace vantrel::cli {
 
-Result<std::vector<std::string>> completionWords(std::string_view what) {
+Result<std::vector<std::string>> completionWords(std::string_view what,
+                                                 const std::filesystem::path& dataFolder) {
     std::vector<std::string> words;
     if (what == "commands") {
         for (const auto& c : allCommands()) {
@@ -35,9 +38,17 @@ Result<std::vector<std::string>> completionWords(std::string_view what) {
                 words.emplace_back(f.id);
             }
         }
+    } else if (what == "profile-actions") {
+        words = {"list", "save", "load", "delete", "bind", "unbind", "bindings"};
+    } else if (what == "profiles") {
+        auto listed = ProfileStore(DataFolder(dataFolder).profiles()).list();
+        for (const auto& e : listed ? *listed : std::vector<ProfileEntry>{}) {
+            words.push_back(e.name);
+        }
     } else {
         return makeError(ErrorCode::InvalidArgument,
-                         "--complete takes commands, options, fields, keys, targets or functions.");
+                         "--complete takes commands, options, fields, keys, targets, functions, "
+                         "profile-actions or profiles.");
     }
     return words;
 }

@@ -3,6 +3,7 @@
 
 #include "core/util/result.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +12,9 @@ namespace vantrel::cli {
 
 // The words the shell completion offers (vantrelctl --complete WHAT):
 // commands, options, fields (of set, with their "="), keys (as assign
-// names them), targets (of assign) and functions. InvalidArgument for
-// anything else.
-Result<std::vector<std::string>> completionWords(std::string_view what);
+// names them), targets (of assign), functions, profile-actions and
+// profiles (the names in `dataFolder`). InvalidArgument for anything else.
+Result<std::vector<std::string>> completionWords(std::string_view what,
+                                                 const std::filesystem::path& dataFolder = {});
 
 } // namespace vantrel::cli

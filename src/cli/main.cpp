@@ -5,6 +5,7 @@
 #include "cli/desktop_client.h"
 #include "cli/local_context.h"
 #include "core/util/guarded_main.h"
+#include "platform/data_folder.h"
 #include "platform/program_arguments.h"
 
 #include <cstdio>
@@ -52,7 +53,8 @@ int runCommandLine(int argc, char** argv) {
     }
     const GlobalOptions& options = *parsed;
     if (options.complete) {
-        auto words = completionWords(*options.complete);
+        auto words = completionWords(
+            *options.complete, options.dataDir ? *options.dataDir : platform::defaultDataFolder());
         if (!words) {
             return reportError(words.error());
         }

@@ -37,6 +37,11 @@ std::string reasonKey(DataFolderReason reason);
 DataFolderChoice defaultDataFolderChoice();
 std::filesystem::path defaultDataFolder();
 
+// The user's configuration folder, where the desktop program's own settings
+// file (vantrel.conf) and the program bindings live: $XDG_CONFIG_HOME or
+// ~/.config; on Windows the local application data folder.
+std::filesystem::path userConfigFolder();
+
 // The Windows rule above, apart from the system so that it can be tested:
 // the program folder, whether it is writable, the local application data
 // folder when the system names one, and whether the copy was installed. An

@@ -17,16 +17,20 @@ fs::path programFolder() {
     return ec ? fs::path(".") : here;
 }
 
-DataFolderChoice defaultDataFolderChoice() {
+fs::path userConfigFolder() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-        return {fs::path(xdg) / "vantrel"};
+        return fs::path(xdg);
     }
     if (const char* home = std::getenv("HOME"); home && *home) {
-        return {fs::path(home) / ".config" / "vantrel"};
+        return fs::path(home) / ".config";
     }
     std::error_code ec;
     const fs::path here = fs::current_path(ec);
-    return {(ec ? fs::path(".") : here) / "vantrel"};
+    return ec ? fs::path(".") : here;
+}
+
+DataFolderChoice defaultDataFolderChoice() {
+    return {userConfigFolder() / "vantrel"};
 }
 
 fs::path stateFolder() {

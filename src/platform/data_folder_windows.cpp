@@ -34,6 +34,15 @@ std::optional<fs::path> localAppDataFolder() {
 
 } // namespace
 
+fs::path userConfigFolder() {
+    // Where Qt keeps the settings of a program's user, which the language
+    // choice already uses.
+    if (auto local = localAppDataFolder()) {
+        return *local;
+    }
+    return programFolder();
+}
+
 fs::path programFolder() {
     // Paths longer than MAX_PATH exist; the buffer grows until it holds it.
     std::wstring buffer(MAX_PATH, L'\0');

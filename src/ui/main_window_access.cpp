@@ -175,7 +175,7 @@ AccessRegions MainWindowController::accessRegions() const {
     out.push_back(button(kCmdProfiles, tr("Profiles")));
     describeKeys(out);
     out.push_back(button(kCmdApply, tr("Apply")));
-    if (const QString notice = noticeText(); !notice.isEmpty()) {
+    if (const QString notice = statusLine(); !notice.isEmpty()) {
         AccessRegion text;
         text.id = QStringLiteral("notice");
         text.role = QAccessible::StaticText;

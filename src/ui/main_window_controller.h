@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
+#include <functional>
 
 namespace vantrel::ui {
 
@@ -108,6 +109,17 @@ public:
     // A lasting problem shown after the device notice (the system's device
     // events cannot be watched).
     void setWatchNotice(const QString& text);
+    // Profiles (main_window_profiles.cpp). Edits not yet applied: the image or
+    // the assignments differ from what the keyboard was last given.
+    bool editsPending() const;
+    bool keyboardReady() const;
+    // Sends a whole configuration (a profile) as apply does, without asking
+    // anything; when the keyboard does not take it the window keeps what it
+    // had, and `done` hears why.
+    void sendConfiguration(const ConfigImage& image, const AssignmentTable& table,
+                           std::function<void(Status)> done);
+    // Which profile is active and how it came, on the status line.
+    void setProfileNotice(const QString& text);
     // Why the window is on the simulated keyboard, said while it is.
     void setSimulationNotice(const QString& text) { simulationNotice_ = text; }
 
@@ -168,6 +180,8 @@ private:
     void paintKeyOverlays(QPainter& p);
     // The line about the keyboard under the picture; empty when all is well.
     QString noticeText() const;
+    // The status line: the notice, then the active profile.
+    QString statusLine() const;
     void describeSliders(AccessRegions& out) const;
     void describeKeys(AccessRegions& out) const;
     void describeHelpMenu(AccessRegions& out) const;
@@ -187,6 +201,7 @@ private:
     bool connected_ = true;
     QString deviceNotice_;
     QString watchNotice_;
+    QString profileNotice_;
     QString simulationNotice_;
     QImage canvas_;
     int repaintRequests_ = 0;

@@ -152,10 +152,22 @@ void MainWindowController::paintFace(QPainter& p) {
     if (ports_.lighting) {
         ports_.lighting->paint(p);
     }
-    if (const QString notice = noticeText(); !notice.isEmpty()) {
+    const QString notice = noticeText();
+    if (!notice.isEmpty()) {
         p.fillRect(300, 612, 8, 8, QColor(0xE0, 0x24, 0x3A));
-        painter_.label(p, notice, 314, 609, 13);
     }
+    // The active profile is no problem: it gets no red mark of its own.
+    if (const QString line = statusLine(); !line.isEmpty()) {
+        painter_.label(p, line, 314, 609, 13);
+    }
+}
+
+QString MainWindowController::statusLine() const {
+    const QString notice = noticeText();
+    if (profileNotice_.isEmpty() || notice.isEmpty()) {
+        return notice.isEmpty() ? profileNotice_ : notice;
+    }
+    return notice + QStringLiteral("; ") + profileNotice_;
 }
 
 QString MainWindowController::noticeText() const {

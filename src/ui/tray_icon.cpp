@@ -38,6 +38,9 @@ TrayIcon::TrayIcon(const QIcon& icon, Actions actions, UiLanguage language, QObj
         connect(menu_.get(), &QMenu::aboutToShow, this,
                 [this] { startOnLogin_->setChecked(actions_.autostart->enabled()); });
     }
+    if (actions_.profiles) {
+        menu_->addMenu(actions_.profiles);
+    }
     if (actions_.chooseLanguage) {
         addLanguageMenu(language);
     }

@@ -34,6 +34,8 @@ public:
         std::filesystem::path program;
         // A language picked in the menu; no language menu without it.
         std::function<void(UiLanguage)> chooseLanguage;
+        // The Profiles menu, placed before the languages; none without it.
+        QMenu* profiles = nullptr;
     };
 
     TrayIcon(const QIcon& icon, Actions actions, UiLanguage language = {},

@@ -52,7 +52,7 @@ expect_includes() {
 }
 
 expect "vantrelctl se" set
-expect "vantrelctl " info read set apply export reset assign macro diagnose
+expect "vantrelctl " info read set apply export reset assign macro profile diagnose
 expect "vantrelctl diagnose --p" --probe
 expect "vantrelctl --sim" --simulate --sim-state
 expect "vantrelctl set bri" brightness=
@@ -67,6 +67,16 @@ expect_includes "vantrelctl assign F1 function m" mute
 expect "vantrelctl assign F1 key LC" LCtrl
 expect "vantrelctl macro " list show add delete send
 expect "vantrelctl macro list --j" --json
+expect "vantrelctl profile " list save load delete bind unbind bindings
+expect "vantrelctl profile bindings --j" --json
+# Profile names come from the data folder the command line names.
+profiles_dir=$(mktemp -d)
+mkdir -p "$profiles_dir/Configure"
+: >"$profiles_dir/Configure/Racing.bin"
+: >"$profiles_dir/Configure/Quiet.bin"
+expect "vantrelctl --data-dir $profiles_dir profile load R" Racing
+expect "vantrelctl profile --data-dir $profiles_dir bind " Quiet Racing
+rm -rf "$profiles_dir"
 expect "vantrelctl --data-dir /tmp info --js" --json
 expect "vantrelctl --trace /nonexistent-dir-for-completion/" ""
 

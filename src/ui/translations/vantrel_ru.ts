@@ -770,6 +770,44 @@ between keys</source>
     </message>
 </context>
 <context>
+    <name>vantrel::ui::ProfileSwitching</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>клавиатура занята</translation>
+    </message>
+    <message>
+        <source>Profile %1, from the program in front</source>
+        <translation>Профиль %1, по программе на переднем плане</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Профиль %1</translation>
+    </message>
+    <message>
+        <source>Profile switching waits until the changes are applied or reverted</source>
+        <translation>Смена профиля ждёт применения или отмены изменений</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfilesMenu</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Профили</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Профилей пока нет</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>Автоматическое переключение</translation>
+    </message>
+    <message>
+        <source>Automatic switching (%1)</source>
+        <translation>Автоматическое переключение (%1)</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::ui::TrayIcon</name>
     <message>
         <source>Show window</source>

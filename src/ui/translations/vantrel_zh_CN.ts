@@ -762,6 +762,44 @@ between keys</source>
     </message>
 </context>
 <context>
+    <name>vantrel::ui::ProfileSwitching</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>键盘正忙</translation>
+    </message>
+    <message>
+        <source>Profile %1, from the program in front</source>
+        <translation>配置 %1，来自前台程序</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>配置 %1</translation>
+    </message>
+    <message>
+        <source>Profile switching waits until the changes are applied or reverted</source>
+        <translation>配置切换等待更改被应用或撤销</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfilesMenu</name>
+    <message>
+        <source>Profiles</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>还没有配置</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>自动切换</translation>
+    </message>
+    <message>
+        <source>Automatic switching (%1)</source>
+        <translation>自动切换（%1）</translation>
+    </message>
+</context>
+<context>
     <name>vantrel::ui::TrayIcon</name>
     <message>
         <source>Show window</source>

@@ -100,7 +100,7 @@ TEST_F(Cli, ColourMapsAreSetWholeOrKeyByKey) {
 TEST_F(Cli, CompletionWordsComeFromTheProgram) {
     CliRun r = run("--complete commands", false);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "info\nread\nset\napply\nexport\nreset\nassign\nmacro\ndiagnose\n");
+    EXPECT_EQ(r.out, "info\nread\nset\napply\nexport\nreset\nassign\nmacro\nprofile\ndiagnose\n");
     r = run("--complete fields", false);
     EXPECT_THAT(r.out, HasSubstr("\nbrightness=\n"));
     EXPECT_THAT(r.out, HasSubstr("\nwrist-colour.7=\n"));

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/model/program_bindings.h"
+#include "core/util/result.h"
+
+#include <memory>
+#include <optional>
+
+namespace vantrel::platform {
+
+// Tells which program's window is in front, without polling: the caller
+// waits until descriptor() is readable (a socket notifier) and then calls
+// takeChanges().
+class FrontWindowWatcher {
+public:
+    virtual ~FrontWindowWatcher() = default;
+    // What is in front now (empty parts where the system does not say).
+    virtual FrontProgram current() = 0;
+    virtual int descriptor() const = 0;
+    // Reads what the system sent: the program in front when the front
+    // window changed, nothing otherwise. Io once the connection is lost.
+    virtual Result<std::optional<FrontProgram>> takeChanges() = 0;
+};
+
+// The watcher for this session: X11 through _NET_ACTIVE_WINDOW. Unsupported,
+// with the reason as a sentence, where the session does not tell (GNOME on
+// Wayland, other Wayland compositors for now, Windows for now).
+Result<std::unique_ptr<FrontWindowWatcher>> watchFrontWindow();
+
+// The executable of process `pid` as the bindings name it: /proc/PID/exe
+// with its links resolved; empty when the process is gone or not ours to see.
+std::string executableOf(long pid);
+
+} // namespace vantrel::platform
