@@ -120,7 +120,7 @@ AccessRegions MacroDialogController::accessRegions() const {
     out.push_back(std::move(record));
     AccessRegion delays = region(
         md::kRecordDelays, QAccessible::CheckBox,
-        tr("Record the delays\nbetween keys").split(QLatin1Char('\n')).join(QLatin1Char(' ')));
+        tr("Record the\ndelays\nbetween keys").split(QLatin1Char('\n')).join(QLatin1Char(' ')));
     delays.checkable = true;
     delays.checked = manager_.recordDelays();
     out.push_back(std::move(delays));

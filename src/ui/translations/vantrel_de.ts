@@ -377,6 +377,10 @@ starten</translation>
         <source>USB report rate</source>
         <translation>USB-Abfragerate</translation>
     </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Farbe %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroManager</name>
@@ -605,6 +609,14 @@ Tasten aufnehmen</translation>
         <source>Could not start the updater: </source>
         <translation>Das Aktualisierungsprogramm konnte nicht gestartet werden: </translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -750,6 +762,44 @@ Tasten aufnehmen</translation>
     <message>
         <source>Wrist rest effects</source>
         <translation>Handballenauflage</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfileSwitching</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>die Tastatur ist beschäftigt</translation>
+    </message>
+    <message>
+        <source>Profile %1, from the program in front</source>
+        <translation>Profil %1, vom Programm im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>Profile switching waits until the changes are applied or reverted</source>
+        <translation>Der Profilwechsel wartet, bis die Änderungen angewendet oder verworfen sind</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfilesMenu</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Noch keine Profile</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>Automatisch wechseln</translation>
+    </message>
+    <message>
+        <source>Automatic switching (%1)</source>
+        <translation>Automatisch wechseln (%1)</translation>
     </message>
 </context>
 <context>

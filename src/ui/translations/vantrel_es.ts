@@ -377,6 +377,10 @@ carpeta</translation>
         <source>USB report rate</source>
         <translation>Frecuencia de sondeo USB</translation>
     </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Color %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroManager</name>
@@ -605,6 +609,14 @@ teclas</translation>
         <source>Could not start the updater: </source>
         <translation>No se pudo iniciar el actualizador: </translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -750,6 +762,44 @@ teclas</translation>
     <message>
         <source>Wrist rest effects</source>
         <translation>Efectos del reposamuñecas</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfileSwitching</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>el teclado está ocupado</translation>
+    </message>
+    <message>
+        <source>Profile %1, from the program in front</source>
+        <translation>Perfil %1, por el programa en primer plano</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Perfil %1</translation>
+    </message>
+    <message>
+        <source>Profile switching waits until the changes are applied or reverted</source>
+        <translation>El cambio de perfil espera a que los cambios se apliquen o se descarten</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfilesMenu</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfiles</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Aún no hay perfiles</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>Cambio automático</translation>
+    </message>
+    <message>
+        <source>Automatic switching (%1)</source>
+        <translation>Cambio automático (%1)</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,10 @@ dossier</translation>
         <source>USB report rate</source>
         <translation>Taux de rapport USB</translation>
     </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Couleur %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroManager</name>
@@ -604,6 +608,14 @@ les délais</translation>
         <source>Could not start the updater: </source>
         <translation>Impossible de lancer la mise à jour : </translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -749,6 +761,44 @@ les délais</translation>
     <message>
         <source>Wrist rest effects</source>
         <translation>Effets du repose-poignets</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfileSwitching</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>le clavier est occupé</translation>
+    </message>
+    <message>
+        <source>Profile %1, from the program in front</source>
+        <translation>Profil %1, par le programme au premier plan</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>Profile switching waits until the changes are applied or reverted</source>
+        <translation>Le changement de profil attend que les modifications soient appliquées ou annulées</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfilesMenu</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profils</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Aucun profil pour l’instant</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>Changement automatique</translation>
+    </message>
+    <message>
+        <source>Automatic switching (%1)</source>
+        <translation>Changement automatique (%1)</translation>
     </message>
 </context>
 <context>

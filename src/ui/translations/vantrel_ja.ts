@@ -373,6 +373,10 @@
         <source>USB report rate</source>
         <translation>USB レポートレート</translation>
     </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>色 %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroManager</name>
@@ -600,6 +604,14 @@ between keys</source>
         <source>Could not start the updater: </source>
         <translation>更新プログラムを起動できませんでした: </translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -745,6 +757,44 @@ between keys</source>
     <message>
         <source>Wrist rest effects</source>
         <translation>パームレスト効果</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfileSwitching</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>キーボードは使用中です</translation>
+    </message>
+    <message>
+        <source>Profile %1, from the program in front</source>
+        <translation>プロファイル %1（前面のプログラムによる）</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>プロファイル %1</translation>
+    </message>
+    <message>
+        <source>Profile switching waits until the changes are applied or reverted</source>
+        <translation>変更が適用されるか元に戻されるまで、プロファイルの切り替えは待機します</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfilesMenu</name>
+    <message>
+        <source>Profiles</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>プロファイルはまだありません</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>自動切り替え</translation>
+    </message>
+    <message>
+        <source>Automatic switching (%1)</source>
+        <translation>自動切り替え (%1)</translation>
     </message>
 </context>
 <context>

@@ -373,6 +373,10 @@
         <source>USB report rate</source>
         <translation>USB 폴링 속도</translation>
     </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>색 %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroManager</name>
@@ -600,6 +604,14 @@ between keys</source>
         <source>Could not start the updater: </source>
         <translation>업데이트 프로그램을 시작하지 못했습니다: </translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>최소화</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -745,6 +757,44 @@ between keys</source>
     <message>
         <source>Wrist rest effects</source>
         <translation>손목 받침대 효과</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfileSwitching</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>키보드가 사용 중입니다</translation>
+    </message>
+    <message>
+        <source>Profile %1, from the program in front</source>
+        <translation>프로필 %1, 앞에 있는 프로그램에 따라</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>프로필 %1</translation>
+    </message>
+    <message>
+        <source>Profile switching waits until the changes are applied or reverted</source>
+        <translation>변경 사항이 적용되거나 되돌려질 때까지 프로필 전환이 대기합니다</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfilesMenu</name>
+    <message>
+        <source>Profiles</source>
+        <translation>프로필</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>아직 프로필이 없습니다</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>자동 전환</translation>
+    </message>
+    <message>
+        <source>Automatic switching (%1)</source>
+        <translation>자동 전환 (%1)</translation>
     </message>
 </context>
 <context>

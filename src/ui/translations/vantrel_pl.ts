@@ -377,6 +377,10 @@ katalog</translation>
         <source>USB report rate</source>
         <translation>Częstotliwość odpytywania USB</translation>
     </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Kolor %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroManager</name>
@@ -605,6 +609,14 @@ między klawiszami</translation>
         <source>Could not start the updater: </source>
         <translation>Nie można uruchomić programu aktualizującego: </translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimalizuj</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -750,6 +762,44 @@ między klawiszami</translation>
     <message>
         <source>Wrist rest effects</source>
         <translation>Efekty podkładki pod nadgarstki</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfileSwitching</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>klawiatura jest zajęta</translation>
+    </message>
+    <message>
+        <source>Profile %1, from the program in front</source>
+        <translation>Profil %1, z programu na pierwszym planie</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>Profile switching waits until the changes are applied or reverted</source>
+        <translation>Przełączanie profilu czeka, aż zmiany zostaną zastosowane lub cofnięte</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfilesMenu</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Brak profili</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>Automatyczne przełączanie</translation>
+    </message>
+    <message>
+        <source>Automatic switching (%1)</source>
+        <translation>Automatyczne przełączanie (%1)</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,10 @@ pasta</translation>
         <source>USB report rate</source>
         <translation>Taxa de relatório USB</translation>
     </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Cor %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroManager</name>
@@ -605,6 +609,14 @@ teclas</translation>
         <source>Could not start the updater: </source>
         <translation>Não foi possível iniciar o atualizador: </translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -750,6 +762,44 @@ teclas</translation>
     <message>
         <source>Wrist rest effects</source>
         <translation>Efeitos do apoio de pulso</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfileSwitching</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>o teclado está ocupado</translation>
+    </message>
+    <message>
+        <source>Profile %1, from the program in front</source>
+        <translation>Perfil %1, pelo programa em primeiro plano</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Perfil %1</translation>
+    </message>
+    <message>
+        <source>Profile switching waits until the changes are applied or reverted</source>
+        <translation>A troca de perfil aguarda até que as alterações sejam aplicadas ou revertidas</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfilesMenu</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfis</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Nenhum perfil ainda</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>Troca automática</translation>
+    </message>
+    <message>
+        <source>Automatic switching (%1)</source>
+        <translation>Troca automática (%1)</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,10 @@
         <source>USB report rate</source>
         <translation>Частота опитування USB</translation>
     </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Колір %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroManager</name>
@@ -605,6 +609,14 @@ between keys</source>
         <source>Could not start the updater: </source>
         <translation>Не вдалося запустити програму оновлення: </translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Згорнути</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -750,6 +762,44 @@ between keys</source>
     <message>
         <source>Wrist rest effects</source>
         <translation>Ефекти підставки для зап’ясть</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfileSwitching</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>клавіатура зайнята</translation>
+    </message>
+    <message>
+        <source>Profile %1, from the program in front</source>
+        <translation>Профіль %1, від програми на передньому плані</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Профіль %1</translation>
+    </message>
+    <message>
+        <source>Profile switching waits until the changes are applied or reverted</source>
+        <translation>Перемикання профілю чекає, доки зміни буде застосовано або скасовано</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ui::ProfilesMenu</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Профілі</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Профілів ще немає</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>Автоматичне перемикання</translation>
+    </message>
+    <message>
+        <source>Automatic switching (%1)</source>
+        <translation>Автоматичне перемикання (%1)</translation>
     </message>
 </context>
 <context>
