@@ -163,7 +163,10 @@ Status ProfileStore::replaceWith(std::string_view name, const std::optional<fs::
     std::error_code currentType;
     const bool currentOutside =
         current_ && fs::is_regular_file(*current_, currentType) && !inFolder(*current_);
-    if (currentOutside) {
+    // The folder's copy of the current file follows that file; any other
+    // profile being renamed keeps its own contents.
+    const bool mirrorsCurrent = currentOutside && (!keep || nameOf(*keep) == nameOf(*current_));
+    if (mirrorsCurrent) {
         auto file = readFileOfSize(*current_, kKeymapFileSize);
         if (!file) {
             return file.error();
@@ -181,7 +184,7 @@ Status ProfileStore::replaceWith(std::string_view name, const std::optional<fs::
         // name instead of deleting it.
         std::error_code gone;
         const std::optional<fs::path> source =
-            current_ && fs::exists(*current_, gone) ? current_ : keep;
+            !currentOutside && current_ && fs::exists(*current_, gone) ? current_ : keep;
         if (source && fs::exists(*source, ec) && !fs::equivalent(*source, target, ec)) {
             const fs::path from = *source;
             ec = retryWhileBusy([&](std::error_code& e) { fs::rename(from, target, e); });
@@ -196,13 +199,11 @@ Status ProfileStore::replaceWith(std::string_view name, const std::optional<fs::
         }
     }
 
-    // The new file is in place: the others go.
-    for (const ProfileEntry& e : *before) {
-        std::error_code same;
-        if (!fs::exists(e.path, same) || fs::equivalent(e.path, target, same)) {
-            continue;
-        }
-        if (Status s = remove(e.path); !s.ok()) {
+    // The new file is in place: the profile it replaces goes; every other
+    // profile of the folder stays (profiles are also kept by name).
+    std::error_code same;
+    if (keep && fs::exists(*keep, same) && !fs::equivalent(*keep, target, same)) {
+        if (Status s = remove(*keep); !s.ok()) {
             return s;
         }
     }

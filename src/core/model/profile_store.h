@@ -21,9 +21,9 @@ struct ProfileEntry {
 };
 
 // The profile folder ("Configure" in the data folder) and the profile file
-// last exported or imported in this run (the current profile file). The
-// folder keeps one profile, which mirrors the current profile file. Every
-// file operation reports its failure; none is skipped silently.
+// last exported or imported in this run (the current profile file), whose
+// copy in the folder follows it. Every file operation reports its failure;
+// none is skipped silently.
 class ProfileStore {
 public:
     // At most this many files are listed.
@@ -49,10 +49,12 @@ public:
     Status exportTo(const std::filesystem::path& file, const ConfigImage& image,
                     const AssignmentTable& table);
 
-    // Makes the folder hold exactly one profile, named `name`: a copy of the
-    // current profile file when that lies outside the folder; otherwise the
-    // profile that is there (`keep`, or the current file when it lies in the
-    // folder) renamed. Nothing is deleted before the new file is in place.
+    // Puts profile `name` in place of profile `keep` (none: beside the
+    // others): a copy of the current profile file when that lies outside the
+    // folder and `keep` is its copy there (or there is no `keep`); otherwise
+    // `keep`'s own file renamed (or the current file, when it lies in the
+    // folder). Nothing is deleted before the new file is in place, and no
+    // profile but `keep` is deleted.
     Status replaceWith(std::string_view name, const std::optional<std::filesystem::path>& keep);
 
     // Creates "<name>.bin" holding the 10,088 zero bytes of an empty image

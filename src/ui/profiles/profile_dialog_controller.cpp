@@ -95,17 +95,14 @@ void ProfileDialogController::replaceProfile(const QString& name,
 }
 
 void ProfileDialogController::adoptChosenFile(const std::filesystem::path& chosen) {
-    // The folder's one profile follows the chosen file, under its name cut
-    // at the first dot.
+    // The chosen file gets its copy in the folder, under its name cut at the
+    // first dot. The profiles already there stay: they may be profiles kept
+    // by name for games, not copies of an earlier file.
     const QString name = fromUtf8(ProfileStore::nameOf(chosen));
     if (!acceptName(name)) {
         return;
     }
-    std::optional<std::filesystem::path> keep;
-    if (!entries_.empty()) {
-        keep = entries_.front().path;
-    }
-    replaceProfile(name, keep);
+    replaceProfile(name, std::nullopt);
 }
 
 void ProfileDialogController::importProfile() {

@@ -100,6 +100,29 @@ TEST_F(ProfileStoreTest, ACurrentFileInsideTheFolderIsRenamedNotLost) {
     EXPECT_EQ(folderFiles(), std::set<std::string>{"other.bin"});
 }
 
+// With several profiles kept by name, a rename touches that one profile
+// only and keeps its own contents, even while another file is current.
+TEST_F(ProfileStoreTest, RenamingOneOfSeveralProfilesKeepsItsContentsAndTheOthers) {
+    fs::create_directories(store.folder());
+    image.setLightBrightness(4);
+    ASSERT_TRUE(SaveKeymapFile(store.folder() / "racing.bin", image, table).ok());
+    image.setLightBrightness(6);
+    ASSERT_TRUE(SaveKeymapFile(store.folder() / "puzzle.bin", image, table).ok());
+    image.setLightBrightness(9);
+    ASSERT_TRUE(store.exportTo(dir / "night.bin", image, table).ok());
+    ASSERT_TRUE(store.replaceWith("night", std::nullopt).ok());
+    EXPECT_EQ(folderFiles(), (std::set<std::string>{"night.bin", "puzzle.bin", "racing.bin"}));
+
+    ASSERT_TRUE(store.replaceWith("rally", store.folder() / "racing.bin").ok());
+    EXPECT_EQ(folderFiles(), (std::set<std::string>{"night.bin", "puzzle.bin", "rally.bin"}));
+    ConfigImage back;
+    AssignmentTable backTable;
+    ASSERT_TRUE(LoadProfileFile(store.folder() / "rally.bin", back, backTable).ok());
+    EXPECT_EQ(back.lightBrightness(), 4) << "its own contents, not the current file's";
+    ASSERT_TRUE(LoadProfileFile(store.folder() / "puzzle.bin", back, backTable).ok());
+    EXPECT_EQ(back.lightBrightness(), 6);
+}
+
 TEST_F(ProfileStoreTest, ImportRefusesAnythingButAWholeProfile) {
     const ConfigImage before = image;
     const fs::path shortFile = dir / "short.bin";

@@ -201,7 +201,9 @@ TEST_F(ProfileDialogTest, AShortFileIsRefusedByNameAndSizeAndTheImageStays) {
     EXPECT_FALSE(store.currentFile());
 }
 
-TEST_F(ProfileDialogTest, ImportTakesTheProfileAndTheFolderFollowsIt) {
+// Profiles kept by name (for games) are not copies of an earlier file: an
+// import adds the chosen file's copy beside them instead of deleting them.
+TEST_F(ProfileDialogTest, ImportTakesTheProfileAndKeepsTheOtherProfiles) {
     fs::create_directories(store.folder());
     writeProfile(store.folder() / "previous.bin", 1);
     writeProfile(dir / "night.cfg.bin", 9);
@@ -210,8 +212,14 @@ TEST_F(ProfileDialogTest, ImportTakesTheProfileAndTheFolderFollowsIt) {
     controller.command(ProfileDialogController::kMenuOpen);
     EXPECT_EQ(model.image().lightBrightness(), 9);
     EXPECT_EQ(model.assignments()[9].kind(), static_cast<std::uint8_t>(AssignmentKind::Macro));
-    EXPECT_EQ(folderFiles(), std::set<std::string>{"night.bin"});
-    EXPECT_EQ(controller.lines(), QStringList{QStringLiteral("night")});
+    EXPECT_EQ(folderFiles(), (std::set<std::string>{"night.bin", "previous.bin"}));
+    EXPECT_EQ(controller.lines(),
+              (QStringList{QStringLiteral("night"), QStringLiteral("previous")}));
+    EXPECT_EQ(controller.lines().at(list.selected), QStringLiteral("night"));
+    ConfigImage back;
+    AssignmentTable table;
+    ASSERT_TRUE(LoadProfileFile(store.folder() / "previous.bin", back, table).ok());
+    EXPECT_EQ(back.lightBrightness(), 1) << "untouched";
 }
 
 TEST_F(ProfileDialogTest, ACancelledPickerChangesNothing) {
