@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #ifndef _WIN32
 #include "platform/instance_socket.h"
+#include "remote/connection.h"
 #include "ui/channel/local_channel.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -193,28 +193,17 @@ bool LocalConnection::peerIsThisUser() const {
 
 LocalConnection::Delivery LocalConnection::deliver(const QString& name, const QByteArray& line,
                                                    int timeoutMs) {
-    sockaddr_un address{};
-    if (!addressOf(socketPath(name), address)) {
+    // vantrelctl's own way in: connect, check the user, send.
+    const auto deadline = remote::Clock::now() + std::chrono::milliseconds(timeoutMs);
+    auto connection = remote::connectToProgram(socketPath(name).toStdString(), deadline);
+    if (!connection) {
         return Delivery::NoAnswer;
     }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-        return Delivery::NoAnswer;
+    if (!(*connection)->peerIsThisUser()) {
+        return Delivery::OtherUser; // never hand anything to another user
     }
-    // A listener whose queue is full makes connect wait: not for ever.
-    timeval limit{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
-    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-    Delivery result = Delivery::NoAnswer;
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-        if (!platform::peerIsThisUser(fd)) {
-            result = Delivery::OtherUser; // never hand anything to another user
-        } else if (::send(fd, line.constData(), std::size_t(line.size()), MSG_NOSIGNAL) ==
-                   ssize_t(line.size())) {
-            result = Delivery::Delivered;
-        }
-    }
-    ::close(fd);
-    return result;
+    return (*connection)->sendAll(line.toStdString(), deadline).ok() ? Delivery::Delivered
+                                                                     : Delivery::NoAnswer;
 }
 
 class LocalServer::Impl {
