@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/language_settings.h"
 
+#include "core/util/path_text.h"
+#include "platform/data_folder.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <string>
 #include <vector>
 
@@ -16,8 +18,8 @@ const QString kLanguageKey = QStringLiteral("language");
 } // namespace
 
 QString settingsFilePath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("vantrel.conf"));
+    // The folder the program bindings share with it: one place decides it.
+    return QString::fromStdString(pathText(platform::userConfigFolder() / "vantrel.conf"));
 }
 
 std::optional<UiLanguage> savedLanguage(const QString& settingsFile) {
