@@ -32,6 +32,21 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
+// Windows names one file in any case and with either slash; elsewhere a
+// path is its bytes.
+bool sameExecutable(std::string_view a, std::string_view b) {
+#ifdef _WIN32
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto fold = [](char c) {
+            return c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        };
+        return fold(x) == fold(y);
+    });
+#else
+    return a == b;
+#endif
+}
+
 bool hasControl(std::string_view text) {
     return std::any_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
@@ -84,7 +99,7 @@ Status ProgramBindings::checkProgram(std::string_view program) {
 
 void ProgramBindings::bind(std::string program, std::string profile) {
     for (ProgramBinding& b : bindings_) {
-        if (b.program == program) {
+        if (sameExecutable(b.program, program)) {
             b.profile = std::move(profile);
             return;
         }
@@ -93,8 +108,9 @@ void ProgramBindings::bind(std::string program, std::string profile) {
 }
 
 bool ProgramBindings::unbind(std::string_view program) {
-    return std::erase_if(bindings_, [&](const ProgramBinding& b) { return b.program == program; }) >
-           0;
+    return std::erase_if(bindings_, [&](const ProgramBinding& b) {
+               return sameExecutable(b.program, program);
+           }) > 0;
 }
 
 std::size_t ProgramBindings::unbindProfile(std::string_view profile) {
@@ -104,7 +120,7 @@ std::size_t ProgramBindings::unbindProfile(std::string_view profile) {
 std::optional<std::string> ProgramBindings::profileFor(const FrontProgram& front) const {
     if (!front.executable.empty() && !front.executable.starts_with(kClassPrefix)) {
         for (const ProgramBinding& b : bindings_) {
-            if (b.program == front.executable) {
+            if (sameExecutable(b.program, front.executable)) {
                 return b.profile;
             }
         }

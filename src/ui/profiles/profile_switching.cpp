@@ -48,8 +48,14 @@ void ProfileSwitching::start(std::unique_ptr<platform::FrontWindowWatcher> watch
         watcher = std::move(*opened);
     }
     watcher_ = std::move(watcher);
-    notifier_ = std::make_unique<QSocketNotifier>(watcher_->descriptor(), QSocketNotifier::Read);
-    connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { takeWatcherEvents(); });
+    if (watcher_->descriptor() >= 0) {
+        notifier_ =
+            std::make_unique<QSocketNotifier>(watcher_->descriptor(), QSocketNotifier::Read);
+        connect(notifier_.get(), &QSocketNotifier::activated, this,
+                [this] { takeWatcherEvents(); });
+    } else {
+        watcher_->setWake([this] { takeWatcherEvents(); });
+    }
     frontChanged(watcher_->current());
     // What arrived while the first answer was read.
     takeWatcherEvents();

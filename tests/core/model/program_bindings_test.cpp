@@ -25,6 +25,25 @@ TEST(ProgramBindings, ExecutableWinsOverClassAndClassIgnoresCase) {
     EXPECT_EQ(b.profileFor({"/usr/games/kart", ""}), "Quiet");
 }
 
+// A path typed by the user and the one Windows reports for the running
+// process differ in case and slashes; on other systems case is part of the name.
+TEST(ProgramBindings, ExecutablePathsCompareAsTheSystemNamesFiles) {
+    ProgramBindings b;
+#ifdef _WIN32
+    b.bind("C:/Games/Kart/Kart.exe", "Racing");
+    EXPECT_EQ(b.profileFor({"c:\\games\\kart\\KART.EXE", ""}), "Racing");
+    b.bind("c:\\games\\kart\\kart.exe", "Quiet");
+    EXPECT_EQ(b.all().size(), 1u);
+    EXPECT_TRUE(b.unbind("C:\\Games\\Kart\\Kart.exe"));
+#else
+    b.bind("/usr/games/Kart", "Racing");
+    EXPECT_EQ(b.profileFor({"/usr/games/kart", ""}), std::nullopt);
+    b.bind("/usr/games/kart", "Quiet");
+    EXPECT_EQ(b.all().size(), 2u);
+    EXPECT_FALSE(b.unbind("/usr/games/KART"));
+#endif
+}
+
 TEST(ProgramBindings, SwitchingIsOnOnceABindingExistsUnlessTurnedOff) {
     ProgramBindings b;
     EXPECT_FALSE(b.switchingOn());
