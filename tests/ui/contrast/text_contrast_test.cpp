@@ -117,6 +117,12 @@ QString hex(const QColor& c) {
     return c.name(QColor::HexRgb).toUpper();
 }
 
+// Text of an unavailable control need not stand out (as in WCAG 2's
+// exception for inactive components): it is measured and listed only.
+bool heldToTheRatio(const RowKey& key) {
+    return !std::get<1>(key).contains(QLatin1String(", unavailable)"));
+}
+
 QString tableOf(const Rows& rows) {
     QString out;
     QTextStream t(&out);
@@ -128,8 +134,10 @@ QString tableOf(const Rows& rows) {
           << QString(std::get<1>(key)).replace(QLatin1Char('|'), QStringLiteral("\\|")) << " | "
           << row.ink.x() << "," << row.ink.y() << " | " << hex(c.text) << " | "
           << hex(c.worstBackground) << " | " << QString::number(c.worst, 'f', 2)
-          << (c.worst < kReadableContrast ? " **low**" : "") << " | "
-          << QString::number(c.fifthPercentile, 'f', 2) << " |\n";
+          << (c.worst >= kReadableContrast ? ""
+              : heldToTheRatio(key)        ? " **low**"
+                                           : " (not held)")
+          << " | " << QString::number(c.fifthPercentile, 'f', 2) << " |\n";
     }
     return out;
 }
@@ -140,7 +148,9 @@ void writeReport(const QString& path, const QString& tables) {
     QString head;
     if (QFile in(path); in.open(QIODevice::ReadOnly)) {
         head = QString::fromUtf8(in.readAll());
-        head.truncate(std::max<qsizetype>(0, head.indexOf(marker)));
+        if (const qsizetype at = head.indexOf(marker); at >= 0) {
+            head.truncate(at);
+        }
     }
     QFile out(path);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
@@ -196,7 +206,7 @@ QString printedTexts(QStringList& low) {
             }
         }
         if (lowest) {
-            row(where, QStringLiteral("lowest of the others: ") + lowest->label, of(*lowest));
+            row(where, QStringLiteral("lowest: ") + lowest->label, of(*lowest));
         }
     }
     return out;
@@ -228,12 +238,6 @@ Rows measureLanguage(UiLanguage language) {
     // and recording.
     EXPECT_EQ(faces, 14 + 2 + 3 + 2 * 5);
     return rows;
-}
-
-// Text of an unavailable control need not stand out (as in WCAG 2's
-// exception for inactive components): it is measured and listed only.
-bool heldToTheRatio(const RowKey& key) {
-    return !std::get<1>(key).contains(QLatin1String(", unavailable)"));
 }
 
 TEST(TextContrast, EveryTextReadsOnTheSkinBehindItInEveryLanguageAndState) {
