@@ -3,6 +3,7 @@
 
 #include "core/model/key_picture_table.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vantrel::ui::testing {

@@ -7,7 +7,9 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <cmath>
 #include <functional>
+#include <optional>
 
 namespace vantrel::ui::testing {
 namespace {
