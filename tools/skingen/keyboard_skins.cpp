@@ -48,12 +48,16 @@ void drawKey(QPainter& p, const KeyPicture& k, bool lit) {
         p.setBrush(QColor(0x7A, 0x10, 0x1E));
         p.drawRoundedRect(r, radius, radius);
         const QRectF face = r.adjusted(1, 1, -1, small ? -1 : -3);
+        // The white label needs a face a shade deeper than the accent (the
+        // smallest labels, which never reach full white, a deeper one):
+        // the light comes from the middle and fades to a deeper red, and
+        // the glow's own colour rims the cap.
         QRadialGradient glow(face.center(), std::max(face.width(), face.height()) * 0.75);
-        glow.setColorAt(0, kGlow);
-        glow.setColorAt(1, kAccent);
+        glow.setColorAt(0, small ? kAccent.darker(185) : kAccent.darker(110));
+        glow.setColorAt(1, small ? kAccent.darker(210) : kAccent.darker(140));
         p.setBrush(glow);
         p.drawRoundedRect(face, radius, radius);
-        p.setPen(QPen(QColor(0xFF, 0x8A, 0x96), 1));
+        p.setPen(QPen(kGlow, 1));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     } else {
@@ -61,8 +65,10 @@ void drawKey(QPainter& p, const KeyPicture& k, bool lit) {
         p.drawRoundedRect(r, radius, radius);
         const QRectF face = r.adjusted(1, 1, -1, small ? -1 : -3);
         QLinearGradient g(0, face.top(), 0, face.bottom());
-        g.setColorAt(0, kCapTop.lighter(112));
-        g.setColorAt(1, kCapTop);
+        // The smallest labels never reach their full colour: their caps
+        // are the side's darker shade.
+        g.setColorAt(0, small ? kCapSide : kCapTop.lighter(112));
+        g.setColorAt(1, small ? kCapSide : kCapTop);
         p.setBrush(g);
         p.drawRoundedRect(face, radius, radius);
         p.setPen(QPen(kCapEdge, 1));

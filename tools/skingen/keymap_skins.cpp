@@ -18,6 +18,12 @@ namespace km = vantrel::layout::key_map;
 constexpr int kTitleStrip = 22;
 constexpr int kFooterRule = 340;
 
+// The current tab's title is pure red (255, 0, 0), which reaches 4.5:1
+// only on the very darkest faces, and the long titles run over the tabs'
+// edges: the tabs are faces of the far background without an edge, on a
+// strip darker still, so the gaps read as gaps.
+const QColor kTabStripFace = kFar.darker(150);
+
 QString inFolder(const char* name) {
     return QStringLiteral("Custom/") + QString::fromLatin1(name);
 }
@@ -30,9 +36,8 @@ QImage background(qreal s) {
     p.fillRect(QRect(0, 0, km::kWidth, kTitleStrip), kTitle);
     p.fillRect(QRect(0, kTitleStrip, km::kWidth, 1), kPanelBorder);
     p.fillRect(QRect(0, kTitleStrip, 110, 2), kAccent);
-    // The tabs' faces are pictures of their own; the strip under them is
-    // a shade darker so the gaps read as gaps.
-    p.fillRect(rectOf(km::kTabStrip), kFar.darker(125));
+    // The tabs' faces are pictures of their own, on their strip.
+    p.fillRect(rectOf(km::kTabStrip), kTabStripFace);
     // The panel every tab's contents sit on.
     drawPanel(p, rectOf(km::kContent));
     // The footer with the disable box and the buttons.
@@ -46,16 +51,18 @@ QImage background(qreal s) {
 
 QImage tabFace(qreal s) {
     const auto& r = km::kButtonRegions[km::kTabKeys];
-    QImage img = newImage(s, r.width(), r.height(), kFar.darker(125));
+    QImage img = newImage(s, r.width(), r.height(), kTabStripFace);
     QPainter p(&img);
     prepare(p);
-    drawButtonFace(p, QRectF(1, 2, r.width() - 2, r.height() - 2), kPanelBorder.lighter(110));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kFar);
+    p.drawRoundedRect(QRectF(1, 2, r.width() - 2, r.height() - 2), 4, 4);
     return img;
 }
 
 QImage optionStrip(qreal s) {
     const auto& r = km::kButtonRegions[km::kOptionStrip];
-    QImage img = newImage(s, r.width(), r.height(), kFar.darker(125));
+    QImage img = newImage(s, r.width(), r.height(), kTabStripFace);
     QPainter p(&img);
     p.fillRect(QRect(0, r.height() / 2, r.width(), 1), kPanelBorder);
     return img;
@@ -85,7 +92,9 @@ QImage pushButton(qreal s, const QColor& face, bool over) {
     prepare(p);
     drawButtonFace(p, QRectF(0, 0, r.width(), r.height()), over ? face.lighter(125) : face);
     if (over) {
-        p.setPen(QPen(kAccentHover, 1));
+        // The accent itself, not its lighter hover shade: a long label
+        // that reaches the edge still reads white on it.
+        p.setPen(QPen(kAccent, 1));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(0.5, 0.5, r.width() - 1, r.height() - 1), 4, 4);
     }
@@ -157,8 +166,11 @@ const Registrar kKeyMap(QStringLiteral("keymap"), [](SkinSet& set, qreal s) {
     const QColor plain = kPanelBorder.lighter(125);
     set.add(inFolder(km::kButtonImages[km::kCancel].normal), pushButton(s, plain, false));
     set.add(inFolder(km::kButtonImages[km::kCancel].over), pushButton(s, plain, true));
-    set.add(inFolder(km::kButtonImages[km::kSave].normal), pushButton(s, kAccent, false));
-    set.add(inFolder(km::kButtonImages[km::kSave].over), pushButton(s, kAccent, true));
+    // White text needs the red no brighter than the accent: the button
+    // lights up to the accent under the pointer, from a shade darker.
+    const QColor save = kAccent.darker(125);
+    set.add(inFolder(km::kButtonImages[km::kSave].normal), pushButton(s, save, false));
+    set.add(inFolder(km::kButtonImages[km::kSave].over), pushButton(s, save, true));
     set.add(inFolder("Advanced.png"), pathBox(s));
     set.add(inFolder("view.png"), browseButton(s, false));
     set.add(inFolder("view02.png"), browseButton(s, true));

@@ -63,7 +63,8 @@ QImage button(qreal s, const layout::Region& r, bool over) {
     const QRectF face(0, 0, r.width(), r.height());
     drawButtonFace(p, face, over ? kPanelBorder.lighter(160) : kPanelBorder.lighter(125));
     if (over) {
-        p.setPen(QPen(kAccentHover, 1));
+        // The accent, on which a label wider than the button still reads.
+        p.setPen(QPen(kAccent, 1));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(face.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     }

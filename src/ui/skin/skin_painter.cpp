@@ -64,17 +64,19 @@ const QFont& SkinPainter::labelFont(int height) {
 void SkinPainter::label(QPainter& p, const QString& text, int x, int y, int height,
                         const QColor& colour) {
     const QFont& font = labelFont(height);
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(QRect(x, y, 4000, height * 2), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-               text);
+    if (!labelsHidden_) {
+        p.setFont(font);
+        p.setPen(colour);
+        p.drawText(QRect(x, y, 4000, height * 2), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                   text);
+    }
     if (log_) {
         const QFontMetrics metrics(font);
         const QPoint origin = p.transform().map(QPoint(x, y));
         log_->push_back(
             {text,
              metrics.tightBoundingRect(text).translated(origin.x(), origin.y() + metrics.ascent()),
-             QRect(origin, QSize(metrics.horizontalAdvance(text), metrics.height()))});
+             QRect(origin, QSize(metrics.horizontalAdvance(text), metrics.height())), colour});
     }
 }
 

@@ -17,11 +17,13 @@ class QPainter;
 namespace vantrel::ui {
 
 // A label as it was drawn: its text, the pixels its glyphs cover and the
-// cell it was placed in, in the coordinates of the window's face.
+// cell it was placed in, in the coordinates of the window's face, and the
+// colour of its glyphs.
 struct DrawnLabel {
     QString text;
     QRect ink;
     QRect cell;
+    QColor colour;
 };
 
 // How every window draws its face: skin pictures at their own size, the
@@ -73,10 +75,14 @@ public:
     // Every label drawn from now on is also added to `log` (nothing when
     // null): how tests see that each text fits its place.
     void setLabelLog(std::vector<DrawnLabel>* log) { log_ = log; }
+    // While set, labels are logged but not drawn: the same face without its
+    // texts shows the pixels each text stands on.
+    void setLabelsHidden(bool hidden) { labelsHidden_ = hidden; }
 
 private:
     SkinStore& store_;
     std::vector<DrawnLabel>* log_ = nullptr;
+    bool labelsHidden_ = false;
     QHash<int, QFont> fonts_;
 };
 

@@ -22,7 +22,9 @@ VividTree::VividTree(QWidget* parent)
     pal.setColor(QPalette::Base, Qt::transparent);
     pal.setColor(QPalette::Text, Qt::white);
     pal.setColor(QPalette::WindowText, Qt::white);
-    pal.setColor(QPalette::Highlight, QColor(0xE0, 0x24, 0x3A));
+    // A shade of the accent deep enough that the white text of the chosen
+    // line reads on it, the style's lighter selection edge included.
+    pal.setColor(QPalette::Highlight, QColor(0xB3, 0x1D, 0x2E));
     pal.setColor(QPalette::HighlightedText, Qt::white);
     setPalette(pal);
     QFont f(QStringLiteral("Arial"));

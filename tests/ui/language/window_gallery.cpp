@@ -8,6 +8,7 @@
 #include "../macros/macro_fakes.h"
 #include "core/layout/key_map_layout.h"
 #include "core/layout/macro_dialog_layout.h"
+#include "core/layout/main_window_layout.h"
 #include "core/macro/macro_list.h"
 #include "core/model/configurator_model.h"
 #include "core/model/key_names.h"
@@ -25,7 +26,9 @@
 #include "ui/widgets/vivid_tree.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTest>
+#include <utility>
 
 namespace vantrel::ui::testing {
 namespace {
@@ -33,25 +36,49 @@ namespace {
 namespace km = vantrel::layout::key_map;
 namespace md = vantrel::layout::macro_dialog;
 
-// Hands each picture over with the labels drawn for it alone.
+// Hands each picture over with the labels drawn for it alone, and with the
+// picture drawn once more without them when faces are asked for. The
+// states only the faces need are left out of the plain shots.
 class Shots {
 public:
-    Shots(SkinPainter& painter, const ShotSink& sink) : painter_(painter), sink_(sink) {
+    Shots(SkinPainter& painter, const ShotSink& sink) : painter_(painter), sink_(&sink) {
+        painter_.setLabelLog(&labels_);
+    }
+    Shots(SkinPainter& painter, const FaceSink& faces) : painter_(painter), faces_(&faces) {
         painter_.setLabelLog(&labels_);
     }
     ~Shots() { painter_.setLabelLog(nullptr); }
-    template <class Draw> void take(const QString& name, Draw draw) {
+    bool wantsFaces() const { return faces_ != nullptr; }
+    void takeWindow(const QString& name, QWidget& window) {
+        const auto grab = [&window] { return window.grab().toImage(); };
+        take(name, grab, &window);
+    }
+    template <class Draw> void take(const QString& name, Draw draw, QWidget* window = nullptr) {
         QCoreApplication::processEvents();
         labels_.clear();
         const QImage picture = draw();
-        sink_(name, picture, labels_);
+        if (sink_) {
+            (*sink_)(name, picture, labels_);
+            return;
+        }
+        const std::vector<DrawnLabel> labels = labels_;
+        painter_.setLabelsHidden(true);
+        const QImage bare = draw();
+        painter_.setLabelsHidden(false);
+        (*faces_)({name, picture, bare, labels, window});
     }
 
 private:
     SkinPainter& painter_;
-    const ShotSink& sink_;
+    const ShotSink* sink_ = nullptr;
+    const FaceSink* faces_ = nullptr;
     std::vector<DrawnLabel> labels_;
 };
+
+// The middle of a region, where a pointer rests on it.
+template <class Region> QPoint middleOf(const Region& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 void fillPalettes(ConfiguratorModel& model) {
     const Rgb palette[7] = {{255, 0, 0},   {255, 128, 0}, {255, 255, 0}, {0, 255, 0},
@@ -74,25 +101,37 @@ void drawMainWindow(UiLanguage language, SkinPainter& painter, Shots& shots) {
     KeyPictureFaces faces;
     LightingPage page{model, controller.state(), controller, chooser, faces, language};
     controller.setLightingPanel(&page);
+    // The screen's scale, as the window composes at it.
+    const qreal scale = qGuiApp->devicePixelRatio();
     auto click = [&](int x, int y) {
         controller.mousePress(x, y);
         controller.mouseRelease(x, y);
     };
     model.image().setLightEffect(2);
-    shots.take(QStringLiteral("main"), [&] { return controller.compose(); });
+    shots.take(QStringLiteral("main"), [&] { return controller.compose(scale); });
     click(944, 12); // help
-    shots.take(QStringLiteral("main-help"), [&] { return controller.compose(); });
+    shots.take(QStringLiteral("main-help"), [&] { return controller.compose(scale); });
     click(944, 12);
     click(100, 140); // effect box
-    shots.take(QStringLiteral("main-effects"), [&] { return controller.compose(); });
+    shots.take(QStringLiteral("main-effects"), [&] { return controller.compose(scale); });
+    if (shots.wantsFaces()) {
+        controller.mouseMove(100, layout::kKeyboardListTop + layout::kListRowHeight / 2, false);
+        shots.take(QStringLiteral("main-effects-hovered"),
+                   [&] { return controller.compose(scale); });
+    }
     click(100, 140);
     click(100, 324); // wrist effect box
-    shots.take(QStringLiteral("main-wrist-effects"), [&] { return controller.compose(); });
+    shots.take(QStringLiteral("main-wrist-effects"), [&] { return controller.compose(scale); });
+    if (shots.wantsFaces()) {
+        controller.mouseMove(100, layout::kWristListTop + layout::kListRowHeight / 2, false);
+        shots.take(QStringLiteral("main-wrist-effects-hovered"),
+                   [&] { return controller.compose(scale); });
+    }
     click(100, 324);
     model.image().setLightEffect(3);
-    shots.take(QStringLiteral("main-direction"), [&] { return controller.compose(); });
+    shots.take(QStringLiteral("main-direction"), [&] { return controller.compose(scale); });
     model.image().setLightEffect(51);
-    shots.take(QStringLiteral("main-diy"), [&] { return controller.compose(); });
+    shots.take(QStringLiteral("main-diy"), [&] { return controller.compose(scale); });
 }
 
 void drawKeyMap(UiLanguage language, SkinPainter& painter, Shots& shots) {
@@ -115,15 +154,25 @@ void drawKeyMap(UiLanguage language, SkinPainter& painter, Shots& shots) {
         const auto& r = km::kButtonRegions[static_cast<std::size_t>(b)];
         d.controller().release((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     };
-    shots.take(QStringLiteral("keymap-0"), [&] { return d.grab().toImage(); });
+    shots.takeWindow(QStringLiteral("keymap-0"), d);
+    if (shots.wantsFaces()) {
+        for (const auto& [b, name] :
+             {std::pair{km::kDefault, "default"}, std::pair{km::kCancel, "cancel"},
+              std::pair{km::kSave, "save"}}) {
+            const QPoint at = middleOf(km::kButtonRegions[static_cast<std::size_t>(b)]);
+            d.controller().hover(at.x(), at.y());
+            shots.takeWindow(QStringLiteral("keymap-over-") + QLatin1String(name), d);
+        }
+        d.controller().leave();
+    }
     tab(km::kTabMacro);
-    shots.take(QStringLiteral("keymap-1"), [&] { return d.grab().toImage(); });
+    shots.takeWindow(QStringLiteral("keymap-1"), d);
     tab(km::kTabBasic);
     d.tree()->expandAll();
-    shots.take(QStringLiteral("keymap-2"), [&] { return d.grab().toImage(); });
+    shots.takeWindow(QStringLiteral("keymap-2"), d);
     tab(km::kTabAdvanced);
     tab(km::kDisableBox);
-    shots.take(QStringLiteral("keymap-3"), [&] { return d.grab().toImage(); });
+    shots.takeWindow(QStringLiteral("keymap-3"), d);
     d.reject();
 }
 
@@ -135,9 +184,25 @@ void drawMacroManager(UiLanguage language, SkinPainter& painter, Shots& shots) {
     d.start(MacroTable{});
     d.show();
     clickArea(d, md::kNew);
-    shots.take(QStringLiteral("macro"), [&] { return d.grab().toImage(); });
+    shots.takeWindow(QStringLiteral("macro"), d);
+    const auto overEach = [&](const QString& state) {
+        if (!shots.wantsFaces()) {
+            return;
+        }
+        for (const auto& [area, name] :
+             {std::pair{md::kRecord, "record"}, std::pair{md::kNew, "new"},
+              std::pair{md::kDelete, "delete"}, std::pair{md::kOk, "ok"},
+              std::pair{md::kCancel, "cancel"}}) {
+            const QPoint at = centreOfArea(area);
+            d.controller().hover(at.x(), at.y());
+            shots.takeWindow(state + QStringLiteral("-over-") + QLatin1String(name), d);
+        }
+        d.controller().leave();
+    };
+    overEach(QStringLiteral("macro"));
     clickArea(d, md::kRecord);
-    shots.take(QStringLiteral("macro-recording"), [&] { return d.grab().toImage(); });
+    shots.takeWindow(QStringLiteral("macro-recording"), d);
+    overEach(QStringLiteral("macro-recording"));
     clickArea(d, md::kRecord);
     d.reject();
 }
@@ -149,29 +214,37 @@ void drawProfilesAndColours(UiLanguage language, SkinPainter& painter, Shots& sh
     FakeFilePicker files;
     CConfigureDlg profiles(model, store, painter, language, files);
     profiles.show();
-    shots.take(QStringLiteral("profiles"), [&] { return profiles.grab().toImage(); });
+    shots.takeWindow(QStringLiteral("profiles"), profiles);
     profiles.reject();
 
     CCustomColorDialog colours(model, painter, SkinFolder::of(language, {}), language);
     model.setExchangeColour(Rgb{255, 0, 0});
     colours.startFromExchangeColour();
     colours.show();
-    shots.take(QStringLiteral("colours"), [&] { return colours.grab().toImage(); });
+    shots.takeWindow(QStringLiteral("colours"), colours);
     colours.reject();
+}
+
+template <class Sink> void drawAll(UiLanguage language, const Sink& sink) {
+    lightingTestApp();
+    vantrel::testing::TempDir skinsDir;
+    SkinStore skins(skinsDir.path());
+    SkinPainter painter{skins};
+    Shots shots(painter, sink);
+    drawMainWindow(language, painter, shots);
+    drawKeyMap(language, painter, shots);
+    drawMacroManager(language, painter, shots);
+    drawProfilesAndColours(language, painter, shots);
 }
 
 } // namespace
 
 void drawEveryWindow(UiLanguage language, const ShotSink& shot) {
-    lightingTestApp();
-    vantrel::testing::TempDir skinsDir;
-    SkinStore skins(skinsDir.path());
-    SkinPainter painter{skins};
-    Shots shots(painter, shot);
-    drawMainWindow(language, painter, shots);
-    drawKeyMap(language, painter, shots);
-    drawMacroManager(language, painter, shots);
-    drawProfilesAndColours(language, painter, shots);
+    drawAll(language, shot);
+}
+
+void drawEveryFace(UiLanguage language, const FaceSink& face) {
+    drawAll(language, face);
 }
 
 } // namespace vantrel::ui::testing

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <vector>
 
@@ -19,5 +20,21 @@ namespace vantrel::ui::testing {
 using ShotSink = std::function<void(const QString& name, const QImage& picture,
                                     const std::vector<DrawnLabel>& labels)>;
 void drawEveryWindow(UiLanguage language, const ShotSink& shot);
+
+// One picture of a window with the same face drawn again without the
+// program's labels: the pixels each label stands on. `window` is the
+// dialog with its widgets (null for the main window, which has none).
+struct Face {
+    QString name;
+    QImage picture;
+    QImage bare;
+    std::vector<DrawnLabel> labels;
+    QWidget* window = nullptr;
+};
+using FaceSink = std::function<void(const Face&)>;
+// The pictures of drawEveryWindow and the states that change what stands
+// behind a text: each button of the dialogs under the pointer, a hovered
+// row of each effect list.
+void drawEveryFace(UiLanguage language, const FaceSink& face);
 
 } // namespace vantrel::ui::testing
