@@ -238,6 +238,17 @@ std::string changedTo(FrontWindowWatcher& w, int waitMs = kWaitMs) {
 
 class WlrToplevels : public ::testing::Test {
 protected:
+    // The watcher of the compositor at `at`; null, and a failure, when it
+    // cannot watch.
+    static std::unique_ptr<FrontWindowWatcher> watch(const std::filesystem::path& at) {
+        auto w = watchWlrToplevels(at.c_str());
+        if (!w) {
+            ADD_FAILURE() << w.error().message;
+            return nullptr;
+        }
+        return std::move(*w);
+    }
+
     vantrel::testing::TempDir dir;
     std::filesystem::path socket = dir / "wayland-test";
 };
@@ -247,49 +258,49 @@ TEST_F(WlrToplevels, TheActivatedWindowsAppIdWhicheverWayTheActivationMoves) {
     ASSERT_TRUE(c.ok());
     c.open(1, "kart", false);
     c.open(2, "notes", true);
-    auto w = watchWlrToplevels(socket.c_str());
-    ASSERT_TRUE(w) << w.error().message;
-    EXPECT_EQ((*w)->current(), (FrontProgram{"", "notes"})); // no process is named
+    auto w = watch(socket);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->current(), (FrontProgram{"", "notes"})); // no process is named
 
     c.activate(1, true);
-    EXPECT_EQ(changedTo(**w), "class kart");
+    EXPECT_EQ(changedTo(*w), "class kart");
     c.activate(2, false); // the new window told of before the old one lets go
-    EXPECT_EQ(changedTo(**w), "class notes");
+    EXPECT_EQ(changedTo(*w), "class notes");
     c.activate(2, true); // the same window again: no change
-    EXPECT_EQ(changedTo(**w, kNoChangeMs), "nothing");
+    EXPECT_EQ(changedTo(*w, kNoChangeMs), "nothing");
     c.rename(2, "notes-2");
-    EXPECT_EQ(changedTo(**w), "class notes-2");
+    EXPECT_EQ(changedTo(*w), "class notes-2");
 
     // A window opened later, in front.
     c.open(3, "racer", true);
     c.activate(3, true);
-    EXPECT_EQ(changedTo(**w), "class racer");
-    EXPECT_EQ((*w)->current().windowClass, "racer");
+    EXPECT_EQ(changedTo(*w), "class racer");
+    EXPECT_EQ(w->current().windowClass, "racer");
 }
 
 TEST_F(WlrToplevels, AClosedFrontWindowLeavesNothingInFront) {
     Compositor c(socket);
     ASSERT_TRUE(c.ok());
     c.open(1, "kart", true);
-    auto w = watchWlrToplevels(socket.c_str());
-    ASSERT_TRUE(w) << w.error().message;
-    EXPECT_EQ((*w)->current().windowClass, "kart");
+    auto w = watch(socket);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->current().windowClass, "kart");
     c.close(1);
-    EXPECT_EQ(changedTo(**w), "class ");
-    EXPECT_EQ((*w)->current(), FrontProgram{});
+    EXPECT_EQ(changedTo(*w), "class ");
+    EXPECT_EQ(w->current(), FrontProgram{});
     c.open(2, "notes", true);
-    EXPECT_EQ(changedTo(**w), "class notes");
+    EXPECT_EQ(changedTo(*w), "class notes");
 }
 
 TEST_F(WlrToplevels, NothingToReadReturnsAtOnce) {
     Compositor c(socket);
     ASSERT_TRUE(c.ok());
-    auto w = watchWlrToplevels(socket.c_str());
-    ASSERT_TRUE(w) << w.error().message;
+    auto w = watch(socket);
+    ASSERT_TRUE(w);
     // Twice, as the program does right after starting: neither may wait
     // for the compositor.
     for (int i = 0; i < 2; ++i) {
-        auto changes = (*w)->takeChanges();
+        auto changes = w->takeChanges();
         ASSERT_TRUE(changes);
         EXPECT_FALSE(*changes);
     }
@@ -312,20 +323,20 @@ TEST_F(WlrToplevels, ACompositorThatGoesAwayOrStopsTellingIsIo) {
     Compositor c(socket);
     ASSERT_TRUE(c.ok());
     c.open(1, "kart", true);
-    auto w = watchWlrToplevels(socket.c_str());
-    ASSERT_TRUE(w) << w.error().message;
+    auto w = watch(socket);
+    ASSERT_TRUE(w);
     c.stop();
-    auto lost = nextChange(**w);
+    auto lost = nextChange(*w);
     ASSERT_FALSE(lost);
     EXPECT_EQ(lost.error().code, ErrorCode::Io);
 
     const auto socket2 = dir / "wayland-test-2";
     Compositor again(socket2);
     ASSERT_TRUE(again.ok());
-    auto w2 = watchWlrToplevels(socket2.c_str());
-    ASSERT_TRUE(w2) << w2.error().message;
+    auto w2 = watch(socket2);
+    ASSERT_TRUE(w2);
     again.finish();
-    auto finished = nextChange(**w2);
+    auto finished = nextChange(*w2);
     ASSERT_FALSE(finished);
     EXPECT_EQ(finished.error().code, ErrorCode::Io);
 }
