@@ -67,47 +67,8 @@ front() {
     fail "window $1 did not come to the front"
 }
 
-mark=0
-since_mark() { tail -n +$((mark + 1)) "$trace"; }
-set_mark() { mark=$(wc -l <"$trace"); }
-# The lighting record that ends a write-all, with brightness $1 (hex).
-sent_brightness() { since_mark | grep -q -- "> set-feature 00 08 02 .. .. $1 "; }
-write_alls() { since_mark | grep -c -- '> set-feature 00 15 '; }
-
-front "$notes"
-sleep 1
-set_mark
-start=$(date +%s%N)
-front "$kart"
-sleep 0.2
-# Looked at only while the hold cannot have passed (a loaded machine may
-# take longer to move the focus).
-if (((($(date +%s%N) - start) / 1000000) < 450)); then
-    [[ $(write_alls) == 0 ]] || fail "sent before the hold: $(since_mark | head -3)"
-fi
-until_true 5 sent_brightness 28 || fail "the kart window brought no Racing: $(since_mark | head -5)"
-took=$((($(date +%s%N) - start) / 1000000))
-# A measurement, not a test (the check above polls every 0.1 s): the time
-# from the focus change to the last frame against the hold and the
-# write-all's own pauses.
-pauses=$(since_mark | awk '/^pause / {s += $2} END {print s + 0}')
-echo "kart in front -> Racing sent after ${took} ms; hold 500 ms + pauses ${pauses} ms" \
-    "= $((500 + pauses)) ms"
-
-set_mark
-front "$notes"
-until_true 5 sent_brightness 0A || fail "the notes window did not bring the earlier configuration back"
-
-# Fast alternation, ending on the unbound window: nothing.
-set_mark
-for _ in 1 2 3 4 5; do
-    front "$kart"
-    sleep 0.05
-    front "$notes"
-    sleep 0.05
-done
-sleep 1.5
-[[ $(write_alls) == 0 ]] || fail "a fast alternation sent $(write_alls) write-alls"
+. "$(dirname "$0")/profile_switching_checks.sh"
+switching_checks "$kart" "$notes"
 
 # An edit in the window not yet applied (game mode, clicked): the switch
 # waits, and happens after Apply.

@@ -5,7 +5,9 @@
 # script sets `name` and `tools` first (and `screen`, WIDTHxHEIGHTxDEPTH,
 # for another screen than 1280x800) and adds the processes it starts to
 # `pids`; all of them end with the script, and so does the folder unless
-# KEEP_WORK is set (to look into it after a failure).
+# KEEP_WORK is set (to look into it after a failure). A script that sets
+# `no_x_server` gets everything but the X server (a Wayland compositor's
+# test).
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -23,7 +25,9 @@ fail() {
     [[ -f $work/vantrel.log ]] && cat "$work/vantrel.log" >&2
     exit 1
 }
-for tool in Xvfb "${tools[@]}"; do
+x_server=(Xvfb)
+[[ -z ${no_x_server:-} ]] || x_server=()
+for tool in "${x_server[@]}" "${tools[@]}"; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/bootstrap installs it)"
 done
 
@@ -31,15 +35,19 @@ mkdir -p "$work/tmp" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 export TMPDIR=$work/tmp XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-exec 3>"$work/display"
-# Without -noreset the server resets when its last client leaves, and a
-# program started again can find no display.
-Xvfb -displayfd 3 -screen 0 "${screen:-1280x800x24}" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-export DISPLAY=:$(cat "$work/display")
+if [[ -n ${no_x_server:-} ]]; then
+    unset DISPLAY
+else
+    exec 3>"$work/display"
+    # Without -noreset the server resets when its last client leaves, and a
+    # program started again can find no display.
+    Xvfb -displayfd 3 -screen 0 "${screen:-1280x800x24}" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do
+        [[ -s $work/display ]] && break
+        sleep 0.1
+    done
+    export DISPLAY=:$(cat "$work/display")
+fi
 
 . "$(dirname "${BASH_SOURCE[0]}")/until_true.sh"

@@ -5,6 +5,7 @@
 #include "core/model/state_files.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <algorithm>
 #include <chrono>
 
@@ -32,6 +33,9 @@ ProfileSwitching::ProfileSwitching(std::filesystem::path profileFolder,
     hold_.setTimerType(Qt::PreciseTimer);
     connect(&hold_, &QTimer::timeout, this, [this] { evaluate(); });
     ownExecutable_ = platform::executableOf(static_cast<long>(QCoreApplication::applicationPid()));
+    // Where the system names no process (Wayland), our windows are known
+    // by the app_id Qt gives them.
+    ownClass_ = QGuiApplication::desktopFileName().toStdString();
     reloadBindings();
 }
 
@@ -92,6 +96,9 @@ void ProfileSwitching::frontChanged(const FrontProgram& front) {
     // Our own window in front (the tray menu, the window itself) changes
     // nothing: the user is at work on the keyboard's settings.
     if (!ownExecutable_.empty() && front.executable == ownExecutable_) {
+        return;
+    }
+    if (front.executable.empty() && !ownClass_.empty() && front.windowClass == ownClass_) {
         return;
     }
     // Nothing in front, as for a moment while the focus moves between two

@@ -79,6 +79,7 @@ private:
     std::unique_ptr<platform::FrontWindowWatcher> watcher_;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::string ownExecutable_;
+    std::string ownClass_;
     // What the keyboard held before the first automatic switch.
     std::optional<Configuration> before_;
     bool sending_ = false;

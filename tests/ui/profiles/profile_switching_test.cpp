@@ -7,6 +7,8 @@
 #include "ui/event_wait.h"
 #include "ui/profiles/profile_switching.h"
 
+#include <QGuiApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -30,7 +32,10 @@ protected:
         b.bind("/usr/games/kart", "Racing");
         EXPECT_TRUE(SaveBindingsFile(dir / "bindings.conf", b));
         held.image.setLightBrightness(kHeldBrightness);
+        switching = make();
+    }
 
+    std::unique_ptr<ProfileSwitching> make() {
         ProfileSwitching::Ports ports;
         ports.gate = [this] { return gate; };
         ports.held = [this] { return held; };
@@ -45,8 +50,8 @@ protected:
             done(Status::success());
         };
         ports.status = [this](const QString& s) { status = s; };
-        switching = std::make_unique<ProfileSwitching>(dir / "Configure", dir / "bindings.conf",
-                                                       std::move(ports));
+        return std::make_unique<ProfileSwitching>(dir / "Configure", dir / "bindings.conf",
+                                                  std::move(ports));
     }
 
     vantrel::testing::TempDir dir;
@@ -70,6 +75,24 @@ TEST_F(Switching, TheBoundProfileAfterTheHoldAndWhatWasHeldAfterAnUnboundProgram
     EXPECT_EQ(sent[1], kHeldBrightness);
     EXPECT_EQ(status, "");
     EXPECT_EQ(switching->profileNames(), QStringList{"Racing"});
+}
+
+// On Wayland the system names our window by its app_id alone: in front
+// between a bound and an unbound program, it must not count as unbound.
+TEST_F(Switching, OurOwnWindowKnownOnlyByItsAppIdChangesNothing) {
+    const QString before = QGuiApplication::desktopFileName();
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
+    switching = make();
+    QGuiApplication::setDesktopFileName(before);
+    switching->frontChanged({"/usr/games/kart", "Kart"});
+    ASSERT_TRUE(waitFor([&] { return sent.size() == 1; }));
+    switching->frontChanged({"", "io.github.vantrel.Vantrel"});
+    QTest::qWait(800);
+    EXPECT_EQ(sent.size(), 1u);
+    // Another program known by its class alone does bring the earlier state.
+    switching->frontChanged({"", "notes"});
+    ASSERT_TRUE(waitFor([&] { return sent.size() == 2; }));
+    EXPECT_EQ(sent[1], kHeldBrightness);
 }
 
 TEST_F(Switching, PendingEditsHoldTheSwitchAndSayItThenItHappens) {
