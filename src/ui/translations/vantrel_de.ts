@@ -225,7 +225,7 @@ starten</translation>
     </message>
     <message>
         <source>Disable key</source>
-        <translation>Taste deaktivieren</translation>
+        <translation>Deaktivieren</translation>
     </message>
     <message>
         <source>Default</source>

@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Disable key</source>
-        <translation>Вимкнути клавішу</translation>
+        <translation>Вимкнути</translation>
     </message>
     <message>
         <source>Default</source>

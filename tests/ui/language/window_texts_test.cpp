@@ -61,7 +61,8 @@ bool tooWideWherever(const QString& text) {
 }
 
 // What is wrong with the labels of one picture: a text that leaves the
-// window, leaves the box it starts in, or runs into another text.
+// window, leaves the box it starts in, a check box's text runs into a
+// button, or a text runs into another.
 // An open effect list is drawn last, over the panel's texts below it: its
 // rows are the last texts drawn.
 struct OpenList {
@@ -91,6 +92,18 @@ std::vector<layout::Region> checkBoxesOf(const QString& shot) {
     return {};
 }
 
+// A check box's text starts just right of its box, on its line; nothing
+// but the window's edge stops it.
+bool besideCheckBox(const QString& shot, const DrawnLabel& a) {
+    for (const layout::Region& box : checkBoxesOf(shot)) {
+        if (a.cell.left() > box.right && a.cell.left() <= box.right + 8 &&
+            a.cell.top() <= box.bottom && a.cell.bottom() >= box.top) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QStringList misfits(const QString& shot, const QImage& picture, std::vector<DrawnLabel> labels) {
     QStringList found;
     const QRect window = picture.rect();
@@ -113,6 +126,15 @@ QStringList misfits(const QString& shot, const QImage& picture, std::vector<Draw
             // centred text too wide for its box starts before it.
             const bool inBox = r.contains(a.cell.left(), a.cell.top()) ||
                                r.contains(a.cell.center().x(), a.cell.center().y());
+            if (besideCheckBox(shot, a) &&
+                a.ink.intersects(QRect(r.left, r.top, r.width(), r.height()))) {
+                found << QStringLiteral("%1: \"%2\" (%3..%4) runs into the box %5..%6")
+                             .arg(shot, a.text)
+                             .arg(a.ink.left())
+                             .arg(a.ink.right())
+                             .arg(r.left)
+                             .arg(r.right);
+            }
             if (inBox && !tooWideWherever(a.text) &&
                 (a.ink.left() < r.left - 1 || a.ink.right() > r.right + 1)) {
                 found << QStringLiteral("%1: \"%2\" (%3..%4) runs past its box %5..%6")
