@@ -5,6 +5,7 @@
 #include "core/layout/main_window_layout.h"
 #include "core/model/key_picture_table.h"
 #include "ui/access/assignment_text.h"
+#include "ui/access/reading_order.h"
 #include "ui/access/region_maker.h"
 #include "ui/lighting/lighting_panel.h"
 #include "ui/main_window_controller.h"
@@ -47,36 +48,6 @@ int column(const AccessRegion& r) {
         return 0;
     }
     return r.rect.left() < kKeyboardPictureX ? 1 : 2;
-}
-
-void inReadingOrder(AccessRegions& regions) {
-    AccessRegions top;
-    for (const AccessRegion& r : regions) {
-        if (r.parentId.isEmpty()) {
-            top.push_back(r);
-        }
-    }
-    std::stable_sort(top.begin(), top.end(), [](const auto& a, const auto& b) {
-        const int ca = column(a), cb = column(b);
-        if (ca != cb) {
-            return ca < cb;
-        }
-        return a.rect.top() != b.rect.top() ? a.rect.top() < b.rect.top()
-                                            : a.rect.left() < b.rect.left();
-    });
-    AccessRegions ordered;
-    ordered.reserve(regions.size());
-    for (AccessRegion& t : top) {
-        const QString id = t.id;
-        ordered.push_back(std::move(t));
-        // The rows of a list stay behind it, in their own order.
-        for (const AccessRegion& r : regions) {
-            if (r.parentId == id) {
-                ordered.push_back(r);
-            }
-        }
-    }
-    regions = std::move(ordered);
 }
 
 } // namespace
@@ -183,7 +154,7 @@ AccessRegions MainWindowController::accessRegions() const {
         text.rect = QRect(300, 609, kNoticeWidth, 16);
         out.push_back(std::move(text));
     }
-    inReadingOrder(out);
+    inReadingOrder(out, column);
     return out;
 }
 

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: MIT
 # The window used with the keyboard alone (xdotool key presses on Xvfb):
 # an effect chosen from the lighting list, game mode toggled and "Apply"
-# pressed send the same frames as the same steps done with the pointer;
-# the profile manager opens with Enter and closes with Esc.
+# pressed send the same frames as the same steps done with the pointer, and
+# so does a key assignment made in the key assignment dialog; the key
+# assignment dialog, the macro manager and the profile manager open with
+# Enter and close with Esc.
 # Usage: keyboard_only_xvfb.sh VANTREL
 set -uo pipefail
 vantrel=$1
@@ -12,6 +14,26 @@ tools=(xdotool)
 . "$(dirname "$0")/xvfb_session.sh"
 
 . "$(dirname "$0")/window_trace.sh"
+window() { xdotool search --onlyvisible --name "$1" | head -1; }
+# Names match without case.
+named() { xdotool search --onlyvisible --name "$1" | wc -l; }
+shown() { (($(named "$1") > ${2:-0})); }
+gone() { (($(named "$1") <= ${2:-0})); }
+# opens_and_escapes TITLE WHAT [OTHERS]: the dialog opened by the last key
+# (beside OTHERS windows of that name) closes with Esc.
+opens_and_escapes() {
+    until_true 10 shown "$1" "${3:-0}" || fail "the keys opened no $2"
+    sleep 0.5 # until it has the focus
+    xdotool key Escape
+    until_true 10 gone "$1" "${3:-0}" || fail "Esc left the $2 open"
+    refocus
+}
+# Without a window manager nothing gives the main window the focus back
+# after a dialog.
+refocus() {
+    xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+    sleep 0.3
+}
 start() {
     dir=$work/$1
     mkdir -p "$dir"
@@ -74,11 +96,70 @@ diff "$work/pointer.txt" "$work/keyboard.txt" >"$work/diff" ||
     fail "the keys sent other frames than the clicks: $(head -20 "$work/diff")"
 
 # The profile manager: Shift+Tab from "Apply" past the keys and the
-# macros button, Enter opens it, Esc closes it.
+# macros button, Enter opens it, Esc closes it; the macro manager is the
+# stop after it.
 press shift+Tab 3
 press Return
-until_true 10 xdotool search --onlyvisible --name '^Profiles$' || fail "Enter on Profiles opened nothing"
-xdotool key Escape
-until_true 10 bash -c '! xdotool search --onlyvisible --name "^Profiles$"' || fail "Esc left the profile manager open"
+opens_and_escapes '^Profiles$' "profile manager"
+press Tab
+press Return
+opens_and_escapes '^Macro manager$' "macro manager"
 stop
-echo "keyboard: the same frames as the pointer for an effect, game mode and Apply; the profile manager opened by Enter, closed by Esc"
+
+# The key assignment dialog from the keyboard picture (Shift+Tab twice
+# from nothing: "Apply", then the picture at its first key).
+start dialogs
+refocus
+press shift+Tab 2
+press Return
+until_true 10 shown "^Current key: " || fail "Enter on the keyboard picture opened nothing"
+# The dialog opens with its capture running: Esc is a key there, and a
+# second Esc leaves the capture; only then does Esc cancel.
+xdotool key Escape
+sleep 0.3
+shown "^Current key: " || fail "Esc in the key field closed the dialog"
+xdotool key Escape
+sleep 0.3
+opens_and_escapes "^Current key: " "key assignment dialog"
+stop
+
+# A key assignment, Esc on the picture made B: by the pointer, then by
+# keys alone (Shift+Tab twice from nothing: "Apply", then the keyboard
+# picture at its first key; B taken, Tab twice keeps it and leaves the
+# field, four more to "Save").
+start pointer-assign
+for _ in $(seq 20); do
+    click 357 213
+    until_true 1 shown "^Current key: Esc" && break
+done
+read -r dx dy < <(origin "$(window "^Current key: Esc")")
+xdotool key b
+sleep 0.3
+xdotool mousemove $((dx + 345)) $((dy + 357)) click 1
+until_true 5 gone "^Current key: " || fail "pointer: save left the dialog open"
+click 897 621
+settle "$dir/trace.txt" || fail "pointer: the apply never ended"
+transfers >"$work/pointer-assign.txt"
+stop
+
+start keyboard-assign
+xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.5
+press shift+Tab 2
+press Return
+until_true 10 shown "^Current key: Esc" || fail "keyboard: Enter on the first key opened nothing"
+press b
+press Tab 2
+press Tab 4
+press space
+until_true 5 gone "^Current key: " || fail "keyboard: Space on Save left the dialog open"
+refocus
+press Tab
+press Return
+settle "$dir/trace.txt" || fail "keyboard: the apply never ended"
+transfers >"$work/keyboard-assign.txt"
+stop
+[[ -s $work/pointer-assign.txt ]] || fail "the assignment by the pointer sent nothing"
+diff "$work/pointer-assign.txt" "$work/keyboard-assign.txt" >"$work/diff" ||
+    fail "the assignment by keys sent other frames than by the pointer: $(head -20 "$work/diff")"
+echo "keyboard: the same frames as the pointer for an effect, game mode, Apply and a key assignment; the key assignment dialog, the macro and the profile manager opened by keys and closed by Esc"

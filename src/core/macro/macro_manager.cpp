@@ -181,6 +181,17 @@ bool MacroManager::recordAfter() {
     return selected_ >= 0 && events_.recordAfter();
 }
 
+void MacroManager::stopRecordingAt(const MacroStreams& before) {
+    if (!events_.recording()) {
+        return;
+    }
+    events_.stopListening();
+    events_.show(before);
+    if (selected_ >= 0) {
+        refreshRecord();
+    }
+}
+
 void MacroManager::keyEvent(std::uint8_t virtualKey, bool release) {
     events_.keyEvent(virtualKey, release, recordDelays_);
     if (selected_ >= 0) {

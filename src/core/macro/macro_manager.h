@@ -64,6 +64,9 @@ public:
     // Record Before / After on the selected event line.
     bool recordBefore();
     bool recordAfter();
+    // Ends a recording with the events it held at `before`: the keys that
+    // asked it to stop are no part of the macro.
+    void stopRecordingAt(const MacroStreams& before);
     // A key event from the hook; the working record follows the streams.
     void keyEvent(std::uint8_t virtualKey, bool release);
     // The hook could not be put in place, or an in-place edit began:

@@ -50,6 +50,9 @@ class AccessibleFace {
 public:
     virtual ~AccessibleFace() = default;
     virtual AccessRegions accessRegions() = 0;
+    // What Tab and the arrows go through: the regions, and where the face
+    // holds widgets of its own, those too (in reading order).
+    virtual AccessRegions keyboardStops() { return accessRegions(); }
     // Does what a click on the region does.
     virtual void activateRegion(const AccessRegion& region) = 0;
     // Moves a slider region as a drag would.

@@ -103,7 +103,7 @@ void FaceKeyboard::mark(AccessRegions& regions) const {
 }
 
 bool FaceKeyboard::step(AccessibleFace& face, bool forward) {
-    const AccessRegions regions = face.accessRegions();
+    const AccessRegions regions = face.keyboardStops();
     const std::vector<int> order = stops(regions, focus_);
     if (order.empty()) {
         return false;
@@ -127,7 +127,7 @@ bool FaceKeyboard::step(AccessibleFace& face, bool forward) {
 }
 
 bool FaceKeyboard::keyPress(const QKeyEvent& event, AccessibleFace& face) {
-    AccessRegions regions = face.accessRegions();
+    AccessRegions regions = face.keyboardStops();
     follow(regions);
     const int at = indexOf(regions, focus_);
     if (at < 0) {
@@ -190,7 +190,7 @@ void FaceKeyboard::activate(AccessibleFace& face, const AccessRegion& region) {
     }
     // A list opened: the focus goes to its chosen row, and back to the box
     // when the list closes.
-    const AccessRegions now = face.accessRegions();
+    const AccessRegions now = face.keyboardStops();
     int first = -1;
     for (std::size_t i = 0; i < now.size(); ++i) {
         if (now[i].parentId == region.opens && (first < 0 || now[i].selected)) {
@@ -200,6 +200,13 @@ void FaceKeyboard::activate(AccessibleFace& face, const AccessRegion& region) {
     if (first >= 0) {
         returnTo_ = region.id;
         focus_ = now[static_cast<std::size_t>(first)].id;
+    }
+}
+
+void FaceKeyboard::focusOn(const QString& id) {
+    if (id != focus_) {
+        focus_ = id;
+        returnTo_.clear();
     }
 }
 

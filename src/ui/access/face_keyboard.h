@@ -24,6 +24,8 @@ public:
     // The ring around the focused region, in the skin's accent colour.
     void paintRing(QPainter& p, const AccessRegions& regions) const;
     void clear() { focus_.clear(); }
+    // The focus went to this stop by other means (a click into a widget).
+    void focusOn(const QString& id);
     const QString& focus() const { return focus_; }
 
 private:

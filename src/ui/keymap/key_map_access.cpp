@@ -43,6 +43,7 @@ AccessRegions KeyMapController::accessRegions() const {
     for (int t = 0; t < km::kTabCount; ++t) {
         AccessRegion r = button(km::kTabKeys + t, QAccessible::PageTab, tabs[t]);
         r.selected = t == tab_;
+        r.group = QStringLiteral("tabs"); // one stop; the arrows go along the titles
         out.push_back(std::move(r));
     }
     if (tab_ == kAdvancedTab) {

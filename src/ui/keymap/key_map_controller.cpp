@@ -26,6 +26,10 @@ constexpr int kAdvancedTab = 3;
 constexpr std::uint8_t kMacroEntryKind = 4;
 constexpr std::size_t kMacroSlotByte = 2;
 
+// The two keys that, pressed twice, leave the capture.
+constexpr std::uint8_t kVkTab = 0x09;
+constexpr std::uint8_t kVkEscape = 0x1B;
+
 enum Finish : int { kStayOpen = 0, kOk = 1, kCancelled = 2 };
 
 } // namespace
@@ -54,6 +58,7 @@ void KeyMapController::open(int key) {
     hookInstalled_ = false;
     lastFocused_ = -1;
     firstFocusGuard_ = false;
+    lastTaken_ = 0;
 
     // The tree opens on the stored basic function.
     pending_.PendingFunctionName.clear();
@@ -164,17 +169,43 @@ void KeyMapController::clearCapture() {
     captured_ = 0;
 }
 
-void KeyMapController::keyCaptured(std::uint8_t vk) {
+KeyMapController::Taken KeyMapController::taken() const {
+    Taken t;
+    t.keys = pending_.PendingKeys;
+    t.count = pending_.PendingKeyCount;
+    t.captured = captured_;
+    t.text[0] = fieldText_[0];
+    t.text[1] = fieldText_[1];
+    return t;
+}
+
+void KeyMapController::giveBack(const Taken& t) {
+    pending_.PendingKeys = t.keys;
+    pending_.PendingKeyCount = t.count;
+    captured_ = t.captured;
+    setField(KeyMapView::kSingleField, t.text[0]);
+    setField(KeyMapView::kComboField, t.text[1]);
+}
+
+KeyMapController::CaptureEnd KeyMapController::keyCaptured(std::uint8_t vk) {
     if (!hookInstalled_ || tab_ != kKeyTab) {
-        return;
+        return CaptureEnd::None;
+    }
+    if ((vk == kVkTab || vk == kVkEscape) && vk == lastTaken_) {
+        giveBack(beforeLast_);
+        lastTaken_ = 0;
+        return vk == kVkTab ? CaptureEnd::Next : CaptureEnd::Stay;
     }
     // A key the keyboard has no code for cannot become an assignment; only
     // the key's own code may stand for "as it was".
     const bool own = vk == KeyPositionVk(static_cast<std::size_t>(key_));
     if (model_.keyNames().usage(vk) == 0 &&
         !(own && pending_.PendingKind == kind(AssignmentKind::SingleKey))) {
-        return;
+        lastTaken_ = 0;
+        return CaptureEnd::None;
     }
+    beforeLast_ = taken();
+    lastTaken_ = vk;
     if (pending_.PendingKind == kind(AssignmentKind::SingleKey)) {
         pending_.PendingKeys.fill(0);
         pending_.PendingKeys[0] = vk;
@@ -187,12 +218,21 @@ void KeyMapController::keyCaptured(std::uint8_t vk) {
         pending_.PendingKeys[static_cast<std::size_t>(captured_++)] = vk;
         setField(KeyMapView::kComboField, capturedNames());
     } else {
-        return;
+        lastTaken_ = 0;
+        return CaptureEnd::None;
     }
     pending_.PendingKeyCount = captured_;
+    return CaptureEnd::None;
+}
+
+bool KeyMapController::escape() {
+    clearCapture();
+    host_.finish(false);
+    return true;
 }
 
 void KeyMapController::fieldFocused(KeyMapView::Field field) {
+    lastTaken_ = 0; // a pair of presses lies within one capture
     // Focus that comes back to the same field (the window activated again, a
     // menu closed) is no move between the fields.
     if (tab_ != kKeyTab || field == lastFocused_) {
@@ -214,6 +254,7 @@ void KeyMapController::fieldFocused(KeyMapView::Field field) {
 }
 
 void KeyMapController::deleteAll() {
+    lastTaken_ = 0;
     setField(KeyMapView::kComboField, QString());
     clearCapture();
 }

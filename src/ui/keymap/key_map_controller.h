@@ -63,8 +63,15 @@ public:
     void setHookInstalled(bool installed) { hookInstalled_ = installed; }
     bool hookInstalled() const { return hookInstalled_; }
 
+    // How a press ended the capture. Tab and Esc are keys like any other
+    // while the capture runs; the same one pressed twice in a row takes
+    // back what the first took and leaves the capture: Tab for the next
+    // control, Esc to stay on the field with the keys navigating.
+    enum class CaptureEnd { None, Next, Stay };
+
     // Input from the controls and the key capture.
-    void keyCaptured(std::uint8_t virtualKey);
+    CaptureEnd keyCaptured(std::uint8_t virtualKey);
+    // A key field began to capture (the opening, a click, Enter or Space).
     void fieldFocused(KeyMapView::Field field);
     void macroSelected(int line) { selectedMacro_ = line; }
     void functionSelected(int row) { selectedFunction_ = row; }
@@ -94,10 +101,20 @@ public:
     void release(int x, int y) override;
     void hover(int x, int y) override;
     void leave() override;
-    bool escapeCancels() const override { return false; }
+    bool escape() override;
     AccessRegions accessRegions() const override;
 
 private:
+    // What one captured key may be taken back to.
+    struct Taken {
+        decltype(PendingAssignment::PendingKeys) keys{};
+        int count = 0;
+        int captured = 0;
+        QString text[2];
+    };
+    Taken taken() const;
+    void giveBack(const Taken& t);
+
     void showStoredAssignment(const AssignmentRecord& r);
     void clearCapture();
     void setField(KeyMapView::Field f, const QString& text);
@@ -134,8 +151,10 @@ private:
     int advancedChoice_ = kNoChoice;
     bool hookInstalled_ = false;
     bool firstFocusGuard_ = false;
-    int lastFocused_ = -1; // the key field that had the focus last
-    int captured_ = 0;     // keys in PendingKeys
+    int lastFocused_ = -1;       // the key field that had the focus last
+    int captured_ = 0;           // keys in PendingKeys
+    std::uint8_t lastTaken_ = 0; // the key the capture took last, 0: none yet
+    Taken beforeLast_;           // the keys before it
     int selectedMacro_ = -1;
     int selectedFunction_ = -1;
     int macroCount_ = 0;

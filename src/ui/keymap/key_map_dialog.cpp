@@ -9,12 +9,15 @@
 #include "ui/widgets/transparent_list_box.h"
 #include "ui/widgets/vivid_tree.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace vantrel::ui {
 namespace {
@@ -29,7 +32,16 @@ constexpr int kListFontPixels = 14;
 const QString kFieldStyle =
     QStringLiteral("QLineEdit { color: white; background: black; border: 1px solid #2A2E37;"
                    " padding: 0px 3px; font: %1px 'Arial'; }"
-                   "QLineEdit:focus { border-color: #E0243A; }");
+                   "QLineEdit[capturing=\"true\"] { border-color: #E0243A; }");
+
+void showCapturing(QLineEdit* field, bool on) {
+    if (field->property("capturing").toBool() == on) {
+        return;
+    }
+    field->setProperty("capturing", on);
+    field->style()->unpolish(field);
+    field->style()->polish(field);
+}
 
 } // namespace
 
@@ -104,6 +116,7 @@ QTreeWidgetItem* CKeyMap::treeItem(int row) const {
 
 void CKeyMap::prepare(int key) {
     removeHook();
+    armed_ = true;
     controller_.open(key);
     setWindowTitle(controller_.title());
 }
@@ -115,7 +128,7 @@ bool CKeyMap::run(int key) {
 
 void CKeyMap::showEvent(QShowEvent* event) {
     SkinnedDialog::showEvent(event);
-    installHook();
+    updateCapture();
 }
 
 void CKeyMap::done(int result) {
@@ -123,14 +136,51 @@ void CKeyMap::done(int result) {
     SkinnedDialog::done(result);
 }
 
+int CKeyMap::focusedField() const {
+    for (std::size_t f = 0; f < fields_.size(); ++f) {
+        if (fields_[f]->hasFocus()) {
+            return static_cast<int>(f);
+        }
+    }
+    return -1;
+}
+
+void CKeyMap::updateCapture() {
+    const int field = focusedField();
+    const bool wanted = armed_ && suspended_ == 0 && isVisible() && field >= 0;
+    if (wanted) {
+        installHook();
+    } else if (hookInstalled_) {
+        hook_.removehook();
+        hookInstalled_ = false;
+        controller_.setHookInstalled(false);
+    }
+    for (std::size_t f = 0; f < fields_.size(); ++f) {
+        showCapturing(fields_[f], hookInstalled_ && static_cast<int>(f) == field);
+    }
+}
+
 void CKeyMap::installHook() {
     if (hookInstalled_) {
         return;
     }
-    hookInstalled_ = hook_.installhook(this, KeyHook::kKeystrokes, [this](MacroEventRecorded e) {
-        controller_.keyCaptured(e.virtualKey);
-    });
+    hookInstalled_ = hook_.installhook(this, KeyHook::kKeystrokes,
+                                       [this](MacroEventRecorded e) { captured(e.virtualKey); });
     controller_.setHookInstalled(hookInstalled_);
+}
+
+void CKeyMap::captured(std::uint8_t virtualKey) {
+    const KeyMapController::CaptureEnd end = controller_.keyCaptured(virtualKey);
+    if (end == KeyMapController::CaptureEnd::None) {
+        return;
+    }
+    armed_ = false;
+    updateCapture();
+    if (end == KeyMapController::CaptureEnd::Next) {
+        focusNextPrevChild(true);
+    } else {
+        showKeyboardOn(QApplication::focusWidget());
+    }
 }
 
 void CKeyMap::removeHook() {
@@ -139,45 +189,76 @@ void CKeyMap::removeHook() {
         hookInstalled_ = false;
     }
     suspended_ = 0;
-    reinstall_ = false;
     controller_.setHookInstalled(false);
 }
 
 void CKeyMap::suspendCapture() {
-    if (suspended_++ > 0) {
-        return;
-    }
-    reinstall_ = hookInstalled_;
-    if (hookInstalled_) {
-        hook_.removehook();
-        hookInstalled_ = false;
-        controller_.setHookInstalled(false);
-    }
+    ++suspended_;
+    updateCapture();
 }
 
 void CKeyMap::resumeCapture() {
-    if (suspended_ > 0 && --suspended_ == 0 && reinstall_ && isVisible()) {
-        installHook();
+    if (suspended_ > 0) {
+        --suspended_;
     }
+    updateCapture();
+}
+
+void CKeyMap::fieldFocusIn(std::size_t f, Qt::FocusReason reason) {
+    // Arriving by Tab passes through a field and leaves its keys alone;
+    // a click, or the dialog putting the focus there, means keys follow.
+    if (movingByKeys()) {
+        armed_ = false;
+    } else if (reason == Qt::MouseFocusReason || reason == Qt::OtherFocusReason) {
+        armed_ = true;
+    }
+    if (armed_) {
+        controller_.fieldFocused(static_cast<Field>(f));
+    }
+    updateCapture();
+    QLineEdit* field = fields_[f];
+    // The keys are shown, not picked for editing: no selection, the caret
+    // at the end (after the field's own focus handling).
+    QMetaObject::invokeMethod(
+        field,
+        [field] {
+            field->deselect();
+            field->setCursorPosition(static_cast<int>(field->text().size()));
+        },
+        Qt::QueuedConnection);
+}
+
+bool CKeyMap::fieldKey(std::size_t f, const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Space && key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) {
+        return false;
+    }
+    startCapture(f);
+    return true;
+}
+
+void CKeyMap::startCapture(std::size_t f) {
+    if (armed_ && hookInstalled_) {
+        return;
+    }
+    armed_ = true;
+    controller_.fieldFocused(static_cast<Field>(f));
+    updateCapture();
 }
 
 bool CKeyMap::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        for (std::size_t f = 0; f < fields_.size(); ++f) {
-            QLineEdit* field = fields_[f];
-            if (watched != field) {
-                continue;
-            }
-            controller_.fieldFocused(static_cast<Field>(f));
-            // The keys are shown, not picked for editing: no selection, the
-            // caret at the end (after the field's own focus handling).
-            QMetaObject::invokeMethod(
-                field,
-                [field] {
-                    field->deselect();
-                    field->setCursorPosition(static_cast<int>(field->text().size()));
-                },
-                Qt::QueuedConnection);
+    const QEvent::Type type = event->type();
+    for (std::size_t f = 0; f < fields_.size(); ++f) {
+        if (watched != fields_[f]) {
+            continue;
+        }
+        if (type == QEvent::FocusIn) {
+            fieldFocusIn(f, static_cast<QFocusEvent*>(event)->reason());
+        } else if (type == QEvent::FocusOut) {
+            updateCapture();
+        } else if (type == QEvent::KeyPress && fieldKey(f, *static_cast<QKeyEvent*>(event))) {
+            return true;
+        } else if (type == QEvent::MouseButtonPress && fields_[f]->hasFocus()) {
+            startCapture(f); // a field that has the focus gets no FocusIn
         }
     }
     return SkinnedDialog::eventFilter(watched, event);

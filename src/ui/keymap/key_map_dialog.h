@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+class QKeyEvent;
 class QLineEdit;
 class QTreeWidgetItem;
 
@@ -18,8 +19,11 @@ class VividTree;
 
 // The key assignment dialog: the skinned face, the two key fields that show
 // what the key capture took, the macro list and the basic function tree.
-// The key capture is installed while the dialog runs and paused while a
-// picker or a message needs the keyboard.
+// The key capture runs while a key field has the focus and takes keys:
+// from the opening, after a click on the field, or after Enter or Space
+// on a field the keyboard came to with Tab. Everywhere else in the dialog
+// the keys navigate. It pauses while a picker or a message needs the
+// keyboard.
 class CKeyMap : public SkinnedDialog, private KeyMapView {
     Q_OBJECT
 public:
@@ -43,6 +47,8 @@ public:
     VividTree* tree() const { return tree_; }
     QTreeWidgetItem* treeItem(int row) const;
     bool hookInstalled() const { return hookInstalled_; }
+    // A key field takes keys while it has the focus.
+    bool capturing() const { return armed_; }
     // The combination field's menu, as a right-click there opens it.
     void command(int id);
 
@@ -65,13 +71,21 @@ private:
     void buildTree(UiLanguage language, SkinPainter& painter);
     void installHook();
     void removeHook();
+    // The capture runs exactly while a field that takes keys has the focus.
+    void updateCapture();
+    void captured(std::uint8_t virtualKey);
+    // A field took the focus, or a key while it has it; true: the key is used.
+    void fieldFocusIn(std::size_t field, Qt::FocusReason reason);
+    bool fieldKey(std::size_t field, const QKeyEvent& key);
+    void startCapture(std::size_t field);
+    int focusedField() const;
     void showComboMenu(const QPoint& at);
 
     KeyHook& hook_;
     KeyMapController controller_;
     bool hookInstalled_ = false;
-    int suspended_ = 0;      // nested pauses of the capture
-    bool reinstall_ = false; // the capture was on when the pause began
+    int suspended_ = 0; // nested pauses of the capture
+    bool armed_ = true; // the focused key field takes keys
     std::array<QLineEdit*, 2> fields_{};
     CTransparentListBox* list_ = nullptr;
     VividTree* tree_ = nullptr;

@@ -15,6 +15,8 @@ namespace {
 
 namespace md = vantrel::layout::macro_dialog;
 
+constexpr std::uint8_t kVkEscape = 0x1B;
+
 QStringList toLines(const std::vector<std::string>& lines) {
     QStringList out;
     for (const auto& l : lines) {
@@ -179,6 +181,7 @@ void MacroDialogController::renamed(int index, const QString& name) {
 }
 
 void MacroDialogController::record() {
+    escapeStroke_ = 0;
     if (!manager_.toggleRecording()) {
         tell(tr("Choose the macro to record into"),
              tr("Macro manager", "caption of the recording warning"));
@@ -216,6 +219,11 @@ void MacroDialogController::cancel() {
     closing();
     kept_ = false;
     host_.finish(false);
+}
+
+bool MacroDialogController::escape() {
+    cancel();
+    return true;
 }
 
 void MacroDialogController::closeBox() {
@@ -278,9 +286,32 @@ void MacroDialogController::delayCommitted(int line, int value) {
     host_.repaint();
 }
 
+bool MacroDialogController::stopsRecording(MacroEventRecorded event) {
+    if (!manager_.events().recording() || event.virtualKey != kVkEscape) {
+        escapeStroke_ = 0;
+        return false;
+    }
+    if (event.release) {
+        escapeStroke_ = escapeStroke_ == 1 ? 2 : 0;
+        return false;
+    }
+    if (escapeStroke_ != 2) {
+        escapeStroke_ = 1;
+        beforeEscape_ = manager_.events().streams();
+        return false;
+    }
+    escapeStroke_ = 0;
+    manager_.stopRecordingAt(beforeEscape_);
+    refresh(); // the hook goes with the recording
+    return true;
+}
+
 void MacroDialogController::keyEvent(MacroEventRecorded event) {
     if (!hookInstalled_) {
         return; // late delivery after the hook went
+    }
+    if (stopsRecording(event)) {
+        return;
     }
     manager_.keyEvent(event.virtualKey, event.release);
     showEvents();

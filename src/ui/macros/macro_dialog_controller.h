@@ -64,6 +64,8 @@ public:
     void command(int id);
     void editStarted();
     void delayCommitted(int line, int value);
+    // A key from the hook. While recording every key is taken, Esc too;
+    // Esc pressed twice in a row stops the recording without itself.
     void keyEvent(MacroEventRecorded event);
     // The window goes away however it ends: the hook goes with it.
     void closing();
@@ -86,7 +88,7 @@ public:
     void release(int x, int y) override;
     void hover(int x, int y) override;
     void leave() override;
-    bool escapeCancels() const override { return false; }
+    bool escape() override;
     AccessRegions accessRegions() const override;
 
     static const QString& skinFolderName();
@@ -94,6 +96,8 @@ public:
 private:
     // The hook follows whether anything records.
     void syncHook();
+    // True when the event was the second Esc, which stopped the recording.
+    bool stopsRecording(MacroEventRecorded event);
     void removeHook();
     // Message boxes, with the hook out of the way while they are open.
     void tell(const QString& text, const QString& caption);
@@ -114,6 +118,10 @@ private:
     layout::HoverTracker hover_;
     bool hookInstalled_ = false;
     bool kept_ = false;
+    // Esc as the last keys of a recording: 1 pressed, 2 pressed and
+    // released; the events before it.
+    int escapeStroke_ = 0;
+    MacroStreams beforeEscape_;
 };
 
 } // namespace vantrel::ui

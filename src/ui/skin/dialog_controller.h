@@ -39,9 +39,10 @@ public:
     virtual void hover(int, int) {}
     // The pointer left the window.
     virtual void leave() {}
-    // Escape ends the dialog with Cancel; otherwise it is ignored. Enter
+    // Escape ends the dialog as its cancel does: true when the controller
+    // did so itself; false leaves it to the view, which rejects. Enter
     // never ends a skinned dialog.
-    virtual bool escapeCancels() const { return true; }
+    virtual bool escape() { return false; }
     // The face's regions as compose() shows them now, in reading order,
     // for assistive technology. Activating one is a click on its centre.
     virtual AccessRegions accessRegions() const { return {}; }

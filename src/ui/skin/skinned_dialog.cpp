@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/skin/skinned_dialog.h"
 
+#include "ui/access/widget_stops.h"
 #include "ui/skin/message_boxes.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,6 +20,17 @@ SkinnedDialog::SkinnedDialog(QWidget* parent)
     // The face is the controller's picture: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // Tab, not a click: a click on a painted button leaves the focus (and a
+    // running key capture) where it was.
+    setFocusPolicy(Qt::TabFocus);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget*, QWidget* now) { followFocus(now); });
+}
+
+SkinnedDialog::~SkinnedDialog() {
+    // The children go after this part of the dialog, and their focus
+    // changes must not reach it.
+    disconnect(focusWatch_);
 }
 
 void SkinnedDialog::setController(DialogController* controller) {
@@ -62,15 +75,75 @@ void SkinnedDialog::paintEvent(QPaintEvent*) {
     }
     QPainter p(this);
     p.drawImage(0, 0, canvas_);
+    if (!keyboard_.focus().isEmpty() && focusWithin()) {
+        keyboard_.paintRing(p, keyboardStops());
+    }
     notifier_.update(this, *this);
 }
 
 AccessRegions SkinnedDialog::accessRegions() {
-    return controller_ ? controller_->accessRegions() : AccessRegions{};
+    AccessRegions regions = controller_ ? controller_->accessRegions() : AccessRegions{};
+    keyboard_.mark(regions);
+    return regions;
+}
+
+AccessRegions SkinnedDialog::keyboardStops() {
+    return withWidgetStops(accessRegions(), *this);
+}
+
+bool SkinnedDialog::focusWithin() const {
+    const QWidget* f = QApplication::focusWidget();
+    return f && (f == this || isAncestorOf(f));
+}
+
+void SkinnedDialog::followFocus(QWidget* now) {
+    // Only once the keyboard is in use: a pointer user sees no ring.
+    if (keyboard_.focus().isEmpty() || !now || now == this || !isAncestorOf(now)) {
+        return;
+    }
+    keyboard_.focusOn(stopOfWidget(*this, now));
+    update();
+}
+
+void SkinnedDialog::showKeyboardOn(QWidget* widget) {
+    if (const QString stop = stopOfWidget(*this, widget); !stop.isEmpty()) {
+        keyboard_.focusOn(stop);
+        update();
+    }
+}
+
+bool SkinnedDialog::focusNextPrevChild(bool next) {
+    // Qt moves the focus on from a widget it hides (a tab's controls): no
+    // key was pressed, so no ring.
+    const QWidget* focused = QApplication::focusWidget();
+    if (!controller_ || (focused && focused != this && !focused->isVisible())) {
+        return QDialog::focusNextPrevChild(next);
+    }
+    if (const QString from = stopOfWidget(*this, QApplication::focusWidget()); !from.isEmpty()) {
+        keyboard_.focusOn(from);
+    }
+    // Past the last stop the focus comes round to the first.
+    if (!keyboard_.step(*this, next)) {
+        keyboard_.step(*this, next);
+    }
+    const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+    movingByKeys_ = true;
+    if (QWidget* w = widgetOfStop(*this, keyboard_.focus())) {
+        w->setFocus(reason);
+    } else {
+        setFocus(reason);
+    }
+    movingByKeys_ = false;
+    update();
+    return true;
 }
 
 void SkinnedDialog::activateRegion(const AccessRegion& region) {
     if (!controller_ || region.disabled) {
+        return;
+    }
+    if (QWidget* w = widgetOfStop(*this, region.id)) {
+        w->setFocus(Qt::OtherFocusReason);
         return;
     }
     // The pointer's click at the region's centre, hover first as it comes.
@@ -141,6 +214,10 @@ void SkinnedDialog::leaveEvent(QEvent* event) {
 }
 
 void SkinnedDialog::keyPressEvent(QKeyEvent* event) {
+    if (controller_ && hasFocus() && keyboard_.keyPress(*event, *this)) {
+        update();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -148,7 +225,7 @@ void SkinnedDialog::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Escape:
         event->accept();
-        if (controller_ && controller_->escapeCancels()) {
+        if (controller_ && !controller_->escape()) {
             reject();
         }
         return;

@@ -289,8 +289,13 @@ TEST_F(KeyMapControllerTest, CancelAndCloseBoxEndWithoutAChoice) {
     openOn(kEscKey);
     click(km::kCloseBox);
     EXPECT_EQ(host.finished, false);
-    // Neither Enter nor Escape ends the dialog.
-    EXPECT_FALSE(controller->escapeCancels());
+    // Escape is the Cancel button.
+    host.finished.reset();
+    openOn(kEscKey);
+    press(0x41);
+    EXPECT_TRUE(controller->escape());
+    EXPECT_EQ(host.finished, false);
+    EXPECT_EQ(pending.PendingKeyCount, 0);
 }
 
 TEST_F(KeyMapControllerTest, TheWindowAndTheCommandLineWriteTheSameBytes) {

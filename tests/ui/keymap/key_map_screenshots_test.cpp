@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QTest>
 
 namespace vantrel::ui::testing {
 namespace {
@@ -54,7 +55,9 @@ TEST_P(KeyMapScreenshotsTest, EachTabShowsItsOwnControls) {
     CKeyMap d(model, pending, painter, language(), files, hook);
     d.prepare(static_cast<int>(kF1Key));
     d.show();
-    EXPECT_TRUE(hook.installed());
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    EXPECT_TRUE(hook.installed()) << "the key field has the focus and takes keys";
     EXPECT_TRUE(d.comboField()->isVisible());
     EXPECT_EQ(d.comboField()->text(), QStringLiteral("LCtrl + LShift + S "));
     QCoreApplication::processEvents();

@@ -279,7 +279,6 @@ TEST_F(MacroControllerTest, TheFaceShowsTheStateOfTheButtons) {
     EXPECT_NE(idle.copy(r.left, r.top, r.width(), r.height()),
               busy.copy(r.left, r.top, r.width(), r.height()))
         << "the hover picture";
-    EXPECT_FALSE(controller.escapeCancels());
     EXPECT_FALSE(controller.dragsFrom(r.left, r.top));
     EXPECT_TRUE(controller.dragsFrom(200, 20));
 }

@@ -258,7 +258,7 @@ TEST_F(ProfileDialogTest, RegionsEndImportExportAndDrag) {
     EXPECT_TRUE(controller.dragsFrom(200, 20));
     EXPECT_FALSE(controller.dragsFrom(375, 12)) << "the close box";
     EXPECT_TRUE(controller.dragsFrom(373, 12)) << "just beside it";
-    EXPECT_FALSE(controller.escapeCancels() == false);
+    EXPECT_FALSE(controller.escape()) << "the view rejects it";
 }
 
 TEST_F(ProfileDialogTest, FaceIsTheBackgroundsSizeWithTheLabels) {
