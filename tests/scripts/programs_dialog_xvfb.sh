@@ -82,6 +82,11 @@ size_of() {
 declare -A title=([en]="Programs" [ru]="Программы")
 declare -A picker=([en]="Bind a program" [ru]="Привязать программу")
 for lang in en ru; do
+    if [[ $lang == en ]]; then
+        names=("Add program…" "Add window…" "Remove" "Previous profile" "Next profile" "Bound programs")
+    else
+        names=("Добавить программу…" "Добавить окно…" "Убрать" "Предыдущий профиль" "Привязанные программы")
+    fi
     for scale in 1 2; do
         run=$lang-$scale
         dir=$work/$run
@@ -117,12 +122,21 @@ for lang in en ru; do
         dlg=$(xdotool search --onlyvisible --name "^${title[$lang]}\$" | head -1)
         read -r dx dy < <(origin "$dlg")
         read -r dw dh < <(size_of "$dlg")
-        [[ "$dw x $dh" == "$((440 * scale)) x $((344 * scale))" ]] ||
-            fail "$run: the dialog is $dw x $dh, not $((440 * scale)) x $((344 * scale))"
+        [[ "$dw x $dh" == "$((472 * scale)) x $((344 * scale))" ]] ||
+            fail "$run: the dialog is $dw x $dh, not $((472 * scale)) x $((344 * scale))"
         click() {
             xdotool mousemove $((dx + $1 * scale)) $((dy + $2 * scale)) click 1
             sleep 0.4
         }
+
+        # A screen reader finds the face's regions and the list by name.
+        $probe walk "${title[$lang]}" >"$dir/tree.txt" 2>"$dir/tree.err" ||
+            fail "$run: nameless objects that act in the dialog: $(cat "$dir/tree.err")"
+        for region in "${names[@]}"; do
+            grep -qF "$region" "$dir/tree.txt" || fail "$run: no \"$region\" in the dialog's tree"
+        done
+        grep -qP 'combo box\tProfile' "$dir/tree.txt" || [[ $lang != en ]] ||
+            fail "$run: the profile chooser is not a combo box: $(cat "$dir/tree.txt")"
 
         # The chosen profile is the one loaded (Work); the arrow goes to Racing.
         click 255 58
@@ -133,7 +147,7 @@ for lang in en ru; do
             [[ ${offered[$i]} == "$kart_exe" ]] && index=$i
         done
         ((index >= 0)) || fail "$run: the kart window is not among the windows open now"
-        click 352 140
+        click 368 140
         sleep 0.5
         for ((i = 0; i <= index; i++)); do xdotool key Down; done
         xdotool key Return
@@ -141,7 +155,7 @@ for lang in en ru; do
             fail "$run: the chosen window's program was not bound: $(cat "$bindings" 2>/dev/null)"
 
         # Add program…: the notes executable typed into the file dialog.
-        click 352 101
+        click 368 101
         until_true 10 xdotool search --onlyvisible --name "^${picker[$lang]}\$" ||
             fail "$run: Add program… opened no file dialog"
         sleep 0.5
@@ -159,7 +173,7 @@ for lang in en ru; do
 
         # The first line chosen and removed: the kart binding goes.
         click 60 94
-        click 352 179
+        click 368 179
         until_true 5 sh -c "! grep -qF '$kart_exe' '$bindings'" ||
             fail "$run: Remove did not unbind the chosen program"
         grep -qF "$notes_exe" "$bindings" || fail "$run: Remove took the other program too"

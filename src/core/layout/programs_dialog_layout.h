@@ -23,13 +23,13 @@ enum Area : int {
 };
 
 inline constexpr std::array<Region, 8> kRegions{{
-    {410, 9, 425, 24},
+    {442, 9, 457, 24},
     {16, 46, 39, 71},
     {44, 46, 239, 71},
     {244, 46, 267, 71},
-    {280, 86, 424, 117},
-    {280, 125, 424, 156},
-    {280, 164, 424, 195},
+    {280, 86, 456, 117},
+    {280, 125, 456, 156},
+    {280, 164, 456, 195},
     {16, 311, 111, 332},
 }};
 
@@ -39,7 +39,7 @@ inline constexpr Region kList{16, 86, 267, 281};
 inline constexpr int kListFontPixels = 13;
 
 // A line under the list for what cannot be done on this desktop.
-inline constexpr Region kNote{16, 284, 424, 300};
+inline constexpr Region kNote{16, 284, 456, 300};
 
 // Label heights.
 inline constexpr int kTitlePixels = 20;
@@ -48,7 +48,7 @@ inline constexpr int kProfilePixels = 16;
 inline constexpr int kNotePixels = 12;
 
 // The background picture's size.
-inline constexpr int kWidth = 440;
+inline constexpr int kWidth = 472;
 inline constexpr int kHeight = 344;
 
 } // namespace vantrel::layout::programs_dialog

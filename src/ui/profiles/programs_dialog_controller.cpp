@@ -187,10 +187,9 @@ void ProgramsDialogController::addWindow() {
             ? ports_.windows()
             : Result<std::vector<platform::OpenWindow>>(std::vector<platform::OpenWindow>{});
     if (!windows) {
-        host_.inform(windowsNote_.isEmpty()
-                         ? errorText(windows.error())
-                         : windowsNote_ + QLatin1Char('\n') + errorText(windows.error()),
-                     caption());
+        // The platform's reason is English; the note says it in the
+        // interface language where there is one.
+        host_.inform(windowsNote_.isEmpty() ? errorText(windows.error()) : windowsNote_, caption());
         return;
     }
     WindowChoices choices;

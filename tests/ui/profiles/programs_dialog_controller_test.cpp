@@ -5,6 +5,7 @@
 #include "../in_language.h"
 #include "core/layout/programs_dialog_layout.h"
 #include "core/model/state_files.h"
+#include "core/util/path_text.h"
 #include "support/temp_dir.h"
 #include "ui/dialog_fakes.h"
 #include "ui/profiles/programs_dialog.h"
@@ -50,7 +51,12 @@ protected:
         }
         fs::create_directories(dir / "bin");
         std::ofstream(dir / "bin" / "kart-real") << "#!/bin/sh\n";
-        fs::create_symlink(dir / "bin" / "kart-real", dir / "bin" / "kart");
+        // A link where the system allows one (the binding names its target).
+        std::error_code ec;
+        fs::create_symlink(dir / "bin" / "kart-real", dir / "bin" / "kart", ec);
+        if (ec) {
+            fs::copy_file(dir / "bin" / "kart-real", dir / "bin" / "kart");
+        }
         controller.setListView(&list);
     }
     ProgramsDialogController::Ports ports() {
@@ -76,7 +82,7 @@ protected:
         EXPECT_TRUE(loaded && !loaded->problem);
         return loaded ? loaded->bindings.all() : std::vector<ProgramBinding>{};
     }
-    std::string kart() const { return fs::canonical(dir / "bin" / "kart-real").string(); }
+    std::string kart() const { return pathText(fs::canonical(dir / "bin" / "kart")); }
 
     vantrel::testing::TempDir dir;
     fs::path bindingsFile = dir / "config" / kBindingsFileName;
@@ -224,7 +230,7 @@ TEST_F(ProgramsDialogTest, WithoutAListOfWindowsTheDialogSaysSoAndWithoutProfile
     EXPECT_EQ(controller.accessRegions()[5].description, controller.windowsNote());
     click(pg::kAddWindow);
     ASSERT_EQ(host.informs.size(), 1u);
-    EXPECT_TRUE(host.informs[0].contains("no list on this desktop"));
+    EXPECT_EQ(host.informs[0], controller.windowsNote());
     EXPECT_TRUE(chooser.offered.empty());
 
     fs::remove_all(dir / "Configure");
