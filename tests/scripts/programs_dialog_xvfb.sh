@@ -93,10 +93,18 @@ for lang in en ru; do
         mkdir -p "$dir"
         rm -f "$bindings"
         state=(--sim-state "$dir/sim.state" --data-dir "$dir/data")
-        QT_SCALE_FACTOR=$scale "$vantrel" "${state[@]}" --language "$lang" \
-            >"$work/vantrel.log" 2>&1 &
-        vpid=$!
-        pids+=($vpid)
+        # A program that started while the tray was busy with the one before
+        # may find no tray: it is started again.
+        for try in 1 2 3; do
+            QT_SCALE_FACTOR=$scale "$vantrel" "${state[@]}" --language "$lang" \
+                >"$work/vantrel.log" 2>&1 &
+            vpid=$!
+            pids+=($vpid)
+            until_true 15 tray_icon && break
+            ((try < 3)) || fail "$run: no tray icon (trayer $(pgrep -x trayer >/dev/null && echo runs || echo ended)): $(xwininfo -root -tree | grep -i vantrel | head -5)"
+            kill "$vpid"
+            wait "$vpid" 2>/dev/null
+        done
         until_true 15 xdotool search --onlyvisible --name '^VANTREL$' || fail "$run: no main window"
         ctl() { "$vantrelctl" "${state[@]}" "$@" >>"$dir/ctl.log" 2>&1 || fail "$run: vantrelctl $*"; }
         ctl info
@@ -109,7 +117,6 @@ for lang in en ru; do
         until_true 10 sh -c "$probe walk VANTREL 2>/dev/null | grep -q 'Work'" ||
             fail "$run: the status line does not name the profile vantrelctl loaded"
 
-        until_true 15 tray_icon || fail "$run: no tray icon"
         read -r tx ty < <(tray_icon)
         # Show window, Start on login, Profiles; in it the last item.
         xdotool mousemove "$tx" "$ty" click 3
