@@ -9,6 +9,8 @@
 #include "core/model/state_files.h"
 #include "platform/autostart.h"
 #include "platform/data_folder.h"
+#include "platform/front_window.h"
+#include "platform/open_windows.h"
 #include "ui/capture/platform_key_hook.h"
 #include "ui/interface_translator.h"
 #include "ui/key_action_launcher.h"
@@ -23,10 +25,12 @@
 #include "ui/process_updater_launcher.h"
 #include "ui/profiles/profile_switching.h"
 #include "ui/profiles/profiles_menu.h"
+#include "ui/profiles/programs_dialog.h"
 #include "ui/single_instance.h"
 #include "ui/skin/menu_style.h"
 #include "ui/skin/skin_painter.h"
 #include "ui/tray_icon.h"
+#include "ui/widgets/qt_file_picker.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -128,6 +132,7 @@ struct Application::Parts {
     void buildWindow();
     void buildTray();
     void switchProfiles();
+    void openPrograms();
     void serveCommands();
     void closeWhenIdle();
     void about();
@@ -303,6 +308,26 @@ void Application::Parts::switchProfiles() {
         folder.profiles(), platform::userConfigFolder() / kBindingsFileName, std::move(ports));
     profiles->start();
     profilesMenu = std::make_unique<ui::ProfilesMenu>(*profiles);
+    profilesMenu->setOpenPrograms([this] { openPrograms(); });
+}
+
+void Application::Parts::openPrograms() {
+    if (QApplication::activeModalWidget() != nullptr) {
+        return; // one dialog at a time, as from the window
+    }
+    ui::QtFilePicker files(&window);
+    ui::ProgramsDialogController::Ports ports;
+    ports.files = &files;
+    ports.windows = [] { return platform::listOpenWindows(); };
+    ports.ownExecutable =
+        platform::executableOf(static_cast<long>(QCoreApplication::applicationPid()));
+    ports.changed = [this] { profiles->reloadBindings(); };
+    ui::CProgramsDlg dialog(folder.profiles(), platform::userConfigFolder() / kBindingsFileName,
+                            painter, language, std::move(ports), &window);
+    const auto& active = profiles->switcher().active();
+    dialog.run(active ? QString::fromStdString(*active) : QString());
+    // What the switching held back while the dialog was open.
+    profiles->recheck();
 }
 
 void Application::Parts::buildTray() {
@@ -367,7 +392,12 @@ int Application::run() {
     p.buildTray();
     if (!p.screenshot) {
         p.serveCommands();
-        p.commands->setAfterCommand([&p] { p.profiles->reloadBindings(); });
+        p.commands->setAfterCommand([&p](const CommandServer::Ran& ran) {
+            p.profiles->reloadBindings();
+            if (ran.loadedProfile) {
+                p.profiles->loadedElsewhere(QString::fromStdString(*ran.loadedProfile));
+            }
+        });
     }
 
     if (!p.screenshot) {

@@ -4,6 +4,7 @@
 #include "app/device_session.h"
 #include "cli/commands.h"
 #include "cli/edit_steps.h"
+#include "cli/profile_words.h"
 #include "cli/served_context.h"
 #include "core/device/trace.h"
 #include "core/model/command_changes.h"
@@ -87,6 +88,7 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 // What a finished command hands back to the window's thread.
 struct CommandServer::Finished {
     remote::CommandAnswer answer;
+    Ran ran;
     std::optional<CommandStart> start;
     std::unique_ptr<ConfiguratorModel> model;
     MemoryTraceSink trace;
@@ -278,6 +280,7 @@ void CommandServer::start(const Pending& pending) {
                 context.warn("an unexpected failure ended the command");
             }
             done->answer.status = status;
+            done->ran.loadedProfile = cli::profileLoadedBy(options.command, options.args, status);
             done->answer.standardOutput = output.standardOutput();
             done->answer.standardError = output.standardError();
             done->start = context.start();
@@ -304,7 +307,7 @@ void CommandServer::finish(const std::shared_ptr<Finished>& done) {
     }
     controller_.endCommandWork();
     if (after_) {
-        after_();
+        after_(done->ran);
     }
     answer(current_, done->answer);
     current_.clear();

@@ -54,9 +54,14 @@ public:
     // The program is closing: the running command ends, later ones are
     // refused with the reason.
     void stopTaking();
+    // What a command did that the rest of the window follows.
+    struct Ran {
+        // The profile it sent to the keyboard by name (the tray checks it).
+        std::optional<std::string> loadedProfile;
+    };
     // Called after each command has ended (it may have changed the files
     // the window reads only at start, such as the program bindings).
-    void setAfterCommand(std::function<void()> after) { after_ = std::move(after); }
+    void setAfterCommand(std::function<void(const Ran&)> after) { after_ = std::move(after); }
 
 private:
     struct Pending {
@@ -87,7 +92,7 @@ private:
     QPointer<ui::LocalConnection> current_;
     std::shared_ptr<std::atomic<bool>> closing_ = std::make_shared<std::atomic<bool>>(false);
     std::thread worker_;
-    std::function<void()> after_;
+    std::function<void(const Ran&)> after_;
 };
 
 } // namespace vantrel::app

@@ -2,6 +2,7 @@
 #include "cli/profile_words.h"
 
 #include "cli/json_writer.h"
+#include "core/model/binding_edit.h"
 #include "core/util/path_text.h"
 #include "platform/data_folder.h"
 
@@ -26,7 +27,7 @@ Result<ProgramBindings> loadBindings(Context& context) {
         return loaded.error();
     }
     if (loaded->problem) {
-        context.warn(*loaded->problem);
+        context.warn(loaded->problem->message);
     }
     return std::move(loaded->bindings);
 }
@@ -45,16 +46,22 @@ Result<std::string> programWord(const Context& context, const std::string& word,
     if (word.starts_with(ProgramBindings::kClassPrefix)) {
         return word;
     }
-    const fs::path typed = context.userFile(word);
-    std::error_code ec;
-    const fs::path resolved = fs::canonical(typed, ec);
-    if (ec || !fs::is_regular_file(resolved, ec)) {
-        if (!mustExist) {
-            return word; // a program removed since it was bound can still be unbound
-        }
+    auto resolved = ResolvedExecutable(context.userFile(word));
+    if (!resolved && !mustExist) {
+        return word; // a program removed since it was bound can still be unbound
+    }
+    if (!resolved) {
         return bad("there is no program " + word + "; give an executable's absolute path.");
     }
-    return pathText(resolved);
+    return resolved;
+}
+
+std::optional<std::string> profileLoadedBy(const std::string& command,
+                                           const std::vector<std::string>& args, int status) {
+    if (command != "profile" || status != kExitOk || args.size() != 2 || args[0] != "load") {
+        return std::nullopt;
+    }
+    return args[1];
 }
 
 int runBind(Context& context, const std::string& name, const std::string& program) {
@@ -65,15 +72,14 @@ int runBind(Context& context, const std::string& name, const std::string& progra
     if (!word) {
         return context.fail(word.error());
     }
-    auto bindings = loadBindings(context);
-    if (!bindings) {
-        return context.fail(bindings.error());
-    }
-    bindings->bind(*word, name);
-    if (Status s = SaveBindingsFile(bindingsFile(), *bindings); !s) {
-        return context.fail(s.error());
+    auto bound = BindProgramInFile(bindingsFile(), *word, name);
+    if (!bound) {
+        return context.fail(bound.error());
     }
     context.print("bound %s to profile %s\n", word->c_str(), name.c_str());
+    if (bound->movedFrom) {
+        context.print("(it was bound to profile %s)\n", bound->movedFrom->c_str());
+    }
     return kExitOk;
 }
 
@@ -82,18 +88,15 @@ int runUnbind(Context& context, const std::string& program) {
     if (!word) {
         return context.fail(word.error());
     }
-    auto bindings = loadBindings(context);
-    if (!bindings) {
-        return context.fail(bindings.error());
+    auto unbound = UnbindProgramInFile(bindingsFile(), {*word, program});
+    if (!unbound) {
+        if (unbound.error().code == ErrorCode::InvalidArgument) {
+            return context.fail(bad(program + " is not bound; 'vantrelctl profile bindings' "
+                                              "shows the bound programs."));
+        }
+        return context.fail(unbound.error());
     }
-    if (!bindings->unbind(*word) && !bindings->unbind(program)) {
-        return context.fail(bad(program + " is not bound; 'vantrelctl profile bindings' shows "
-                                          "the bound programs."));
-    }
-    if (Status s = SaveBindingsFile(bindingsFile(), *bindings); !s) {
-        return context.fail(s.error());
-    }
-    context.print("unbound %s\n", word->c_str());
+    context.print("unbound %s\n", unbound->c_str());
     return kExitOk;
 }
 
@@ -103,7 +106,7 @@ int runBindings(Context& context, bool json) {
         return context.fail(loaded.error());
     }
     if (loaded->problem) {
-        return context.fail(makeError(ErrorCode::BadFile, *loaded->problem));
+        return context.fail(*loaded->problem);
     }
     const ProgramBindings& b = loaded->bindings;
     if (!json) {

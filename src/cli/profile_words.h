@@ -6,7 +6,9 @@
 #include "core/model/program_bindings.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vantrel::cli {
 
@@ -24,6 +26,11 @@ Result<std::filesystem::path> existingProfile(const Context& context, const std:
 // PROGRAM as the window in front is matched against it: an executable's path
 // with its links resolved (it must exist), or class:NAME as typed.
 Result<std::string> programWord(const Context& context, const std::string& word, bool mustExist);
+
+// The profile a finished command sent to the keyboard by name: `profile
+// load NAME` that ended well; nothing for every other command.
+std::optional<std::string> profileLoadedBy(const std::string& command,
+                                           const std::vector<std::string>& args, int status);
 
 int runBind(Context& context, const std::string& name, const std::string& program);
 int runUnbind(Context& context, const std::string& program);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "core/util/translatable.h"
 #include "ui/keyboard_port.h"
 #include "ui/main_window_controller.h"
 
@@ -16,8 +17,12 @@ bool MainWindowController::keyboardReady() const {
 void MainWindowController::sendConfiguration(const ConfigImage& image, const AssignmentTable& table,
                                              std::function<void(Status)> done) {
     if (!keyboardReady() || busy()) {
-        done(makeError(keyboardReady() ? ErrorCode::Busy : ErrorCode::NoDevice,
-                       keyboardReady() ? "the keyboard is busy" : "no keyboard"));
+        done(
+            keyboardReady()
+                ? makeError(ErrorCode::Busy,
+                            MessageText{VANTREL_TR_NOOP("CoreMessage", "the keyboard is busy"), {}})
+                : makeError(ErrorCode::NoDevice,
+                            MessageText{VANTREL_TR_NOOP("CoreMessage", "no keyboard"), {}}));
         return;
     }
     beginDeviceWork();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/profiles/profile_dialog_controller.h"
 #include "ui/skin/dialog_controller.h"
 #include "ui/widgets/file_picker.h"
 
@@ -25,6 +26,16 @@ struct FakeDialogHost : DialogHost {
     void inform(const QString& text, const QString& caption) override {
         informs.push_back(text);
         informCaptions.push_back(caption);
+    }
+};
+
+// The list of a profile dialog as the controller last showed it.
+struct RecordingList : ProfileListView {
+    QStringList lines;
+    int selected = -2;
+    void showLines(const QStringList& l, int s) override {
+        lines = l;
+        selected = s;
     }
 };
 

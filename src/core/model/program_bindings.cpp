@@ -6,6 +6,7 @@
 #include "core/util/file_read.h"
 #include "core/util/folders.h"
 #include "core/util/path_text.h"
+#include "core/util/translatable.h"
 
 #include <algorithm>
 #include <cctype>
@@ -75,9 +76,11 @@ Result<ProgramBinding> parseBindLine(std::string_view line) {
 
 Status ProgramBindings::checkProgram(std::string_view program) {
     if (hasControl(program)) {
-        return makeError(ErrorCode::InvalidArgument,
-                         "a program name cannot hold tabs, line breaks or other control "
-                         "characters");
+        return makeError(
+            ErrorCode::InvalidArgument,
+            MessageText{VANTREL_TR_NOOP("CoreMessage", "a program name cannot hold tabs, line "
+                                                       "breaks or other control characters"),
+                        {}});
     }
     if (program.starts_with(kClassPrefix)) {
         if (program.size() == kClassPrefix.size()) {
@@ -203,17 +206,26 @@ Result<BindingsLoad> LoadBindingsFile(const fs::path& path) {
     if (!moved) {
         return moved.error();
     }
-    return BindingsLoad{{},
-                        pathText(path) + " is damaged (" + parsed.error().message +
-                            "); it was moved to " + pathText(*moved) +
-                            " and switching by the program in front is off until programs are "
-                            "bound again"};
+    // The window says it without the detail of what is wrong, which only
+    // the file's reader can use; vantrelctl says it all.
+    Error problem = makeError(
+        ErrorCode::BadFile,
+        MessageText{VANTREL_TR_NOOP("CoreMessage",
+                                    "%1 is damaged; it was moved to %2 and switching by the "
+                                    "program in front is off until programs are bound again."),
+                    {pathText(path), pathText(*moved)}});
+    problem.message = pathText(path) + " is damaged (" + parsed.error().message +
+                      "); it was moved to " + pathText(*moved) +
+                      " and switching by the program in front is off until programs are "
+                      "bound again";
+    return BindingsLoad{{}, std::move(problem)};
 }
 
 Status SaveBindingsFile(const fs::path& path, const ProgramBindings& bindings) {
     if (std::error_code ec = createFolders(path.parent_path()); ec) {
         return makeError(ErrorCode::Io,
-                         "cannot create " + pathText(path.parent_path()) + ": " + ec.message());
+                         MessageText{VANTREL_TR_NOOP("CoreMessage", "cannot create %1: %2"),
+                                     {pathText(path.parent_path()), ec.message()}});
     }
     const std::string text = bindings.text();
     return writeFileAtomically(

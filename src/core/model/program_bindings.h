@@ -71,7 +71,7 @@ private:
 // switching off until the user binds a program again.
 struct BindingsLoad {
     ProgramBindings bindings;
-    std::optional<std::string> problem;
+    std::optional<Error> problem;
 };
 
 inline constexpr const char* kBindingsFileName = "vantrel-bindings.conf";

@@ -6,6 +6,7 @@
 #include "core/util/file_read.h"
 #include "core/util/folders.h"
 #include "core/util/path_text.h"
+#include "core/util/translatable.h"
 
 #include <algorithm>
 #include <functional>
@@ -123,13 +124,17 @@ Status LoadProfileFile(const fs::path& path, ConfigImage& image, AssignmentTable
         return file.error();
     }
     if (!file->exists) {
-        return makeError(ErrorCode::Io,
-                         "cannot open " + pathText(path) + ": there is no such file");
+        return makeError(
+            ErrorCode::Io,
+            MessageText{VANTREL_TR_NOOP("CoreMessage", "cannot open %1: there is no such file"),
+                        {pathText(path)}});
     }
     if (file->size != kKeymapFileSize) {
-        return makeError(ErrorCode::BadFile, pathText(path) + " has " + std::to_string(file->size) +
-                                                 " bytes; a profile has " +
-                                                 std::to_string(kKeymapFileSize));
+        return makeError(
+            ErrorCode::BadFile,
+            MessageText{
+                VANTREL_TR_NOOP("CoreMessage", "%1 has %2 bytes; a profile has %3"),
+                {pathText(path), std::to_string(file->size), std::to_string(kKeymapFileSize)}});
     }
     const auto& bytes = file->bytes;
     std::copy_n(bytes.begin(), image::kSize, image.bytes().begin());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/util/message_text.h"
+
 #include <cassert>
 #include <string>
 #include <utility>
@@ -28,6 +30,9 @@ enum class ErrorCode {
 struct Error {
     ErrorCode code;
     std::string message;
+    // The message for the window, where core gives one (it may leave out
+    // details that `message` carries).
+    MessageText text = {};
 };
 
 // A value or an error, in the spirit of std::expected (C++23).
@@ -87,6 +92,12 @@ private:
 
 inline Error makeError(ErrorCode code, std::string message) {
     return Error{code, std::move(message)};
+}
+
+// An error whose message the window shows translated.
+inline Error makeError(ErrorCode code, MessageText text) {
+    std::string english = text.english();
+    return Error{code, std::move(english), std::move(text)};
 }
 
 } // namespace vantrel

@@ -4,6 +4,7 @@
 #include "core/layout/profile_dialog_layout.h"
 #include "core/model/configurator_model.h"
 #include "ui/access/region_maker.h"
+#include "ui/core_message.h"
 #include "ui/skin/interface_text.h"
 #include "ui/skin/region_rect.h"
 #include "ui/skin/skin_painter.h"
@@ -49,7 +50,7 @@ QString ProfileDialogController::deleteCaption() {
 
 bool ProfileDialogController::report(const Status& s) {
     if (!s.ok()) {
-        host_.inform(QString::fromStdString(s.error().message), caption());
+        host_.inform(errorText(s.error()), caption());
     }
     return s.ok();
 }

@@ -3,6 +3,7 @@
 
 #include "core/model/profile_store.h"
 #include "core/model/state_files.h"
+#include "ui/core_message.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -81,10 +82,10 @@ void ProfileSwitching::takeWatcherEvents() {
 void ProfileSwitching::reloadBindings() {
     auto loaded = LoadBindingsFile(bindingsFile_);
     if (!loaded) {
-        problem_ = text(loaded.error().message);
+        problem_ = errorText(loaded.error());
         switcher_.setBindings({});
     } else {
-        problem_ = loaded->problem ? text(*loaded->problem) : QString();
+        problem_ = loaded->problem ? errorText(*loaded->problem) : QString();
         switcher_.setBindings(std::move(loaded->bindings));
     }
     showStatus();
@@ -151,7 +152,7 @@ ProfileSwitching::readProfile(const std::string& name, QString& why) const {
     Configuration c;
     const Status s = LoadProfileFile(ProfileStore(folder_).pathOf(name), c.image, c.table);
     if (!s) {
-        why = text(s.error().message);
+        why = errorText(s.error());
         return std::nullopt;
     }
     c.table.writeOwnKeys();
@@ -188,7 +189,7 @@ void ProfileSwitching::carryOut(const ProfileSwitcher::Decision& d) {
             // A keyboard that went away gets the profile when it is back.
             const bool retry = s.error().code != ErrorCode::BadFile;
             switcher_.switchFailed(retry);
-            problem_ = text(s.error().message);
+            problem_ = errorText(s.error());
             showStatus();
             if (retry) {
                 hold_.start(kRetryMs);
@@ -228,18 +229,28 @@ void ProfileSwitching::loadByHand(const QString& name) {
             before_.reset();
             problem_.clear();
         } else {
-            problem_ = text(s.error().message);
+            problem_ = errorText(s.error());
         }
         showStatus();
         emit changed();
     });
 }
 
+void ProfileSwitching::loadedElsewhere(const QString& name) {
+    // As a load from the tray: the profile is the user's choice, and what
+    // an automatic switch would return to is no longer wanted.
+    switcher_.loadedByHand(name.toStdString());
+    before_.reset();
+    problem_.clear();
+    showStatus();
+    emit changed();
+}
+
 void ProfileSwitching::setSwitching(bool on) {
     ProgramBindings b = switcher_.bindings();
     b.setSwitching(on);
     if (Status s = SaveBindingsFile(bindingsFile_, b); !s) {
-        problem_ = text(s.error().message);
+        problem_ = errorText(s.error());
     }
     switcher_.setBindings(std::move(b));
     showStatus();

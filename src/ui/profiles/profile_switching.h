@@ -53,6 +53,9 @@ public:
     QStringList profileNames() const;
     // Sends profile `name` at the user's request.
     void loadByHand(const QString& name);
+    // Profile `name` was sent by someone else (vantrelctl through this
+    // program): the tray and the status line follow.
+    void loadedElsewhere(const QString& name);
     void setSwitching(bool on);
     bool switchingOn() const { return switcher_.bindings().switchingOn(); }
     bool hasBindings() const { return !switcher_.bindings().empty(); }

@@ -3,6 +3,7 @@
 
 #include <QMenu>
 #include <QObject>
+#include <functional>
 
 namespace vantrel::ui {
 
@@ -16,11 +17,16 @@ class ProfilesMenu : public QObject {
 public:
     explicit ProfilesMenu(ProfileSwitching& switching, QObject* parent = nullptr);
     QMenu* menu() { return &menu_; }
+    // What "Programs…" does (opens the dialog that binds programs).
+    void setOpenPrograms(std::function<void()> open) { openPrograms_ = std::move(open); }
     void fill();
+    // Checks the active profile's item of the menu as it is.
+    void markActive();
 
 private:
     ProfileSwitching& switching_;
     QMenu menu_;
+    std::function<void()> openPrograms_;
 };
 
 } // namespace vantrel::ui

@@ -128,6 +128,45 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>die Tastatur ist beschäftigt</translation>
+    </message>
+    <message>
+        <source>no keyboard</source>
+        <translation>keine Tastatur</translation>
+    </message>
+    <message>
+        <source>%1 is not bound</source>
+        <translation>%1 ist nicht zugeordnet</translation>
+    </message>
+    <message>
+        <source>there is no program %1; give an executable&apos;s absolute path</source>
+        <translation>es gibt kein Programm %1; geben Sie den absoluten Pfad einer ausführbaren Datei an</translation>
+    </message>
+    <message>
+        <source>a program name cannot hold tabs, line breaks or other control characters</source>
+        <translation>ein Programmname darf keine Tabulatoren, Zeilenumbrüche oder anderen Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it was moved to %2 and switching by the program in front is off until programs are bound again.</source>
+        <translation>%1 ist beschädigt; die Datei wurde nach %2 verschoben, und das Umschalten nach dem Programm im Vordergrund ist aus, bis wieder Programme zugeordnet sind.</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: there is no such file</source>
+        <translation>%1 kann nicht geöffnet werden: Die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; a profile has %3</source>
+        <translation>%1 hat %2 Bytes; ein Profil hat %3</translation>
+    </message>
+</context>
+<context>
     <name>DriverUpdate</name>
     <message>
         <source>After the firmware update, restore the factory settings, or hold Fn and Pause together for 5 seconds, to finish the update.</source>
@@ -711,6 +750,82 @@ Tasten aufnehmen</translation>
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Bound programs</source>
+        <translation>Zugeordnete Programme</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <comment>message caption</comment>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>The windows open now cannot be listed on this desktop.</source>
+        <translation>Auf diesem Desktop lassen sich die offenen Fenster nicht auflisten.</translation>
+    </message>
+    <message>
+        <source>%1 brought profile %2; it brings profile %3 now.</source>
+        <translation>%1 brachte Profil %2; jetzt bringt es Profil %3.</translation>
+    </message>
+    <message>
+        <source>Save a profile first: programs are bound to profiles.</source>
+        <translation>Speichern Sie zuerst ein Profil: Programme werden Profilen zugeordnet.</translation>
+    </message>
+    <message>
+        <source>Bind a program</source>
+        <translation>Programm zuordnen</translation>
+    </message>
+    <message>
+        <source>No window of another program is open.</source>
+        <translation>Es ist kein Fenster eines anderen Programms offen.</translation>
+    </message>
+    <message>
+        <source>Bind a window&apos;s program</source>
+        <translation>Programm eines Fensters zuordnen</translation>
+    </message>
+    <message>
+        <source>Choose the program to remove.</source>
+        <translation>Wählen Sie das Programm, das entfernt werden soll.</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Noch keine Profile</translation>
+    </message>
+    <message>
+        <source>Add program…</source>
+        <translation>Programm hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add window…</source>
+        <translation>Fenster hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Previous profile</source>
+        <translation>Vorheriges Profil</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Next profile</source>
+        <translation>Nächstes Profil</translation>
+    </message>
+</context>
+<context>
     <name>WristEffect</name>
     <message>
         <source>Breathing</source>
@@ -800,6 +915,10 @@ Tasten aufnehmen</translation>
     <message>
         <source>Automatic switching (%1)</source>
         <translation>Automatisch wechseln (%1)</translation>
+    </message>
+    <message>
+        <source>Programs…</source>
+        <translation>Programme…</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,45 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>el teclado está ocupado</translation>
+    </message>
+    <message>
+        <source>no keyboard</source>
+        <translation>no hay teclado</translation>
+    </message>
+    <message>
+        <source>%1 is not bound</source>
+        <translation>%1 no está asociado</translation>
+    </message>
+    <message>
+        <source>there is no program %1; give an executable&apos;s absolute path</source>
+        <translation>no existe el programa %1; indique la ruta absoluta de un ejecutable</translation>
+    </message>
+    <message>
+        <source>a program name cannot hold tabs, line breaks or other control characters</source>
+        <translation>un nombre de programa no puede contener tabulaciones, saltos de línea ni otros caracteres de control</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it was moved to %2 and switching by the program in front is off until programs are bound again.</source>
+        <translation>%1 está dañado; se movió a %2 y el cambio según el programa en primer plano está desactivado hasta que se vuelvan a asociar programas.</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>no se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: there is no such file</source>
+        <translation>no se puede abrir %1: el archivo no existe</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; a profile has %3</source>
+        <translation>%1 tiene %2 bytes; un perfil tiene %3</translation>
+    </message>
+</context>
+<context>
     <name>DriverUpdate</name>
     <message>
         <source>After the firmware update, restore the factory settings, or hold Fn and Pause together for 5 seconds, to finish the update.</source>
@@ -711,6 +750,82 @@ teclas</translation>
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programas</translation>
+    </message>
+    <message>
+        <source>Bound programs</source>
+        <translation>Programas asociados</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <comment>message caption</comment>
+        <translation>Programas</translation>
+    </message>
+    <message>
+        <source>The windows open now cannot be listed on this desktop.</source>
+        <translation>En este escritorio no se pueden listar las ventanas abiertas.</translation>
+    </message>
+    <message>
+        <source>%1 brought profile %2; it brings profile %3 now.</source>
+        <translation>%1 activaba el perfil %2; ahora activa el perfil %3.</translation>
+    </message>
+    <message>
+        <source>Save a profile first: programs are bound to profiles.</source>
+        <translation>Guarde primero un perfil: los programas se asocian a perfiles.</translation>
+    </message>
+    <message>
+        <source>Bind a program</source>
+        <translation>Asociar un programa</translation>
+    </message>
+    <message>
+        <source>No window of another program is open.</source>
+        <translation>No hay ninguna ventana de otro programa abierta.</translation>
+    </message>
+    <message>
+        <source>Bind a window&apos;s program</source>
+        <translation>Asociar el programa de una ventana</translation>
+    </message>
+    <message>
+        <source>Choose the program to remove.</source>
+        <translation>Elija el programa que quiere quitar.</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Aún no hay perfiles</translation>
+    </message>
+    <message>
+        <source>Add program…</source>
+        <translation>Añadir programa…</translation>
+    </message>
+    <message>
+        <source>Add window…</source>
+        <translation>Añadir ventana…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Previous profile</source>
+        <translation>Perfil anterior</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Next profile</source>
+        <translation>Perfil siguiente</translation>
+    </message>
+</context>
+<context>
     <name>WristEffect</name>
     <message>
         <source>Breathing</source>
@@ -800,6 +915,10 @@ teclas</translation>
     <message>
         <source>Automatic switching (%1)</source>
         <translation>Cambio automático (%1)</translation>
+    </message>
+    <message>
+        <source>Programs…</source>
+        <translation>Programas…</translation>
     </message>
 </context>
 <context>

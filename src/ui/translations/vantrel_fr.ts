@@ -128,6 +128,45 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>le clavier est occupé</translation>
+    </message>
+    <message>
+        <source>no keyboard</source>
+        <translation>aucun clavier</translation>
+    </message>
+    <message>
+        <source>%1 is not bound</source>
+        <translation>%1 n’est pas associé</translation>
+    </message>
+    <message>
+        <source>there is no program %1; give an executable&apos;s absolute path</source>
+        <translation>le programme %1 n’existe pas ; indiquez le chemin absolu d’un exécutable</translation>
+    </message>
+    <message>
+        <source>a program name cannot hold tabs, line breaks or other control characters</source>
+        <translation>un nom de programme ne peut contenir ni tabulations, ni sauts de ligne, ni autres caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it was moved to %2 and switching by the program in front is off until programs are bound again.</source>
+        <translation>%1 est endommagé ; il a été déplacé vers %2 et le changement selon le programme au premier plan est désactivé jusqu’à ce que des programmes soient de nouveau associés.</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: there is no such file</source>
+        <translation>impossible d’ouvrir %1 : ce fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; a profile has %3</source>
+        <translation>%1 fait %2 octets ; un profil en fait %3</translation>
+    </message>
+</context>
+<context>
     <name>DriverUpdate</name>
     <message>
         <source>After the firmware update, restore the factory settings, or hold Fn and Pause together for 5 seconds, to finish the update.</source>
@@ -710,6 +749,82 @@ les délais</translation>
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programmes</translation>
+    </message>
+    <message>
+        <source>Bound programs</source>
+        <translation>Programmes associés</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <comment>message caption</comment>
+        <translation>Programmes</translation>
+    </message>
+    <message>
+        <source>The windows open now cannot be listed on this desktop.</source>
+        <translation>Les fenêtres ouvertes ne peuvent pas être listées sur ce bureau.</translation>
+    </message>
+    <message>
+        <source>%1 brought profile %2; it brings profile %3 now.</source>
+        <translation>%1 activait le profil %2 ; il active maintenant le profil %3.</translation>
+    </message>
+    <message>
+        <source>Save a profile first: programs are bound to profiles.</source>
+        <translation>Enregistrez d’abord un profil : les programmes sont associés à des profils.</translation>
+    </message>
+    <message>
+        <source>Bind a program</source>
+        <translation>Associer un programme</translation>
+    </message>
+    <message>
+        <source>No window of another program is open.</source>
+        <translation>Aucune fenêtre d’un autre programme n’est ouverte.</translation>
+    </message>
+    <message>
+        <source>Bind a window&apos;s program</source>
+        <translation>Associer le programme d’une fenêtre</translation>
+    </message>
+    <message>
+        <source>Choose the program to remove.</source>
+        <translation>Choisissez le programme à retirer.</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Aucun profil pour l’instant</translation>
+    </message>
+    <message>
+        <source>Add program…</source>
+        <translation>Ajouter un programme…</translation>
+    </message>
+    <message>
+        <source>Add window…</source>
+        <translation>Ajouter une fenêtre…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Previous profile</source>
+        <translation>Profil précédent</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Next profile</source>
+        <translation>Profil suivant</translation>
+    </message>
+</context>
+<context>
     <name>WristEffect</name>
     <message>
         <source>Breathing</source>
@@ -799,6 +914,10 @@ les délais</translation>
     <message>
         <source>Automatic switching (%1)</source>
         <translation>Changement automatique (%1)</translation>
+    </message>
+    <message>
+        <source>Programs…</source>
+        <translation>Programmes…</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,45 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>キーボードは使用中です</translation>
+    </message>
+    <message>
+        <source>no keyboard</source>
+        <translation>キーボードがありません</translation>
+    </message>
+    <message>
+        <source>%1 is not bound</source>
+        <translation>%1 は割り当てられていません</translation>
+    </message>
+    <message>
+        <source>there is no program %1; give an executable&apos;s absolute path</source>
+        <translation>プログラム %1 がありません。実行ファイルの絶対パスを指定してください</translation>
+    </message>
+    <message>
+        <source>a program name cannot hold tabs, line breaks or other control characters</source>
+        <translation>プログラム名にタブ、改行、その他の制御文字は使えません</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it was moved to %2 and switching by the program in front is off until programs are bound again.</source>
+        <translation>%1 は破損しています。%2 に移動しました。プログラムを再び割り当てるまで、前面のプログラムによる切り替えはオフです。</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: there is no such file</source>
+        <translation>%1 を開けません: そのファイルはありません</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; a profile has %3</source>
+        <translation>%1 は %2 バイトです。プロファイルは %3 バイトです</translation>
+    </message>
+</context>
+<context>
     <name>DriverUpdate</name>
     <message>
         <source>After the firmware update, restore the factory settings, or hold Fn and Pause together for 5 seconds, to finish the update.</source>
@@ -706,6 +745,82 @@ between keys</source>
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>プログラム</translation>
+    </message>
+    <message>
+        <source>Bound programs</source>
+        <translation>割り当て済みのプログラム</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <comment>message caption</comment>
+        <translation>プログラム</translation>
+    </message>
+    <message>
+        <source>The windows open now cannot be listed on this desktop.</source>
+        <translation>このデスクトップでは開いているウィンドウを一覧できません。</translation>
+    </message>
+    <message>
+        <source>%1 brought profile %2; it brings profile %3 now.</source>
+        <translation>%1 はプロファイル %2 に割り当てられていました。今はプロファイル %3 です。</translation>
+    </message>
+    <message>
+        <source>Save a profile first: programs are bound to profiles.</source>
+        <translation>先にプロファイルを保存してください。プログラムはプロファイルに割り当てます。</translation>
+    </message>
+    <message>
+        <source>Bind a program</source>
+        <translation>プログラムを割り当て</translation>
+    </message>
+    <message>
+        <source>No window of another program is open.</source>
+        <translation>他のプログラムのウィンドウは開いていません。</translation>
+    </message>
+    <message>
+        <source>Bind a window&apos;s program</source>
+        <translation>ウィンドウのプログラムを割り当て</translation>
+    </message>
+    <message>
+        <source>Choose the program to remove.</source>
+        <translation>削除するプログラムを選んでください。</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>プロファイルはまだありません</translation>
+    </message>
+    <message>
+        <source>Add program…</source>
+        <translation>プログラムを追加…</translation>
+    </message>
+    <message>
+        <source>Add window…</source>
+        <translation>ウィンドウを追加…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Previous profile</source>
+        <translation>前のプロファイル</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>Next profile</source>
+        <translation>次のプロファイル</translation>
+    </message>
+</context>
+<context>
     <name>WristEffect</name>
     <message>
         <source>Breathing</source>
@@ -795,6 +910,10 @@ between keys</source>
     <message>
         <source>Automatic switching (%1)</source>
         <translation>自動切り替え (%1)</translation>
+    </message>
+    <message>
+        <source>Programs…</source>
+        <translation>プログラム…</translation>
     </message>
 </context>
 <context>

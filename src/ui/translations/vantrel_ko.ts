@@ -128,6 +128,45 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>키보드가 사용 중입니다</translation>
+    </message>
+    <message>
+        <source>no keyboard</source>
+        <translation>키보드가 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is not bound</source>
+        <translation>%1은(는) 연결되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>there is no program %1; give an executable&apos;s absolute path</source>
+        <translation>프로그램 %1이(가) 없습니다. 실행 파일의 절대 경로를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>a program name cannot hold tabs, line breaks or other control characters</source>
+        <translation>프로그램 이름에는 탭, 줄 바꿈 또는 기타 제어 문자를 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it was moved to %2 and switching by the program in front is off until programs are bound again.</source>
+        <translation>%1이(가) 손상되었습니다. %2(으)로 옮겼으며, 프로그램을 다시 연결할 때까지 앞에 있는 프로그램에 따른 전환은 꺼집니다.</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1을(를) 만들 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: there is no such file</source>
+        <translation>%1을(를) 열 수 없습니다: 그런 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; a profile has %3</source>
+        <translation>%1은(는) %2바이트입니다. 프로필은 %3바이트입니다</translation>
+    </message>
+</context>
+<context>
     <name>DriverUpdate</name>
     <message>
         <source>After the firmware update, restore the factory settings, or hold Fn and Pause together for 5 seconds, to finish the update.</source>
@@ -706,6 +745,82 @@ between keys</source>
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>프로그램</translation>
+    </message>
+    <message>
+        <source>Bound programs</source>
+        <translation>연결된 프로그램</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <comment>message caption</comment>
+        <translation>프로그램</translation>
+    </message>
+    <message>
+        <source>The windows open now cannot be listed on this desktop.</source>
+        <translation>이 데스크톱에서는 열려 있는 창 목록을 가져올 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 brought profile %2; it brings profile %3 now.</source>
+        <translation>%1은(는) 프로필 %2에 연결되어 있었습니다. 이제 프로필 %3에 연결됩니다.</translation>
+    </message>
+    <message>
+        <source>Save a profile first: programs are bound to profiles.</source>
+        <translation>먼저 프로필을 저장하십시오. 프로그램은 프로필에 연결됩니다.</translation>
+    </message>
+    <message>
+        <source>Bind a program</source>
+        <translation>프로그램 연결</translation>
+    </message>
+    <message>
+        <source>No window of another program is open.</source>
+        <translation>다른 프로그램의 창이 열려 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Bind a window&apos;s program</source>
+        <translation>창의 프로그램 연결</translation>
+    </message>
+    <message>
+        <source>Choose the program to remove.</source>
+        <translation>제거할 프로그램을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>아직 프로필이 없습니다</translation>
+    </message>
+    <message>
+        <source>Add program…</source>
+        <translation>프로그램 추가…</translation>
+    </message>
+    <message>
+        <source>Add window…</source>
+        <translation>창 추가…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Previous profile</source>
+        <translation>이전 프로필</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>프로필</translation>
+    </message>
+    <message>
+        <source>Next profile</source>
+        <translation>다음 프로필</translation>
+    </message>
+</context>
+<context>
     <name>WristEffect</name>
     <message>
         <source>Breathing</source>
@@ -795,6 +910,10 @@ between keys</source>
     <message>
         <source>Automatic switching (%1)</source>
         <translation>자동 전환 (%1)</translation>
+    </message>
+    <message>
+        <source>Programs…</source>
+        <translation>프로그램…</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,45 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>klawiatura jest zajęta</translation>
+    </message>
+    <message>
+        <source>no keyboard</source>
+        <translation>brak klawiatury</translation>
+    </message>
+    <message>
+        <source>%1 is not bound</source>
+        <translation>%1 nie jest powiązany</translation>
+    </message>
+    <message>
+        <source>there is no program %1; give an executable&apos;s absolute path</source>
+        <translation>nie ma programu %1; podaj ścieżkę bezwzględną pliku wykonywalnego</translation>
+    </message>
+    <message>
+        <source>a program name cannot hold tabs, line breaks or other control characters</source>
+        <translation>nazwa programu nie może zawierać tabulatorów, znaków końca wiersza ani innych znaków sterujących</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it was moved to %2 and switching by the program in front is off until programs are bound again.</source>
+        <translation>Plik %1 jest uszkodzony; przeniesiono go do %2, a przełączanie według programu na pierwszym planie jest wyłączone, dopóki programy nie zostaną ponownie powiązane.</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>nie można utworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: there is no such file</source>
+        <translation>nie można otworzyć %1: nie ma takiego pliku</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; a profile has %3</source>
+        <translation>%1 ma %2 bajtów; profil ma %3</translation>
+    </message>
+</context>
+<context>
     <name>DriverUpdate</name>
     <message>
         <source>After the firmware update, restore the factory settings, or hold Fn and Pause together for 5 seconds, to finish the update.</source>
@@ -711,6 +750,82 @@ między klawiszami</translation>
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programy</translation>
+    </message>
+    <message>
+        <source>Bound programs</source>
+        <translation>Powiązane programy</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <comment>message caption</comment>
+        <translation>Programy</translation>
+    </message>
+    <message>
+        <source>The windows open now cannot be listed on this desktop.</source>
+        <translation>Na tym pulpicie nie można wyświetlić listy otwartych okien.</translation>
+    </message>
+    <message>
+        <source>%1 brought profile %2; it brings profile %3 now.</source>
+        <translation>%1 włączał profil %2; teraz włącza profil %3.</translation>
+    </message>
+    <message>
+        <source>Save a profile first: programs are bound to profiles.</source>
+        <translation>Najpierw zapisz profil: programy są powiązane z profilami.</translation>
+    </message>
+    <message>
+        <source>Bind a program</source>
+        <translation>Powiąż program</translation>
+    </message>
+    <message>
+        <source>No window of another program is open.</source>
+        <translation>Nie jest otwarte żadne okno innego programu.</translation>
+    </message>
+    <message>
+        <source>Bind a window&apos;s program</source>
+        <translation>Powiąż program okna</translation>
+    </message>
+    <message>
+        <source>Choose the program to remove.</source>
+        <translation>Wybierz program do usunięcia.</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Brak profili</translation>
+    </message>
+    <message>
+        <source>Add program…</source>
+        <translation>Dodaj program…</translation>
+    </message>
+    <message>
+        <source>Add window…</source>
+        <translation>Dodaj okno…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Previous profile</source>
+        <translation>Poprzedni profil</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Next profile</source>
+        <translation>Następny profil</translation>
+    </message>
+</context>
+<context>
     <name>WristEffect</name>
     <message>
         <source>Breathing</source>
@@ -800,6 +915,10 @@ między klawiszami</translation>
     <message>
         <source>Automatic switching (%1)</source>
         <translation>Automatyczne przełączanie (%1)</translation>
+    </message>
+    <message>
+        <source>Programs…</source>
+        <translation>Programy…</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,45 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>o teclado está ocupado</translation>
+    </message>
+    <message>
+        <source>no keyboard</source>
+        <translation>nenhum teclado</translation>
+    </message>
+    <message>
+        <source>%1 is not bound</source>
+        <translation>%1 não está associado</translation>
+    </message>
+    <message>
+        <source>there is no program %1; give an executable&apos;s absolute path</source>
+        <translation>não existe o programa %1; informe o caminho absoluto de um executável</translation>
+    </message>
+    <message>
+        <source>a program name cannot hold tabs, line breaks or other control characters</source>
+        <translation>um nome de programa não pode conter tabulações, quebras de linha ou outros caracteres de controle</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it was moved to %2 and switching by the program in front is off until programs are bound again.</source>
+        <translation>%1 está danificado; foi movido para %2 e a troca pelo programa em primeiro plano fica desligada até que programas sejam associados de novo.</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>não é possível criar %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: there is no such file</source>
+        <translation>não é possível abrir %1: o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; a profile has %3</source>
+        <translation>%1 tem %2 bytes; um perfil tem %3</translation>
+    </message>
+</context>
+<context>
     <name>DriverUpdate</name>
     <message>
         <source>After the firmware update, restore the factory settings, or hold Fn and Pause together for 5 seconds, to finish the update.</source>
@@ -711,6 +750,82 @@ teclas</translation>
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programas</translation>
+    </message>
+    <message>
+        <source>Bound programs</source>
+        <translation>Programas associados</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <comment>message caption</comment>
+        <translation>Programas</translation>
+    </message>
+    <message>
+        <source>The windows open now cannot be listed on this desktop.</source>
+        <translation>Neste ambiente não é possível listar as janelas abertas.</translation>
+    </message>
+    <message>
+        <source>%1 brought profile %2; it brings profile %3 now.</source>
+        <translation>%1 ativava o perfil %2; agora ativa o perfil %3.</translation>
+    </message>
+    <message>
+        <source>Save a profile first: programs are bound to profiles.</source>
+        <translation>Salve um perfil primeiro: os programas são associados a perfis.</translation>
+    </message>
+    <message>
+        <source>Bind a program</source>
+        <translation>Associar um programa</translation>
+    </message>
+    <message>
+        <source>No window of another program is open.</source>
+        <translation>Nenhuma janela de outro programa está aberta.</translation>
+    </message>
+    <message>
+        <source>Bind a window&apos;s program</source>
+        <translation>Associar o programa de uma janela</translation>
+    </message>
+    <message>
+        <source>Choose the program to remove.</source>
+        <translation>Escolha o programa a remover.</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Nenhum perfil ainda</translation>
+    </message>
+    <message>
+        <source>Add program…</source>
+        <translation>Adicionar programa…</translation>
+    </message>
+    <message>
+        <source>Add window…</source>
+        <translation>Adicionar janela…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Previous profile</source>
+        <translation>Perfil anterior</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Next profile</source>
+        <translation>Próximo perfil</translation>
+    </message>
+</context>
+<context>
     <name>WristEffect</name>
     <message>
         <source>Breathing</source>
@@ -800,6 +915,10 @@ teclas</translation>
     <message>
         <source>Automatic switching (%1)</source>
         <translation>Troca automática (%1)</translation>
+    </message>
+    <message>
+        <source>Programs…</source>
+        <translation>Programas…</translation>
     </message>
 </context>
 <context>

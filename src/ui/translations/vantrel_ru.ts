@@ -128,6 +128,45 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>клавиатура занята</translation>
+    </message>
+    <message>
+        <source>no keyboard</source>
+        <translation>нет клавиатуры</translation>
+    </message>
+    <message>
+        <source>%1 is not bound</source>
+        <translation>программа %1 не привязана</translation>
+    </message>
+    <message>
+        <source>there is no program %1; give an executable&apos;s absolute path</source>
+        <translation>нет программы %1; укажите абсолютный путь к исполняемому файлу</translation>
+    </message>
+    <message>
+        <source>a program name cannot hold tabs, line breaks or other control characters</source>
+        <translation>имя программы не может содержать табуляции, переводы строк и другие управляющие символы</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it was moved to %2 and switching by the program in front is off until programs are bound again.</source>
+        <translation>Файл %1 повреждён; он перемещён в %2, и переключение по программе на переднем плане выключено, пока программы не будут привязаны снова.</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>не удаётся создать %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: there is no such file</source>
+        <translation>не удаётся открыть %1: такого файла нет</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; a profile has %3</source>
+        <translation>в файле %1 %2 байт, а в профиле %3</translation>
+    </message>
+</context>
+<context>
     <name>DriverUpdate</name>
     <message>
         <source>After the firmware update, restore the factory settings, or hold Fn and Pause together for 5 seconds, to finish the update.</source>
@@ -716,6 +755,82 @@ between keys</source>
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Программы</translation>
+    </message>
+    <message>
+        <source>Bound programs</source>
+        <translation>Привязанные программы</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <comment>message caption</comment>
+        <translation>Программы</translation>
+    </message>
+    <message>
+        <source>The windows open now cannot be listed on this desktop.</source>
+        <translation>На этом рабочем столе нельзя получить список открытых окон.</translation>
+    </message>
+    <message>
+        <source>%1 brought profile %2; it brings profile %3 now.</source>
+        <translation>%1 включала профиль %2; теперь она включает профиль %3.</translation>
+    </message>
+    <message>
+        <source>Save a profile first: programs are bound to profiles.</source>
+        <translation>Сначала сохраните профиль: программы привязываются к профилям.</translation>
+    </message>
+    <message>
+        <source>Bind a program</source>
+        <translation>Привязать программу</translation>
+    </message>
+    <message>
+        <source>No window of another program is open.</source>
+        <translation>Окон других программ не открыто.</translation>
+    </message>
+    <message>
+        <source>Bind a window&apos;s program</source>
+        <translation>Привязать программу окна</translation>
+    </message>
+    <message>
+        <source>Choose the program to remove.</source>
+        <translation>Выберите программу, которую нужно убрать.</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Профилей пока нет</translation>
+    </message>
+    <message>
+        <source>Add program…</source>
+        <translation>Добавить программу…</translation>
+    </message>
+    <message>
+        <source>Add window…</source>
+        <translation>Добавить окно…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Previous profile</source>
+        <translation>Предыдущий профиль</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Next profile</source>
+        <translation>Следующий профиль</translation>
+    </message>
+</context>
+<context>
     <name>WristEffect</name>
     <message>
         <source>Breathing</source>
@@ -805,6 +920,10 @@ between keys</source>
     <message>
         <source>Automatic switching (%1)</source>
         <translation>Автоматическое переключение (%1)</translation>
+    </message>
+    <message>
+        <source>Programs…</source>
+        <translation>Программы…</translation>
     </message>
 </context>
 <context>

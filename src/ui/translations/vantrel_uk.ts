@@ -128,6 +128,45 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>клавіатура зайнята</translation>
+    </message>
+    <message>
+        <source>no keyboard</source>
+        <translation>немає клавіатури</translation>
+    </message>
+    <message>
+        <source>%1 is not bound</source>
+        <translation>програму %1 не прив’язано</translation>
+    </message>
+    <message>
+        <source>there is no program %1; give an executable&apos;s absolute path</source>
+        <translation>немає програми %1; вкажіть абсолютний шлях до виконуваного файлу</translation>
+    </message>
+    <message>
+        <source>a program name cannot hold tabs, line breaks or other control characters</source>
+        <translation>назва програми не може містити табуляцій, розривів рядків чи інших керівних символів</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it was moved to %2 and switching by the program in front is off until programs are bound again.</source>
+        <translation>Файл %1 пошкоджено; його переміщено до %2, і перемикання за програмою на передньому плані вимкнено, доки програми не буде прив’язано знову.</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>не вдається створити %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: there is no such file</source>
+        <translation>не вдається відкрити %1: такого файлу немає</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; a profile has %3</source>
+        <translation>файл %1 має %2 байт, а профіль — %3</translation>
+    </message>
+</context>
+<context>
     <name>DriverUpdate</name>
     <message>
         <source>After the firmware update, restore the factory settings, or hold Fn and Pause together for 5 seconds, to finish the update.</source>
@@ -711,6 +750,82 @@ between keys</source>
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Програми</translation>
+    </message>
+    <message>
+        <source>Bound programs</source>
+        <translation>Прив’язані програми</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <comment>message caption</comment>
+        <translation>Програми</translation>
+    </message>
+    <message>
+        <source>The windows open now cannot be listed on this desktop.</source>
+        <translation>На цій стільниці не можна отримати список відкритих вікон.</translation>
+    </message>
+    <message>
+        <source>%1 brought profile %2; it brings profile %3 now.</source>
+        <translation>%1 вмикала профіль %2; тепер вона вмикає профіль %3.</translation>
+    </message>
+    <message>
+        <source>Save a profile first: programs are bound to profiles.</source>
+        <translation>Спершу збережіть профіль: програми прив’язуються до профілів.</translation>
+    </message>
+    <message>
+        <source>Bind a program</source>
+        <translation>Прив’язати програму</translation>
+    </message>
+    <message>
+        <source>No window of another program is open.</source>
+        <translation>Не відкрито жодного вікна іншої програми.</translation>
+    </message>
+    <message>
+        <source>Bind a window&apos;s program</source>
+        <translation>Прив’язати програму вікна</translation>
+    </message>
+    <message>
+        <source>Choose the program to remove.</source>
+        <translation>Виберіть програму, яку треба прибрати.</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Профілів ще немає</translation>
+    </message>
+    <message>
+        <source>Add program…</source>
+        <translation>Додати програму…</translation>
+    </message>
+    <message>
+        <source>Add window…</source>
+        <translation>Додати вікно…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Прибрати</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Previous profile</source>
+        <translation>Попередній профіль</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профіль</translation>
+    </message>
+    <message>
+        <source>Next profile</source>
+        <translation>Наступний профіль</translation>
+    </message>
+</context>
+<context>
     <name>WristEffect</name>
     <message>
         <source>Breathing</source>
@@ -800,6 +915,10 @@ between keys</source>
     <message>
         <source>Automatic switching (%1)</source>
         <translation>Автоматичне перемикання (%1)</translation>
+    </message>
+    <message>
+        <source>Programs…</source>
+        <translation>Програми…</translation>
     </message>
 </context>
 <context>

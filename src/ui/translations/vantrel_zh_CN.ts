@@ -128,6 +128,45 @@
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>the keyboard is busy</source>
+        <translation>键盘正忙</translation>
+    </message>
+    <message>
+        <source>no keyboard</source>
+        <translation>没有键盘</translation>
+    </message>
+    <message>
+        <source>%1 is not bound</source>
+        <translation>%1 未绑定</translation>
+    </message>
+    <message>
+        <source>there is no program %1; give an executable&apos;s absolute path</source>
+        <translation>没有程序 %1；请给出可执行文件的绝对路径</translation>
+    </message>
+    <message>
+        <source>a program name cannot hold tabs, line breaks or other control characters</source>
+        <translation>程序名不能包含制表符、换行符或其他控制字符</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it was moved to %2 and switching by the program in front is off until programs are bound again.</source>
+        <translation>%1 已损坏；它已被移至 %2，在重新绑定程序之前，按前台程序切换配置已关闭。</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>无法创建 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: there is no such file</source>
+        <translation>无法打开 %1：没有这个文件</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; a profile has %3</source>
+        <translation>%1 有 %2 字节；配置文件应有 %3 字节</translation>
+    </message>
+</context>
+<context>
     <name>DriverUpdate</name>
     <message>
         <source>After the firmware update, restore the factory settings, or hold Fn and Pause together for 5 seconds, to finish the update.</source>
@@ -708,6 +747,82 @@ between keys</source>
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>Bound programs</source>
+        <translation>已绑定的程序</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <comment>message caption</comment>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>The windows open now cannot be listed on this desktop.</source>
+        <translation>此桌面无法列出当前打开的窗口。</translation>
+    </message>
+    <message>
+        <source>%1 brought profile %2; it brings profile %3 now.</source>
+        <translation>%1 原先对应配置 %2；现在对应配置 %3。</translation>
+    </message>
+    <message>
+        <source>Save a profile first: programs are bound to profiles.</source>
+        <translation>请先保存一个配置：程序是绑定到配置的。</translation>
+    </message>
+    <message>
+        <source>Bind a program</source>
+        <translation>绑定程序</translation>
+    </message>
+    <message>
+        <source>No window of another program is open.</source>
+        <translation>没有打开其他程序的窗口。</translation>
+    </message>
+    <message>
+        <source>Bind a window&apos;s program</source>
+        <translation>绑定窗口的程序</translation>
+    </message>
+    <message>
+        <source>Choose the program to remove.</source>
+        <translation>请选择要移除的程序。</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>还没有配置</translation>
+    </message>
+    <message>
+        <source>Add program…</source>
+        <translation>添加程序…</translation>
+    </message>
+    <message>
+        <source>Add window…</source>
+        <translation>添加窗口…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Previous profile</source>
+        <translation>上一个配置</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Next profile</source>
+        <translation>下一个配置</translation>
+    </message>
+</context>
+<context>
     <name>WristEffect</name>
     <message>
         <source>Breathing</source>
@@ -797,6 +912,10 @@ between keys</source>
     <message>
         <source>Automatic switching (%1)</source>
         <translation>自动切换（%1）</translation>
+    </message>
+    <message>
+        <source>Programs…</source>
+        <translation>程序…</translation>
     </message>
 </context>
 <context>

@@ -97,7 +97,8 @@ TEST(BindingsFile, MissingIsEmptyDamagedIsMovedAsideSavedRoundTrips) {
     auto damaged = LoadBindingsFile(file);
     ASSERT_TRUE(damaged);
     ASSERT_TRUE(damaged->problem);
-    EXPECT_NE(damaged->problem->find(".bad"), std::string::npos);
+    EXPECT_NE(damaged->problem->message.find(".bad"), std::string::npos);
+    EXPECT_EQ(damaged->problem->code, ErrorCode::BadFile);
     EXPECT_FALSE(damaged->bindings.switchingOn());
     EXPECT_FALSE(fs::exists(file));
     EXPECT_TRUE(fs::exists(dir / "config" / (std::string(kBindingsFileName) + ".bad")));

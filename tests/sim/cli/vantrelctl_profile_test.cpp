@@ -27,9 +27,15 @@ protected:
         environment = "env XDG_CONFIG_HOME='" + (dir / "config").string() + "'";
 #endif
     }
-    fs::path profiles() { return dir / "data" / kProfileFolderName; }
-    fs::path bindings() { return dir / "config" / kBindingsFileName; }
-    std::string fileText(const fs::path& p) { return vantrel::testing::slurp(p); }
+    fs::path profiles() {
+        return dir / "data" / kProfileFolderName;
+    }
+    fs::path bindings() {
+        return dir / "config" / kBindingsFileName;
+    }
+    std::string fileText(const fs::path& p) {
+        return vantrel::testing::slurp(p);
+    }
 };
 
 TEST_F(CliProfile, SavedProfilesAreListedAndLoadSendsOnlyWhatDiffers) {
@@ -123,6 +129,27 @@ TEST_F(CliProfile, ADamagedBindingsFileIsMovedAsideAndReported) {
     EXPECT_THAT(r.err, HasSubstr("damaged"));
     EXPECT_TRUE(fs::exists(dir / "config" / (std::string(kBindingsFileName) + ".bad")));
     EXPECT_FALSE(fs::exists(bindings()));
+}
+
+TEST_F(CliProfile, ABindingMovesWithAWordAndADamagedFileTakesNoNewBinding) {
+    ASSERT_EQ(run("profile save Racing").status, 0);
+    ASSERT_EQ(run("profile save Work").status, 0);
+    ASSERT_EQ(run("profile bind Racing class:Kart").status, 0);
+    CliRun moved = run("profile bind Work class:Kart");
+    EXPECT_EQ(moved.status, 0);
+    EXPECT_THAT(moved.out, HasSubstr("it was bound to profile Racing"));
+    EXPECT_EQ(run("profile bindings").out, "class:Kart\tWork\n");
+
+    const std::string damaged = "vantrel-bindings 1\nbind\tclass:Kart\n";
+    std::ofstream(bindings()) << damaged;
+    CliRun refused = run("profile bind Racing class:Notes");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_THAT(refused.err, HasSubstr("damaged"));
+    EXPECT_FALSE(fs::exists(bindings()));
+    EXPECT_EQ(fileText(dir / "config" / (std::string(kBindingsFileName) + ".bad")), damaged);
+    // Said once: the next binding starts a new file.
+    EXPECT_EQ(run("profile bind Racing class:Notes").status, 0);
+    EXPECT_EQ(run("profile bindings").out, "class:Notes\tRacing\n");
 }
 
 #endif

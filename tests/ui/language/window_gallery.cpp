@@ -14,6 +14,7 @@
 #include "core/model/key_names.h"
 #include "core/model/key_positions.h"
 #include "core/model/profile_store.h"
+#include "core/model/state_files.h"
 #include "support/temp_dir.h"
 #include "ui/keymap/key_map_dialog.h"
 #include "ui/lighting/custom_colour_dialog.h"
@@ -22,6 +23,7 @@
 #include "ui/macros/macro_record_dialog.h"
 #include "ui/main_window_controller.h"
 #include "ui/profiles/configure_dialog.h"
+#include "ui/profiles/programs_dialog.h"
 #include "ui/skin/skin_painter.h"
 #include "ui/widgets/vivid_tree.h"
 
@@ -29,6 +31,7 @@
 #include <QGuiApplication>
 #include <QTest>
 #include <utility>
+#include <gtest/gtest.h>
 
 namespace vantrel::ui::testing {
 namespace {
@@ -216,6 +219,26 @@ void drawProfilesAndColours(UiLanguage language, SkinPainter& painter, Shots& sh
     profiles.show();
     shots.takeWindow(QStringLiteral("profiles"), profiles);
     profiles.reject();
+
+    // With a profile and a bound program, and the note of a desktop that
+    // cannot list its windows: every text it can show.
+    std::filesystem::create_directories(temp / "Configure");
+    ASSERT_TRUE(
+        SaveKeymapFile(temp / "Configure" / "Racing.bin", ConfigImage{}, AssignmentTable{}));
+    ProgramBindings bound;
+    bound.bind("/usr/games/supertuxkart", "Racing");
+    ASSERT_TRUE(SaveBindingsFile(temp / "bindings.conf", bound));
+    ProgramsDialogController::Ports ports;
+    ports.files = &files;
+    ports.windows = []() -> Result<std::vector<platform::OpenWindow>> {
+        return makeError(ErrorCode::Unsupported, "no list");
+    };
+    CProgramsDlg programs(temp / "Configure", temp / "bindings.conf", painter, language,
+                          std::move(ports));
+    programs.controller().open(QStringLiteral("Racing"));
+    programs.show();
+    shots.takeWindow(QStringLiteral("programs"), programs);
+    programs.reject();
 
     CCustomColorDialog colours(model, painter, SkinFolder::of(language, {}), language);
     model.setExchangeColour(Rgb{255, 0, 0});

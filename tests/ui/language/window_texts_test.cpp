@@ -7,6 +7,7 @@
 #include "core/layout/macro_dialog_layout.h"
 #include "core/layout/main_window_layout.h"
 #include "core/layout/profile_dialog_layout.h"
+#include "core/layout/programs_dialog_layout.h"
 #include "window_gallery.h"
 
 #include <QCoreApplication>
@@ -50,6 +51,10 @@ std::vector<layout::Region> boxesOf(const QString& shot) {
         for (pd::Area button : {pd::kCloseButton, pd::kImport, pd::kExport}) {
             boxes.push_back(pd::textBoxOf(button));
         }
+    } else if (shot.startsWith(QLatin1String("programs"))) {
+        namespace pg = layout::programs_dialog;
+        pick(pg::kRegions,
+             {pg::kProfileName, pg::kAddProgram, pg::kAddWindow, pg::kRemove, pg::kCloseButton});
     }
     return boxes;
 }
@@ -194,7 +199,7 @@ TEST(WindowTexts, EveryTextFitsItsPlaceInEveryLanguage) {
             found << misfits(name, picture, labels);
             saveShot(language, name, picture);
         });
-        EXPECT_EQ(shots, 14);
+        EXPECT_EQ(shots, 15);
         EXPECT_TRUE(found.isEmpty()) << languageName(language).toStdString() << ":\n"
                                      << found.join(QLatin1Char('\n')).toStdString();
     }
@@ -251,8 +256,9 @@ TEST(WindowTexts, ButtonTextsAreCentredAndCheckBoxTextsBesideTheirBoxes) {
         });
         // Three on the main window (in six pictures), seven in each key
         // assignment tab, five in the macro manager (twice), three in the
-        // profile manager.
-        EXPECT_EQ(centred, 6 * 3 + 4 * 7 + 2 * 5 + 3) << languageName(language).toStdString();
+        // profile manager, five in the programs dialog (the profile's name and
+        // its four buttons, centred in every language).
+        EXPECT_EQ(centred, 6 * 3 + 4 * 7 + 2 * 5 + 3 + 5) << languageName(language).toStdString();
     }
 }
 
@@ -314,7 +320,7 @@ void expectAsBefore(UiLanguage language, const std::vector<Moved>& moved) {
                 << " differs from the picture of before";
             ++compared;
         });
-    EXPECT_EQ(compared, 14);
+    EXPECT_EQ(compared, 15);
 }
 
 // The Russian and Chinese texts stand where their skins were drawn for

@@ -22,15 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 namespace pd = vantrel::layout::profile_dialog;
 
-struct RecordingList : ProfileListView {
-    QStringList lines;
-    int selected = -2;
-    void showLines(const QStringList& l, int s) override {
-        lines = l;
-        selected = s;
-    }
-};
-
 class ProfileDialogTest : public ::testing::Test {
 protected:
     ProfileDialogTest() : store(dir / "Configure") {
