@@ -61,7 +61,7 @@ TEST_F(BindingEdit, BadProgramsAreRefusedBeforeTheFileIsTouched) {
 TEST_F(BindingEdit, ADamagedFileIsSetAsideAndTheChangeIsNotWritten) {
     fs::create_directories(file.parent_path());
     const std::string damaged = "vantrel-bindings 1\nbind\t/opt/kart\n";
-    std::ofstream(file) << damaged;
+    std::ofstream(file, std::ios::binary) << damaged;
 
     auto r = BindProgramInFile(file, "/opt/notes", "Work");
     ASSERT_FALSE(r);
