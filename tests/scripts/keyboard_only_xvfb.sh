@@ -127,6 +127,20 @@ stop
 # keys alone (Shift+Tab twice from nothing: "Apply", then the keyboard
 # picture at its first key; B taken, Tab twice keeps it and leaves the
 # field, four more to "Save").
+start chooser
+refocus
+press Tab 8 # the wrist rest's swatches, on the chosen one
+# The chooser's window has no title: it is told apart as a second window of ours.
+ours() { xdotool search --onlyvisible --class '^vantrel$' | wc -l; }
+two_of_ours() { (($(ours) > 1)); }
+one_of_ours() { (($(ours) <= 1)); }
+press space
+until_true 10 two_of_ours || fail "the keys opened no colour chooser"
+sleep 0.5
+xdotool key Escape
+until_true 10 one_of_ours || fail "Esc left the colour chooser open"
+stop
+
 start pointer-assign
 for _ in $(seq 20); do
     click 357 213
@@ -162,4 +176,4 @@ stop
 [[ -s $work/pointer-assign.txt ]] || fail "the assignment by the pointer sent nothing"
 diff "$work/pointer-assign.txt" "$work/keyboard-assign.txt" >"$work/diff" ||
     fail "the assignment by keys sent other frames than by the pointer: $(head -20 "$work/diff")"
-echo "keyboard: the same frames as the pointer for an effect, game mode, Apply and a key assignment; the key assignment dialog, the macro and the profile manager opened by keys and closed by Esc"
+echo "keyboard: the same frames as the pointer for an effect, game mode, Apply and a key assignment; the key assignment dialog, the colour chooser, the macro and the profile manager opened by keys and closed by Esc"
