@@ -16,16 +16,8 @@ name=profile_switching_xvfb
 tools=(xdotool xprop xwininfo openbox trayer)
 . "$(dirname "$0")/xvfb_session.sh"
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-until_true 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start"
-
 # A tray for the Profiles menu.
-trayer --edge top --align right --widthtype pixel --width 64 --heighttype pixel --height 24 \
-    >"$work/trayer.log" 2>&1 &
-pids+=($!)
-until_true 10 xdotool search --class trayer || fail "the tray did not start"
+start_openbox_and_tray
 
 # Two programs: copies, not links, so that each has its own executable.
 mkdir -p "$work/bin"

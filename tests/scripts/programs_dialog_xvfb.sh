@@ -27,14 +27,7 @@ read -r bus_address bus_pid < <(dbus-daemon --session --fork --print-address=1 -
 pids+=("$bus_pid")
 export DBUS_SESSION_BUS_ADDRESS=$bus_address QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-until_true 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start"
-trayer --edge top --align right --widthtype pixel --width 64 --heighttype pixel --height 24 \
-    >"$work/trayer.log" 2>&1 &
-pids+=($!)
-until_true 10 xdotool search --class trayer || fail "the tray did not start"
+start_openbox_and_tray
 
 mkdir -p "$work/bin"
 cp "$x11_window" "$work/bin/kart"

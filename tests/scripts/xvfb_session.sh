@@ -51,3 +51,16 @@ else
 fi
 
 . "$(dirname "${BASH_SOURCE[0]}")/until_true.sh"
+
+# An EWMH window manager that says which window is in front, and an XEmbed
+# tray for the program's icon: the desktop of the profile tests.
+start_openbox_and_tray() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    until_true 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "openbox did not start"
+    trayer --edge top --align right --widthtype pixel --width 64 --heighttype pixel --height 24 \
+        >"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    until_true 10 xdotool search --class trayer || fail "the tray did not start"
+}
