@@ -86,13 +86,8 @@ ctl profile load Racing
 
 # The tray's Profiles menu (after "Show window" and "Start on login"): a
 # click on Racing sends it; "Automatic switching" turns switching off.
-tray_icon() {
-    xwininfo -root -tree | awk '/"vantrel": \("vantrel" "vantrel"\)/ {
-        split($(NF-1), size, "[x+]"); split($NF, at, "+");
-        print at[2] + int(size[1] / 2), at[3] + int(size[2] / 2); found = 1; exit }
-        END { exit !found }'
-}
-read -r tx ty < <(tray_icon) || fail "no tray icon"
+until_true 15 tray_icon || fail "no tray icon"
+read -r tx ty < <(tray_icon)
 profiles_menu() {
     xdotool mousemove "$tx" "$ty" click 3
     sleep 0.7

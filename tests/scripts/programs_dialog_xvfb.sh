@@ -58,12 +58,6 @@ window_lines() {
     done
 }
 
-tray_icon() {
-    xwininfo -root -tree | awk '/"vantrel": \("vantrel" "vantrel"\)/ {
-        split($(NF-1), size, "[x+]"); split($NF, at, "+");
-        print at[2] + int(size[1] / 2), at[3] + int(size[2] / 2); found = 1; exit }
-        END { exit !found }'
-}
 origin() {
     xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x = $2} /^Y=/ {y = $2} END {print x, y}'
 }
@@ -86,18 +80,14 @@ for lang in en ru; do
         mkdir -p "$dir"
         rm -f "$bindings"
         state=(--sim-state "$dir/sim.state" --data-dir "$dir/data")
-        # A program that started while the tray was busy with the one before
-        # may find no tray: it is started again.
-        for try in 1 2 3; do
-            QT_SCALE_FACTOR=$scale "$vantrel" "${state[@]}" --language "$lang" \
-                >"$work/vantrel.log" 2>&1 &
-            vpid=$!
-            pids+=($vpid)
-            until_true 15 tray_icon && break
-            ((try < 3)) || fail "$run: no tray icon (trayer $(pgrep -x trayer >/dev/null && echo runs || echo ended)): $(xwininfo -root -tree | grep -i vantrel | head -5)"
-            kill "$vpid"
-            wait "$vpid" 2>/dev/null
-        done
+        QT_SCALE_FACTOR=$scale "$vantrel" "${state[@]}" --language "$lang" \
+            >"$work/vantrel.log" 2>&1 &
+        vpid=$!
+        pids+=($vpid)
+        started=$SECONDS
+        until_true 15 tray_icon ||
+            fail "$run: no tray icon after 15 s: $(xwininfo -root -tree | grep -i vantrel | head -5)"
+        echo "$run: tray icon after $((SECONDS - started)) s"
         until_true 15 xdotool search --onlyvisible --name '^VANTREL$' || fail "$run: no main window"
         ctl() { "$vantrelctl" "${state[@]}" "$@" >>"$dir/ctl.log" 2>&1 || fail "$run: vantrelctl $*"; }
         ctl info

@@ -79,7 +79,8 @@ mark=$(wc -l <"$work/desktop.trace")
 "$vantrelctl" "${state[@]}" set brightness=7 >"$work/set.out" 2>"$work/set.err" ||
     fail "set: $(cat "$work/set.err")"
 grep -q 'applied 1 setting' "$work/set.out" || fail "set printed: $(cat "$work/set.out")"
-tail -n +$((mark + 1)) "$work/desktop.trace" | grep -q '^> set-feature 00 15 ' ||
+# Not a pipe: grep -q leaving early could end tail by SIGPIPE under pipefail.
+grep -q '^> set-feature 00 15 ' < <(tail -n +$((mark + 1)) "$work/desktop.trace") ||
     fail "the desktop program did not send the command's change"
 stop_vantrel
 brightness=$(od -An -tu1 -j$((0x1D1C)) -N1 "$work/data/keymap.bin" | tr -d ' ')

@@ -52,6 +52,18 @@ fi
 
 . "$(dirname "${BASH_SOURCE[0]}")/until_true.sh"
 
+# The program's tray icon's centre, once a tray has taken it in: "X Y".
+# The tree is read whole first: awk leaving early would end xwininfo by
+# SIGPIPE, and pipefail would then call a found icon missing.
+tray_icon() {
+    local tree
+    tree=$(xwininfo -root -tree) || return 1
+    awk '!found && /"vantrel": \("vantrel" "vantrel"\)/ {
+        split($(NF-1), size, "[x+]"); split($NF, at, "+");
+        print at[2] + int(size[1] / 2), at[3] + int(size[2] / 2); found = 1 }
+        END { exit !found }' <<<"$tree"
+}
+
 # An EWMH window manager that says which window is in front, and an XEmbed
 # tray for the program's icon: the desktop of the profile tests.
 start_openbox_and_tray() {
