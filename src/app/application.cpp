@@ -117,6 +117,8 @@ struct Application::Parts {
     std::unique_ptr<ui::ProfileSwitching> profiles;
     std::unique_ptr<ui::ProfilesMenu> profilesMenu;
     std::unique_ptr<ui::TrayIcon> tray;
+    // The icon is in a tray now, not only waiting for one.
+    [[nodiscard]] bool trayShown() const { return tray && ui::TrayIcon::available(); }
     // vantrelctl's commands, run on this program's keyboard and model.
     std::unique_ptr<CommandServer> commands;
     std::unique_ptr<QuitSignals> quitSignals;
@@ -331,7 +333,7 @@ void Application::Parts::openPrograms() {
 }
 
 void Application::Parts::buildTray() {
-    if (screenshot || !ui::TrayIcon::available()) {
+    if (screenshot || !ui::TrayIcon::mayAppear()) {
         return;
     }
     tray = std::make_unique<ui::TrayIcon>(
@@ -348,7 +350,7 @@ void Application::Parts::buildTray() {
             QCoreApplication::translate("Program", "VANTREL: keyboard simulator"));
     }
     tray->show();
-    window.setCanHide(true);
+    window.setCanHide([] { return ui::TrayIcon::available(); });
 }
 
 Application::Application(ProgramOptions options)
@@ -405,10 +407,10 @@ int Application::run() {
         // where there is no tray it stays in sight and says what is missing.
         if (p.options.background) {
             // Started on login: out of the way until the tray icon is clicked.
-            if (!p.tray) {
+            if (!p.trayShown()) {
                 p.window.showMinimized();
             }
-        } else if (p.session->link().present() || !p.tray) {
+        } else if (p.session->link().present() || !p.trayShown()) {
             p.window.show();
         } else {
             p.tray->showMissingKeyboard();

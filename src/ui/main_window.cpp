@@ -173,7 +173,7 @@ void CQuendalDlg::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CQuendalDlg::hideWindow() {
-    if (canHide_) {
+    if (canHide_ && canHide_()) {
         hide();
     } else {
         // Without a tray icon a hidden window could never come back.

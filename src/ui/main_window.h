@@ -23,8 +23,9 @@ public:
     explicit CQuendalDlg(QWidget* parent = nullptr);
     // The controller is made with this window as its shell; attach it after.
     void attach(MainWindowController* controller);
-    // Where the window may hide itself (a tray icon brings it back).
-    void setCanHide(bool canHide) { canHide_ = canHide; }
+    // Whether the window may hide itself now (a tray icon brings it back);
+    // asked at each hiding, since a panel may come or go meanwhile.
+    void setCanHide(std::function<bool()> canHide) { canHide_ = std::move(canHide); }
     // What "About" shows; the window's context menu offers it too.
     void setAboutAction(std::function<void()> about) { about_ = std::move(about); }
     void setEndProgram(std::function<void()> end) { end_ = std::move(end); }
@@ -61,7 +62,7 @@ protected:
 
 private:
     MainWindowController* controller_ = nullptr;
-    bool canHide_ = false;
+    std::function<bool()> canHide_;
     bool busy_ = false;
     bool manualMove_ = false;
     bool screenWatched_ = false;

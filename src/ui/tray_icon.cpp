@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QGuiApplication>
 #include <QMenu>
 
 namespace vantrel::ui {
@@ -84,6 +85,10 @@ TrayIcon::~TrayIcon() {
 
 bool TrayIcon::available() {
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool TrayIcon::mayAppear() {
+    return available() || QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
 void TrayIcon::show() {

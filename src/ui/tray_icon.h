@@ -44,6 +44,9 @@ public:
 
     // False where the desktop has no notification area.
     static bool available();
+    // A tray there now, or one X11 can still bring (a panel slower at login):
+    // Qt docks the icon once an XEmbed tray appears, elsewhere never.
+    static bool mayAppear();
     void show();
 
     // A click or a double-click on the icon (StatusNotifier trays report

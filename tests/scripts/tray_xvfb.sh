@@ -4,7 +4,7 @@
 # desktop without StatusNotifier has it: --background starts hidden, one
 # click on the tray icon brings the window back, and the tray menu's start
 # on login item writes and removes the autostart entry. Without any tray,
-# --background starts minimised. Usage: tray_xvfb.sh VANTREL
+# --background starts minimised, and a tray started later takes the icon. Usage: tray_xvfb.sh VANTREL
 set -uo pipefail
 vantrel=$1
 name=tray_xvfb
@@ -12,13 +12,6 @@ tools=(trayer xdotool xwininfo xprop)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb_session.sh"
 
 window_shown() { xdotool search --onlyvisible --name '^VANTREL$'; }
-# The tray icon's centre, once the tray has taken it in: "X Y".
-tray_icon() {
-    xwininfo -root -tree | awk '/"vantrel": \("vantrel" "vantrel"\)/ {
-        split($(NF-1), size, "[x+]"); split($NF, at, "+");
-        print at[2] + int(size[1] / 2), at[3] + int(size[2] / 2); found = 1; exit }
-        END { exit !found }'
-}
 start_vantrel() {
     "$vantrel" --background --simulate --data-dir "$work/data" >>"$work/vantrel.log" 2>&1 &
     pids+=($!)
@@ -67,4 +60,15 @@ minimised() {
     xprop -id "$w" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN
 }
 until_true 5 minimised || fail "--background without a tray did not minimise the window"
-echo "tray: hidden start, one click back, start on login written and removed, minimised without tray"
+
+# A tray that comes after the program (a panel slower at login) takes its
+# icon in, and the icon brings the window back.
+trayer --edge top --align right --widthtype pixel --width 64 --heighttype pixel --height 24 \
+    >>"$work/trayer.log" 2>&1 &
+pids+=($!)
+until_true 15 tray_icon || fail "a tray started after the program got no icon"
+read -r x y < <(tray_icon)
+xdotool mousemove "$x" "$y" click 1
+until_true 5 sh -c "! xprop -id $(xdotool search --name '^VANTREL$' | head -1) _NET_WM_STATE | grep -q HIDDEN" ||
+    fail "the icon of a tray started later did not bring the window back"
+echo "tray: hidden start, one click back, start on login written and removed, minimised without tray, a later tray"
