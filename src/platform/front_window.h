@@ -29,9 +29,10 @@ public:
 
 // The watcher for this session: X11 through _NET_ACTIVE_WINDOW, Wayland
 // compositors that list their windows to other programs (wlr foreign
-// toplevels; these name no process, only the app_id), Windows through its
-// foreground event. Unsupported, with the reason as a sentence, where the
-// session does not tell (GNOME and KDE Plasma on Wayland).
+// toplevels; these name no process, only the app_id), KDE Plasma on
+// Wayland through a KWin script, Windows through its foreground event.
+// Unsupported, with the reason as a sentence, where the session does not
+// tell (GNOME on Wayland).
 Result<std::unique_ptr<FrontWindowWatcher>> watchFrontWindow();
 
 // The executable of process `pid` as the bindings name it: /proc/PID/exe

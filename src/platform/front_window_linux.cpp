@@ -39,9 +39,9 @@ Result<std::unique_ptr<FrontWindowWatcher>> watchFrontWindow() {
     }
     auto wlr = watchWlrToplevels(nullptr);
     if (!wlr && wlr.error().code == ErrorCode::Unsupported && contains(desktop, "KDE")) {
-        return makeError(ErrorCode::Unsupported,
-                         "switching by the program in front does not work in KDE Plasma's "
-                         "Wayland session yet");
+        // KWin lists its windows only to Plasma's own programs; its
+        // scripting tells anyone on the session bus.
+        return watchKWin(nullptr);
     }
     return wlr;
 }

@@ -16,4 +16,9 @@ Result<std::unique_ptr<FrontWindowWatcher>> watchX11();
 // Unsupported when there is no such compositor.
 Result<std::unique_ptr<FrontWindowWatcher>> watchWlrToplevels(const char* display);
 
+// KDE Plasma's Wayland session: KWin runs a script of ours that reports
+// each activated window over the session bus (`address`; nullptr: the
+// session's own). Unsupported when KWin is not on that bus.
+Result<std::unique_ptr<FrontWindowWatcher>> watchKWin(const char* address);
+
 } // namespace vantrel::platform
