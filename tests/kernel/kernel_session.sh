@@ -96,4 +96,6 @@ served() {
 trace_lines() { wc -l <"$work/desktop.trace"; }
 # trace_since MARK: the desktop program's trace after line MARK.
 trace_since() { tail -n +$(($1 + 1)) "$work/desktop.trace"; }
-trace_has_since() { trace_since "$1" | grep -q -- "$2"; }
+# Not a pipe into grep -q: grep leaving early would end tail by SIGPIPE, and
+# pipefail would call a line that is there missing.
+trace_has_since() { grep -q -- "$2" < <(trace_since "$1"); }

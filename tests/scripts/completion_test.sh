@@ -45,7 +45,7 @@ expect() {
 }
 expect_includes() {
     local line=$1 word=$2
-    if ! complete_line "$line" | grep -qxF -- "$word"; then
+    if ! grep -qxF -- "$word" < <(complete_line "$line"); then
         echo "completing '$line': no '$word'" >&2
         failures=$((failures + 1))
     fi

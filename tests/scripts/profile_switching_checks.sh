@@ -10,7 +10,8 @@ mark=0
 since_mark() { tail -n +$((mark + 1)) "$trace"; }
 set_mark() { mark=$(wc -l <"$trace"); }
 # The lighting record that ends a write-all, with brightness $1 (hex).
-sent_brightness() { since_mark | grep -q -- "> set-feature 00 08 02 .. .. $1 "; }
+# Not a pipe into grep -q, which would end tail by SIGPIPE under pipefail.
+sent_brightness() { grep -q -- "> set-feature 00 08 02 .. .. $1 " < <(since_mark); }
 write_alls() { since_mark | grep -c -- '> set-feature 00 15 '; }
 
 # switching_checks BOUND UNBOUND: nothing before the hold, Racing after it,

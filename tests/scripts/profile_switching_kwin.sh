@@ -81,7 +81,10 @@ trace=$work/desktop.trace
 vpid=$!
 pids+=($vpid)
 ctl() { "$vantrelctl" "${state[@]}" "$@" >>"$work/ctl.log" 2>&1 || fail "vantrelctl $*: $(tail -3 "$work/ctl.log")"; }
-until_true 15 ctl info || fail "the desktop program did not start"
+# Commands are served once it keeps the data folder.
+until_true 30 grep -qx "vantrel $vpid" "$work/data/vantrel.lock" ||
+    fail "the desktop program did not start"
+ctl info
 ctl set brightness=40
 ctl profile save Racing
 ctl set brightness=10
