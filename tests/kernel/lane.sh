@@ -22,6 +22,23 @@ desktop)
     echo "lane: unknown group $group" >&2
     exit 2 ;;
 esac
+# A program that crashes leaves a core; its threads' stacks are printed
+# with the failure where gdb is at hand (scripts/bootstrap installs it).
+ulimit -c unlimited 2>/dev/null
+echo '/tmp/core.%e.%p' >/proc/sys/kernel/core_pattern 2>/dev/null
+stacks() {
+    local core exe
+    for core in /tmp/core.*; do
+        [[ -f $core ]] || continue
+        exe=$(find "$build" -type f -perm -u+x -name "$(echo "${core#/tmp/core.}" | sed 's/\.[0-9]*$//')" | head -1)
+        echo "    --- $core ($exe)"
+        if [[ -n $exe ]] && command -v gdb >/dev/null; then
+            gdb -q -batch -ex 'thread apply all bt 25' "$exe" "$core" 2>&1 |
+                grep -v '^\[New LWP\|^\[Thread debugging\|^Using host libthread' | sed 's/^/    /'
+        fi
+        rm -f "$core"
+    done
+}
 failed=0
 for t in "${tests[@]}"; do
     start=$(date +%s%N)
@@ -37,6 +54,7 @@ for t in "${tests[@]}"; do
         failed=1
         printf 'lane: FAILED %-20s %6.1f s (exit %d)\n' "$label" "$((took))e-3" "$rc"
         sed 's/^/    /' /tmp/lane.out
+        stacks
     fi
 done
 exit $failed
