@@ -7,6 +7,7 @@
 #include "platform/front_window_parts.h"
 #include "platform/kwin_front_script.h"
 #include "support/temp_dir.h"
+#include "support/work_queue.h"
 
 #include <atomic>
 #include <dbus/dbus.h>
@@ -135,15 +136,7 @@ public:
             ADD_FAILURE() << "the test's KWin is not on the bus";
             return;
         }
-        std::promise<void> finished;
-        {
-            std::lock_guard lock(mutex_);
-            work_.push_back([&] {
-                work();
-                finished.set_value();
-            });
-        }
-        finished.get_future().wait();
+        queue_.run(std::move(work));
     }
 
     // What the script reports when it starts, and later activations.
@@ -181,14 +174,7 @@ private:
     void loop() {
         while (!done_) {
             dbus_connection_read_write_dispatch(c_, 10);
-            std::vector<std::function<void()>> work;
-            {
-                std::lock_guard lock(mutex_);
-                work.swap(work_);
-            }
-            for (auto& w : work) {
-                w();
-            }
+            queue_.doQueued();
         }
     }
 
@@ -198,8 +184,7 @@ private:
     std::pair<std::string, double> front_{"", 0};
     std::thread thread_;
     std::atomic<bool> done_ = false;
-    std::mutex mutex_;
-    std::vector<std::function<void()>> work_;
+    vantrel::testing::WorkQueue queue_;
 };
 
 DBusHandlerResult FakeKWin::handle(DBusMessage* m) {

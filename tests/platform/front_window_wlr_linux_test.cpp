@@ -6,6 +6,7 @@
 // one that goes away.
 #include "platform/front_window_parts.h"
 #include "support/temp_dir.h"
+#include "support/work_queue.h"
 
 #include <atomic>
 #include <cstdint>
@@ -55,17 +56,7 @@ public:
         }
     }
 
-    void run(std::function<void()> work) {
-        std::promise<void> finished;
-        {
-            std::lock_guard lock(mutex_);
-            work_.push_back([&] {
-                work();
-                finished.set_value();
-            });
-        }
-        finished.get_future().wait();
-    }
+    void run(std::function<void()> work) { queue_.run(std::move(work)); }
 
     void open(int id, const char* appId, bool active) {
         run([=, this] {
@@ -125,14 +116,7 @@ private:
         wl_event_loop* events = wl_display_get_event_loop(display_);
         while (!done_) {
             wl_event_loop_dispatch(events, 10);
-            std::vector<std::function<void()>> work;
-            {
-                std::lock_guard lock(mutex_);
-                work.swap(work_);
-            }
-            for (auto& w : work) {
-                w();
-            }
+            queue_.doQueued();
             wl_display_flush_clients(display_);
         }
     }
@@ -207,8 +191,7 @@ private:
     bool ok_ = false;
     std::atomic<bool> done_ = false;
     std::thread thread_;
-    std::mutex mutex_;
-    std::vector<std::function<void()>> work_;
+    vantrel::testing::WorkQueue queue_;
     std::vector<wl_resource*> managers_;
     std::map<int, Window> windows_;
 };

@@ -64,3 +64,17 @@ switching_checks() {
         echo "the bound window stayed in front up to ${slowest} ms: the alternation was not fast"
     fi
 }
+
+# own_window_checks BOUND UNBOUND OWN: our own window in front between the
+# bound one and the unbound one changes nothing; the bound profile stays
+# until the unbound window comes.
+own_window_checks() {
+    front "$1"
+    until_true 5 sent_brightness 28 || fail "the $1 window brought no Racing the second time"
+    set_mark
+    front "$3"
+    sleep 1.2
+    [[ $(write_alls) == 0 ]] || fail "our own window in front sent $(write_alls) write-alls"
+    front "$2"
+    until_true 5 sent_brightness 0A || fail "the $2 window did not bring the earlier configuration back"
+}

@@ -73,15 +73,6 @@ until_true 10 has_window notes || fail "no notes window: $(cat "$work/notes.log"
 . "$(dirname "$0")/profile_switching_checks.sh"
 switching_checks kart notes
 
-# Our own window in front between the bound one and the unbound one: the
-# bound profile stays until the unbound window comes.
-front kart
-until_true 5 sent_brightness 28 || fail "the kart window brought no Racing the second time"
-set_mark
-front "$own"
-sleep 1.2
-[[ $(write_alls) == 0 ]] || fail "our own window in front sent $(write_alls) write-alls"
-front notes
-until_true 5 sent_brightness 0A || fail "the notes window did not bring the earlier configuration back"
+own_window_checks kart notes "$own"
 
 echo "profile switching on sway: hold, return, no switch on alternation or for our own window"
