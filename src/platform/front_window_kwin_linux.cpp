@@ -108,9 +108,12 @@ private:
     void unload(int timeoutMs) {
         (void)call(kScriptingPath, kScriptingInterface, "unloadScript", timeoutMs, kPluginName);
     }
+    // Handles what was read, and sends our answers to KWin now rather than
+    // at the next news.
     void drain() {
         while (dbus_connection_dispatch(c_) == DBUS_DISPATCH_DATA_REMAINS) {
         }
+        dbus_connection_flush(c_);
     }
 
     DBusConnection* c_;

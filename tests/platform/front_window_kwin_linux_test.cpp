@@ -92,8 +92,9 @@ void closeConnection(DBusConnection* c) {
     dbus_connection_unref(c);
 }
 
-// Sends Activated(CLASS, PID) on `c` to `service`.
-void sendActivated(DBusConnection* c, const std::string& service, const char* cls, double pid) {
+// Sends Activated(CLASS, PID) on `c` to `service`; the answer's call.
+DBusPendingCall* sendActivated(DBusConnection* c, const std::string& service, const char* cls,
+                               double pid) {
     const std::string path(kFrontWindowPath), iface(kFrontWindowInterface),
         method(kFrontWindowMethod);
     DBusMessage* m =
@@ -102,9 +103,7 @@ void sendActivated(DBusConnection* c, const std::string& service, const char* cl
     DBusPendingCall* pending = nullptr;
     dbus_connection_send_with_reply(c, m, &pending, kWaitMs);
     dbus_message_unref(m);
-    // The watcher answers only when the test thread reads: the answer is
-    // waited for there, not here.
-    dbus_pending_call_unref(pending);
+    return pending;
 }
 
 // KWin's scripting interface as far as the watcher uses it. The test
@@ -146,6 +145,19 @@ public:
     void activate(const char* cls, double pid) {
         run([&] { report(cls, pid); });
     }
+    // Whether the last report was answered within `ms` (KWin's calls are
+    // not left waiting for the watcher's next news).
+    bool answered(int ms) {
+        for (int waited = 0; waited < ms; waited += 20) {
+            bool done = false;
+            run([&] { done = pending_ != nullptr && dbus_pending_call_get_completed(pending_); });
+            if (done) {
+                return true;
+            }
+            usleep(20000);
+        }
+        return false;
+    }
 
     std::string loadedFile, loadedText, plugin, ranAt;
     int loads = 0, unloads = 0;
@@ -167,8 +179,15 @@ private:
         static const std::regex service("var service = \"([^\"]*)\"");
         std::smatch found;
         if (loaded && !ranAt.empty() && std::regex_search(loadedText, found, service)) {
-            sendActivated(c_, found[1], cls.c_str(), pid);
+            forget();
+            pending_ = sendActivated(c_, found[1], cls.c_str(), pid);
             dbus_connection_flush(c_);
+        }
+    }
+    void forget() {
+        if (pending_ != nullptr) {
+            dbus_pending_call_unref(pending_);
+            pending_ = nullptr;
         }
     }
     void loop() {
@@ -176,12 +195,14 @@ private:
             dbus_connection_read_write_dispatch(c_, 10);
             queue_.doQueued();
         }
+        forget();
     }
 
     DBusConnection* c_;
     Plasma plasma_;
     bool refuse_;
     std::pair<std::string, double> front_{"", 0};
+    DBusPendingCall* pending_ = nullptr;
     std::thread thread_;
     std::atomic<bool> done_ = false;
     vantrel::testing::WorkQueue queue_;
@@ -274,6 +295,7 @@ TEST_F(KWinWatcherTest, RunsItsScriptInPlasma6AndReportsTheWindowsProcessAndClas
     ASSERT_TRUE(first);
     EXPECT_EQ(*first, (FrontProgram{ownExecutable(), "kart"}));
     EXPECT_EQ((*watcher)->current(), *first);
+    EXPECT_TRUE(kwin.answered(kWaitMs)) << "KWin's call waits for an answer";
 
     // The same window again is no change; no window at all is one.
     kwin.activate("kart", getpid());
@@ -331,7 +353,7 @@ TEST_F(KWinWatcherTest, BelievesOnlyKWin) {
     static const std::regex service("var service = \"([^\"]*)\"");
     std::smatch found;
     ASSERT_TRUE(std::regex_search(kwin.loadedText, found, service));
-    sendActivated(stranger, found[1], "kart", getpid());
+    dbus_pending_call_unref(sendActivated(stranger, found[1], "kart", getpid()));
     dbus_connection_flush(stranger);
     EXPECT_FALSE(nextChange(**watcher, kNoChangeMs)) << "a stranger switched the profile";
     closeConnection(stranger);
