@@ -4,6 +4,8 @@
 // desktop program's own switching, timer and device port: measured against
 // the half-second hold plus the pauses the write-all itself must make
 // (goal <= 1.10 of that).
+#include "core/device/trace.h"
+#include "core/device/tracing_transport.h"
 #include "core/model/profile_store.h"
 #include "core/model/program_bindings.h"
 #include "core/model/state_files.h"
@@ -30,48 +32,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Stamps every frame sent to the keyboard, so that the last one of a
-// write-all is known.
-class StampingTransport final : public HidTransport {
+// Stamps every frame the trace shows sent to the keyboard, so that the last
+// one of a write-all is known.
+class StampingSink final : public TraceSink {
 public:
-    explicit StampingTransport(HidTransport& inner) : inner_(inner) {}
-    Result<std::vector<HidInterfaceInfo>> enumerate() override { return inner_.enumerate(); }
-    Result<std::unique_ptr<ControlHandle>> openControl(const std::string& path) override {
-        auto h = inner_.openControl(path);
-        if (!h) {
-            return h.error();
+    void writeLine(std::string_view line) override {
+        if (line.starts_with("> ")) {
+            last_ = Clock::now().time_since_epoch().count();
         }
-        return std::unique_ptr<ControlHandle>(std::make_unique<Control>(*this, std::move(*h)));
-    }
-    Result<std::unique_ptr<NotificationHandle>> openNotification(const std::string& path) override {
-        return inner_.openNotification(path);
     }
     Clock::time_point lastFrame() const { return Clock::time_point(Clock::duration(last_.load())); }
 
 private:
-    void stamp() { last_ = Clock::now().time_since_epoch().count(); }
-    class Control final : public ControlHandle {
-    public:
-        Control(StampingTransport& t, std::unique_ptr<ControlHandle> inner)
-            : t_(t), inner_(std::move(inner)) {}
-        Status setFeature(const FeatureReport& r) override {
-            auto s = inner_->setFeature(r);
-            t_.stamp();
-            return s;
-        }
-        Result<FeatureReport> getFeature() override { return inner_->getFeature(); }
-        Status writeBlock(const BlockReport& b) override {
-            auto s = inner_->writeBlock(b);
-            t_.stamp();
-            return s;
-        }
-        Result<BlockReport> readBlock() override { return inner_->readBlock(); }
-
-    private:
-        StampingTransport& t_;
-        std::unique_ptr<ControlHandle> inner_;
-    };
-    HidTransport& inner_;
     std::atomic<Clock::duration::rep> last_{0};
 };
 
@@ -127,7 +99,9 @@ void saveGameProfile(const fs::path& folder, const ConfigImage& from, const Assi
 struct Rig {
     sim::SimulatedKeyboard keyboard;
     sim::SimTransport sim{keyboard};
-    StampingTransport transport{sim};
+    StampingSink stamps;
+    TraceWriter trace{stamps};
+    TracingTransport transport{sim, trace};
     bench::SummingPacer pacer;
     bench::QuietObserver observer;
     DeviceConnection connection{transport, pacer, observer};
@@ -149,7 +123,7 @@ ui::ProfileSwitching::Ports portsOf(Rig& rig, QEventLoop& loop) {
                        [&rig, &loop, c, done = std::move(done)](Result<ApplyOutcome> r) {
                            if (r) {
                                rig.synced = {r->image, c.table};
-                               rig.sent = rig.transport.lastFrame();
+                               rig.sent = rig.stamps.lastFrame();
                            }
                            done(r ? Status::success() : Status(r.error()));
                            loop.quit();
