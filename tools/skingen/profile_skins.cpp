@@ -16,20 +16,8 @@ QImage profileBackground(qreal s) {
     QPainter p(&img);
     prepare(p);
     // Title strip; the program writes "Профиль" at its left.
-    p.fillRect(QRect(0, 0, pd::kWidth, 34), kTitle);
-    p.fillRect(QRect(0, 34, pd::kWidth, 1), kPanelBorder);
-    p.fillRect(QRect(0, 34, 90, 2), kAccent);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(kPanelBorder);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(0, 0, pd::kWidth - 1, pd::kHeight - 1);
-    p.setRenderHint(QPainter::Antialiasing, true);
-
-    // The list's well, a little larger than the list.
-    const auto& list = pd::kList;
-    drawPanel(p, QRect(list.left - 6, list.top - 6, list.width() + 12, list.height() + 12));
-    p.fillRect(QRect(list.left - 3, list.top - 3, list.width() + 6, list.height() + 6),
-               kFar.darker(115));
+    drawDialogFrame(p, pd::kWidth, pd::kHeight);
+    drawListWell(p, pd::kList);
 
     // Import and export carry the program's words; the spare places stay
     // plain panel, as they do nothing.

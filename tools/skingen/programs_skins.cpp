@@ -16,17 +16,6 @@ const layout::Region& regionOf(pg::Area a) {
     return pg::kRegions[static_cast<std::size_t>(a)];
 }
 
-void frame(QPainter& p) {
-    p.fillRect(QRect(0, 0, pg::kWidth, 34), kTitle);
-    p.fillRect(QRect(0, 34, pg::kWidth, 1), kPanelBorder);
-    p.fillRect(QRect(0, 34, 90, 2), kAccent);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(kPanelBorder);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(0, 0, pg::kWidth - 1, pg::kHeight - 1);
-    p.setRenderHint(QPainter::Antialiasing, true);
-}
-
 // A chevron in the middle of `r`, pointing left or right.
 void arrow(QPainter& p, const layout::Region& r, bool left) {
     QPen pen(kSecondary, 2);
@@ -44,7 +33,7 @@ QImage programsBackground(qreal s) {
     QImage img = newImage(s, pg::kWidth, pg::kHeight, kFar);
     QPainter p(&img);
     prepare(p);
-    frame(p);
+    drawDialogFrame(p, pg::kWidth, pg::kHeight);
 
     // The profile chooser: a plate for the name between its arrows.
     const QColor plain = kPanelBorder.lighter(125);
@@ -56,11 +45,7 @@ QImage programsBackground(qreal s) {
     p.fillRect(name, kPlate);
     p.fillRect(QRect(name.left(), name.bottom(), name.width(), 1), kAccent);
 
-    // The list's well, a little larger than the list.
-    const auto& list = pg::kList;
-    drawPanel(p, QRect(list.left - 6, list.top - 6, list.width() + 12, list.height() + 12));
-    p.fillRect(QRect(list.left - 3, list.top - 3, list.width() + 6, list.height() + 6),
-               kFar.darker(115));
+    drawListWell(p, pg::kList);
 
     // The buttons beside the list; removing is the one that loses something.
     for (const pg::Area a : {pg::kAddProgram, pg::kAddWindow}) {

@@ -49,6 +49,24 @@ void drawPanel(QPainter& p, const QRect& r) {
     p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
 }
 
+void drawDialogFrame(QPainter& p, int width, int height) {
+    using namespace palette;
+    p.fillRect(QRect(0, 0, width, 34), kTitle);
+    p.fillRect(QRect(0, 34, width, 1), kPanelBorder);
+    p.fillRect(QRect(0, 34, 90, 2), kAccent);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(kPanelBorder);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, width - 1, height - 1);
+    p.setRenderHint(QPainter::Antialiasing, true);
+}
+
+void drawListWell(QPainter& p, const layout::Region& list) {
+    drawPanel(p, QRect(list.left - 6, list.top - 6, list.width() + 12, list.height() + 12));
+    p.fillRect(QRect(list.left - 3, list.top - 3, list.width() + 6, list.height() + 6),
+               palette::kFar.darker(115));
+}
+
 void drawButtonFace(QPainter& p, const QRectF& r, const QColor& face) {
     p.setPen(Qt::NoPen);
     p.setBrush(face.darker(140));

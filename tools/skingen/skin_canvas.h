@@ -63,6 +63,11 @@ void drawButtonFace(QPainter& p, const QRectF& r, const QColor& face);
 void drawTick(QPainter& p, const QPolygonF& tick, qreal width);
 // A dark panel with a one-pixel border and 4-pixel corners.
 void drawPanel(QPainter& p, const QRect& r);
+// The frame of the profile manager and the dialogs in its look: a title
+// strip 34 pixels high with its red mark, and a border round the whole.
+void drawDialogFrame(QPainter& p, int width, int height);
+// The well a list lies in, a little larger than the list.
+void drawListWell(QPainter& p, const layout::Region& list);
 
 // A dialog's close box: a white cross over the box's few pixels on a
 // rounded face, 4 pixels larger on every side (drawn at left - 4, top - 4).
